@@ -4,10 +4,26 @@
 
 #include <array>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "data/entorno.h"
+#include "data/tabla_linea.h"
 
 namespace sendaro {
+
+// Raw lines of "textos": at most 1000 lines of at most 75 bytes.
+inline constexpr int kLongitudLineaTextos = 75;
+
+// Fills the table from a whole file's bytes: slot 0 := nombre, then each
+// line right-trimmed and cut to 75 bytes, up to the table's capacity.
+// Returns the count, also kept in the table.
+int AnalizarTextos(std::string_view bytes, std::string_view nombre, TablaLinea& lineas);
+
+// Reads the file by the name as given (already behind the language
+// subfolder). A missing file shows "Faltan ficheros (<nombre>). Vuelva a
+// instalar el programa", sets FalloGrave and leaves the table as it was.
+int LeerTextos(Entorno& entorno, std::string_view nombre, TablaLinea& lineas);
 
 class CatalogoTextos {
  public:

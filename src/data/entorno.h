@@ -34,10 +34,14 @@ class Instalacion {
   std::string RutaIdioma() const { return subcarpeta_.empty() ? std::string() : subcarpeta_ + "/"; }
 
   // Name as the user sees it in messages ("galego/textos" or "textos").
-  std::string NombreConIdioma(std::string_view nombre) const { return RutaIdioma() + std::string(nombre); }
+  std::string NombreConIdioma(std::string_view nombre) const {
+    return RutaIdioma() + std::string(nombre);
+  }
 
   // A file of the program folder, or of the language subfolder when one is in use.
-  std::filesystem::path Ruta(std::string_view nombre) const { return carpeta_ / std::string(nombre); }
+  std::filesystem::path Ruta(std::string_view nombre) const {
+    return carpeta_ / std::string(nombre);
+  }
   std::filesystem::path RutaConIdioma(std::string_view nombre) const {
     return carpeta_ / NombreConIdioma(nombre);
   }
