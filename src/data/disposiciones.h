@@ -1,0 +1,241 @@
+// The layout of every data file the shared readers take: which reader, the
+// width, whether it lives behind the language subfolder, the fixed columns of
+// each line kind, the block structure of the block files and the size of the
+// record files. The readers take their columns from here and the data tool
+// uses the same definitions to write and check files.
+#pragma once
+
+#include <array>
+#include <span>
+#include <string_view>
+
+namespace sendaro {
+
+// What a fixed column holds: free text, a decimal number (blanks before the
+// digits allowed) or a code of characters compared as they are.
+enum class ClaseCampo { kTexto, kNumero, kCodigo };
+
+struct CampoFijo {
+  std::string_view nombre;
+  int columna;  // first column, counted from 1
+  int ancho;    // bytes
+  ClaseCampo clase;
+  int repeticiones = 1;  // consecutive fields of the same width
+
+  // First column of repetition k (0-based).
+  constexpr int ColumnaDe(int k) const { return columna + ancho * k; }
+  constexpr int UltimaColumna() const { return columna + ancho * repeticiones - 1; }
+};
+
+// The fields of one kind of line of a file.
+struct DisposicionLinea {
+  std::string_view fichero;
+  std::string_view lineas;  // which lines have this layout
+  std::span<const CampoFijo> campos;
+};
+
+// Files read through the shared readers.
+enum class Lector {
+  kTextos,         // right-trimmed, 75 bytes
+  kTabla,          // width rule, 60-byte slots
+  kTablaLarga,     // width rule, 75-byte slots
+  kTabla90,        // raw lines, 90-byte slots, 250 lines
+  kTablaSimple,    // raw lines, 60-byte slots
+  kTablaFamilias,  // kTabla, and the lines starting with "-" as families
+  kBloques,
+  kComarcas,
+  kZonas,
+  kUniversidades,
+  kDirecciones,
+  kCentros,
+  kDobles,
+  kLugaresGM,
+  kPuntos,
+};
+
+struct FicheroDatos {
+  std::string_view nombre;
+  Lector lector;
+  int ancho;    // the width given to the reader; 0 when it takes none
+  bool idioma;  // opened behind the language subfolder when one is in use
+};
+
+namespace ficheros {
+
+inline constexpr int kAnchoNormal = 60;
+inline constexpr int kAnchoAncho = 90;
+
+inline constexpr FicheroDatos kTextos{"textos", Lector::kTextos, 75, true};
+// Degrees screen.
+inline constexpr FicheroDatos kCarreran{"carreran", Lector::kTabla, kAnchoNormal, true};
+inline constexpr FicheroDatos kCarrera{"CARRERA", Lector::kTabla, kAnchoNormal, true};
+inline constexpr FicheroDatos kOtros{"OTROS", Lector::kTabla, kAnchoNormal, true};
+inline constexpr FicheroDatos kRequisit{"REQUISIT", Lector::kTabla, kAnchoNormal, true};
+inline constexpr FicheroDatos kSalidas{"SALIDAS", Lector::kTabla, kAnchoNormal, true};
+inline constexpr FicheroDatos kCualidad{"CUALIDAD", Lector::kTabla, kAnchoNormal, true};
+inline constexpr FicheroDatos kInteres{"INTERES", Lector::kTabla, kAnchoNormal, true};
+inline constexpr FicheroDatos kGrupos{"GRUPOS", Lector::kTabla, kAnchoNormal, true};
+inline constexpr FicheroDatos kFP{"FP", Lector::kTablaFamilias, kAnchoNormal, true};
+inline constexpr FicheroDatos kCarreFP{"carreFP", Lector::kTabla, kAnchoNormal, true};
+inline constexpr FicheroDatos kReqFP{"REQFP", Lector::kTabla, kAnchoNormal, true};
+inline constexpr FicheroDatos kAsignacar{"asignacar", Lector::kBloques, kAnchoNormal, true};
+inline constexpr FicheroDatos kAsignacarn{"asignacarn", Lector::kBloques, kAnchoNormal, true};
+inline constexpr FicheroDatos kAsignafp{"asignafp", Lector::kBloques, kAnchoNormal, true};
+inline constexpr FicheroDatos kAsignaot{"asignaot", Lector::kBloques, kAnchoNormal, true};
+inline constexpr FicheroDatos kComunida{"COMUNIDA", Lector::kTabla, kAnchoNormal - 7, false};
+inline constexpr FicheroDatos kLugar{"LUGAR", Lector::kUniversidades, 0, false};
+inline constexpr FicheroDatos kComuint{"COMUINT", Lector::kDirecciones, 0, false};
+inline constexpr FicheroDatos kLU1{"LU1", Lector::kCentros, 0, false};
+inline constexpr FicheroDatos kLU2{"LU2", Lector::kCentros, 0, false};
+inline constexpr FicheroDatos kLU3{"LU3", Lector::kCentros, 0, false};
+inline constexpr FicheroDatos kLU4{"LU4", Lector::kCentros, 0, false};
+inline constexpr FicheroDatos kDobles{"dobles", Lector::kDobles, 0, false};
+inline constexpr FicheroDatos kComarcas{"comarcas", Lector::kComarcas, 20, false};
+inline constexpr FicheroDatos kComarcasm{"comarcasm", Lector::kZonas, 25, false};
+// Arts studies, read when the arts button is pressed.
+inline constexpr FicheroDatos kArtesplas{"artesplas", Lector::kTabla, kAnchoAncho, true};
+inline constexpr FicheroDatos kMusica{"musica", Lector::kTabla, kAnchoAncho, true};
+inline constexpr FicheroDatos kDanza{"danza", Lector::kTabla, kAnchoAncho, true};
+inline constexpr FicheroDatos kDramatico{"dramatico", Lector::kTabla, kAnchoAncho, true};
+// Itineraries screen.
+inline constexpr FicheroDatos kMaterias{"MATERIAS", Lector::kTabla, kAnchoNormal, true};
+inline constexpr FicheroDatos kCarreras{"CARRERAS", Lector::kTabla, kAnchoNormal, true};
+inline constexpr FicheroDatos kInforma{"INFORMA", Lector::kTabla, kAnchoNormal, true};
+inline constexpr FicheroDatos kFPS{"FPS", Lector::kTabla, 50, true};
+inline constexpr FicheroDatos kTitulos{"TITULOS", Lector::kTabla, kAnchoNormal, true};
+inline constexpr FicheroDatos kCuestion{"CUESTION", Lector::kTabla, 50, true};
+inline constexpr FicheroDatos kCuesgm{"CUESGM", Lector::kTablaLarga, 75, true};
+inline constexpr FicheroDatos kItinerar{"ITINERAR", Lector::kTabla, 54, true};
+inline constexpr FicheroDatos kFP2{"FP2", Lector::kTablaFamilias, kAnchoNormal, true};
+inline constexpr FicheroDatos kAsignagm{"asignagm", Lector::kBloques, kAnchoNormal, true};
+inline constexpr FicheroDatos kDatFPL2{"datFPL2", Lector::kLugaresGM, 0, false};
+// Certificates, initial programmes, titles catalogue, shared data.
+inline constexpr FicheroDatos kCertifica{"certifica", Lector::kTabla, kAnchoNormal, true};
+inline constexpr FicheroDatos kCertificaH{"certificaH", Lector::kTabla90, 90, true};
+inline constexpr FicheroDatos kFpip{"fpip", Lector::kTabla, kAnchoNormal, true};
+inline constexpr FicheroDatos kIPmodulos{"IPmodulos", Lector::kTabla, kAnchoNormal, true};
+inline constexpr FicheroDatos kFamilias{"familias", Lector::kTablaSimple, 60, true};
+inline constexpr FicheroDatos kPuntos3{"puntos3", Lector::kPuntos, 0, false};
+
+inline constexpr std::array kTodos{
+    kTextos,   kCarreran,  kCarrera,    kOtros,    kRequisit,  kSalidas,    kCualidad, kInteres,
+    kGrupos,   kFP,        kCarreFP,    kReqFP,    kAsignacar, kAsignacarn, kAsignafp, kAsignaot,
+    kComunida, kLugar,     kComuint,    kLU1,      kLU2,       kLU3,        kLU4,      kDobles,
+    kComarcas, kComarcasm, kArtesplas,  kMusica,   kDanza,     kDramatico,  kMaterias, kCarreras,
+    kInforma,  kFPS,       kTitulos,    kCuestion, kCuesgm,    kItinerar,   kFP2,      kAsignagm,
+    kDatFPL2,  kCertifica, kCertificaH, kFpip,     kIPmodulos, kFamilias,   kPuntos3,
+};
+
+}  // namespace ficheros
+
+// Block files: fixed-size blocks of lines whose first line is a separator.
+struct DisposicionBloques {
+  std::string_view fichero;
+  int lineasPorBloque;                 // block size in the file, separator included
+  int lineasGuardadas;                 // lines kept per block (lineasPorBloque - 1)
+  int caracteres;                      // bytes stored per line
+  int capacidadBloques;                // blocks kept
+  int capacidadLineas;                 // file lines the reader takes
+  int ancho = ficheros::kAnchoNormal;  // width rule applied to each line
+};
+
+namespace bloques {
+inline constexpr DisposicionBloques kAsignacar{"asignacar", 31, 30, 50, 200, 5000};
+inline constexpr DisposicionBloques kAsignacarn{"asignacarn", 15, 14, 60, 200, 5000};
+inline constexpr DisposicionBloques kAsignafp{"asignafp", 26, 25, 50, 170, 5000};
+inline constexpr DisposicionBloques kAsignagm{"asignagm", 26, 25, 50, 1000, 5000};
+inline constexpr DisposicionBloques kAsignaot{"asignaot", 51, 50, 50, 50, 2500};
+inline constexpr std::array kTodos{kAsignacar, kAsignacarn, kAsignafp, kAsignagm, kAsignaot};
+}  // namespace bloques
+
+// Fixed columns of the files with a reader of their own.
+namespace columnas {
+
+// "comarcas": lines 1..41 are the numbered comarcas, later lines sub-areas.
+inline constexpr int kComarcasNumeradas = 41;
+inline constexpr CampoFijo kComarcaCodigo{"codigo", 1, 2, ClaseCampo::kCodigo};
+inline constexpr CampoFijo kComarcaNumero{"numero", 3, 2, ClaseCampo::kNumero};
+inline constexpr CampoFijo kComarcaNombre{"nombre", 5, ficheros::kComarcas.ancho,
+                                          ClaseCampo::kTexto};
+// A sub-area's name is 10 bytes wider than a comarca's and starts at column 3.
+inline constexpr int kSubareaMasAncho = 10;
+inline constexpr CampoFijo kSubareaCodigo{"codigo", 1, 2, ClaseCampo::kCodigo};
+inline constexpr CampoFijo kSubareaNombre{"nombre", 3, ficheros::kComarcas.ancho + kSubareaMasAncho,
+                                          ClaseCampo::kTexto};
+
+// "comarcasm": every line is a place of a zone.
+inline constexpr CampoFijo kZonaCodigo{"codigo", 1, 2, ClaseCampo::kCodigo};
+inline constexpr CampoFijo kZonaNumero{"zona", 3, 2, ClaseCampo::kNumero};
+inline constexpr CampoFijo kZonaNombre{"nombre", 5, ficheros::kComarcasm.ancho, ClaseCampo::kTexto};
+
+// "LUGAR": one university per line.
+inline constexpr CampoFijo kUniversidadComunidad{"comunidad", 1, 2, ClaseCampo::kNumero};
+inline constexpr CampoFijo kUniversidadNombre{"nombre", 3, 35, ClaseCampo::kTexto};
+inline constexpr CampoFijo kUniversidadDireccion{"direccion", 38, 100, ClaseCampo::kTexto};
+
+// "COMUINT": line k is community k; columns 1-14 are not read.
+inline constexpr CampoFijo kComunidadDireccion{"direccion", 15, 100, ClaseCampo::kTexto};
+
+// "LU1".."LU4": the centre line and up to ten community or province codes.
+inline constexpr CampoFijo kCentroLinea{"centro", 1, 55, ClaseCampo::kTexto};
+inline constexpr CampoFijo kCentroCodigos{"codigos", 56, 2, ClaseCampo::kNumero, 10};
+
+// "dobles": a university line (columns 1-2 a number) or a detail line.
+inline constexpr CampoFijo kDobleUniversidad{"universidad", 1, 2, ClaseCampo::kNumero};
+inline constexpr CampoFijo kDobleNombre{"nombre", 3, 35, ClaseCampo::kTexto};
+inline constexpr CampoFijo kDobleTipo{"tipo", 4, 1, ClaseCampo::kNumero};
+inline constexpr CampoFijo kDobleNumero1{"numero1", 5, 3, ClaseCampo::kNumero};
+inline constexpr CampoFijo kDobleNumero2{"numero2", 8, 3, ClaseCampo::kNumero};
+
+// "FP" and "FP2": a family line starts with "-"; its text follows.
+inline constexpr CampoFijo kFamiliaMarca{"marca", 1, 1, ClaseCampo::kCodigo};
+inline constexpr CampoFijo kFamiliaTexto{"familia", 2, ficheros::kAnchoNormal, ClaseCampo::kTexto};
+inline constexpr char kMarcaFamilia = '-';
+
+inline constexpr std::array kComarcasLineas{kComarcaCodigo, kComarcaNumero, kComarcaNombre};
+inline constexpr std::array kSubareasLineas{kSubareaCodigo, kSubareaNombre};
+inline constexpr std::array kZonasLineas{kZonaCodigo, kZonaNumero, kZonaNombre};
+inline constexpr std::array kUniversidadesLineas{kUniversidadComunidad, kUniversidadNombre,
+                                                 kUniversidadDireccion};
+inline constexpr std::array kDireccionesLineas{kComunidadDireccion};
+inline constexpr std::array kCentrosLineas{kCentroLinea, kCentroCodigos};
+inline constexpr std::array kDoblesUniversidad{kDobleUniversidad, kDobleNombre};
+inline constexpr std::array kDoblesDetalle{kDobleTipo, kDobleNumero1, kDobleNumero2};
+inline constexpr std::array kFamiliasLineas{kFamiliaMarca, kFamiliaTexto};
+
+inline constexpr std::array<DisposicionLinea, 9> kTodas{{
+    {"comarcas", "1-41", kComarcasLineas},
+    {"comarcas", "42-", kSubareasLineas},
+    {"comarcasm", "todas", kZonasLineas},
+    {"LUGAR", "todas", kUniversidadesLineas},
+    {"COMUINT", "todas", kDireccionesLineas},
+    {"LU1-LU4", "todas", kCentrosLineas},
+    {"dobles", "universidad", kDoblesUniversidad},
+    {"dobles", "detalle", kDoblesDetalle},
+    {"FP, FP2", "familia", kFamiliasLineas},
+}};
+
+}  // namespace columnas
+
+// Record files: fixed-size binary records of little-endian integers.
+struct DisposicionRegistros {
+  std::string_view fichero;
+  int registros;
+  int filas;           // rows per record
+  int enterosPorFila;  // integers per row
+  int bytesPorEntero;
+
+  constexpr int BytesPorRegistro() const { return filas * enterosPorFila * bytesPorEntero; }
+  constexpr int BytesTotales() const { return registros * BytesPorRegistro(); }
+};
+
+namespace registros {
+// Four records (one per centre file), 170 titles x 351 16-bit words.
+inline constexpr DisposicionRegistros kDatFPL2{"datFPL2", 4, 170, 351, 2};
+// One record of 281 columns x 636 32-bit integers; only the low byte is used.
+inline constexpr DisposicionRegistros kPuntos3{"puntos3", 1, 281, 636, 4};
+static_assert(kDatFPL2.BytesPorRegistro() == 119340);
+static_assert(kPuntos3.BytesTotales() == 714864);
+}  // namespace registros
+
+}  // namespace sendaro
