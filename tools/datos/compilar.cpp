@@ -1,0 +1,227 @@
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+#include "ficheros.h"
+#include "herramienta.h"
+
+namespace fs = std::filesystem;
+
+namespace sendaro::datos {
+namespace {
+
+bool LeerTodo(const fs::path& ruta, std::string& contenido) {
+  std::ifstream f(ruta, std::ios::binary | std::ios::ate);
+  if (!f) return false;
+  const auto tamano = static_cast<std::streamoff>(f.tellg());
+  if (tamano < 0) return false;
+  contenido.assign(static_cast<std::size_t>(tamano), '\0');
+  f.seekg(0);
+  return static_cast<bool>(f.read(contenido.data(), tamano));
+}
+
+bool EscribirTodo(const fs::path& ruta, const std::string& contenido) {
+  std::error_code ec;
+  fs::create_directories(ruta.parent_path(), ec);
+  std::ofstream f(ruta, std::ios::binary | std::ios::trunc);
+  if (!f) return false;
+  f.write(contenido.data(), static_cast<std::streamsize>(contenido.size()));
+  return static_cast<bool>(f);
+}
+
+// Relative name of a source as maintainers see it in messages.
+std::string NombreFuente(const fs::path& raiz, const fs::path& ruta) {
+  std::error_code ec;
+  const auto relativa = fs::relative(ruta, raiz.parent_path(), ec);
+  return ec ? ruta.string() : relativa.generic_string();
+}
+
+void Escribir(const fs::path& ruta, const std::string& contenido, std::vector<Problema>& problemas) {
+  if (!EscribirTodo(ruta, contenido)) {
+    problemas.push_back({ruta.string(), 0, "no se puede escribir"});
+  }
+}
+
+}  // namespace
+
+std::string RegistrosLugaresGM(const std::vector<LineaFuente>& lineas, const std::string& fuente,
+                               std::vector<Problema>& problemas) {
+  constexpr std::size_t kTitulos = 170;
+  constexpr std::size_t kPalabras = 351;
+  // matrices[k][t] = centres of LU(k+1) teaching middle-grade title t+1.
+  std::vector<std::vector<std::vector<int>>> matrices(4, std::vector<std::vector<int>>(kTitulos));
+  for (const auto& l : lineas) {
+    if (l.texto.empty()) continue;
+    std::istringstream in(l.texto);
+    std::string fichero;
+    std::string centro_txt;
+    in >> fichero >> centro_txt;
+    int k = 0;
+    if (fichero.size() == 3 && fichero.rfind("LU", 0) == 0 && fichero[2] >= '1' && fichero[2] <= '4') {
+      k = fichero[2] - '0';
+    }
+    if (k == 0 || centro_txt.empty() || centro_txt.back() != ':') {
+      problemas.push_back({fuente, l.numero, "se esperaba \"LUk centro: títulos\""});
+      continue;
+    }
+    centro_txt.pop_back();
+    int centro = 0;
+    try {
+      centro = std::stoi(centro_txt);
+    } catch (...) {
+      centro = 0;
+    }
+    if (centro < 1 || centro > 65535) {
+      problemas.push_back({fuente, l.numero, "número de centro no válido"});
+      continue;
+    }
+    std::string palabra;
+    while (in >> palabra) {
+      int titulo = 0;
+      try {
+        titulo = std::stoi(palabra);
+      } catch (...) {
+        titulo = 0;
+      }
+      if (titulo < 1 || titulo > static_cast<int>(kTitulos)) {
+        problemas.push_back({fuente, l.numero, "título \"" + palabra + "\" fuera de 1..170"});
+        continue;
+      }
+      auto& lista = matrices[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(titulo - 1)];
+      if (lista.size() + 1 >= kPalabras) {
+        problemas.push_back({fuente, l.numero, "más de 350 centros para el título " + palabra});
+        continue;
+      }
+      lista.push_back(centro);
+    }
+  }
+  std::string salida;
+  salida.reserve(4 * kTitulos * kPalabras * 2);
+  auto palabra16 = [&salida](int v) {
+    const auto u = static_cast<unsigned>(v);
+    salida.push_back(static_cast<char>(u & 0xFFu));
+    salida.push_back(static_cast<char>((u >> 8) & 0xFFu));
+  };
+  for (const auto& matriz : matrices) {
+    for (const auto& lista : matriz) {
+      palabra16(static_cast<int>(lista.size()));
+      for (const int c : lista) palabra16(c);
+      for (std::size_t i = lista.size() + 1; i < kPalabras; ++i) palabra16(0);
+    }
+  }
+  return salida;
+}
+
+std::vector<Problema> Compilar(const OpcionesCompilar& op, std::vector<std::string>& avisos) {
+  std::vector<Problema> problemas;
+  const fs::path carpeta_datos = op.fuentes / "datos";
+  std::error_code ec;
+  fs::create_directories(op.destino, ec);
+  if (ec) {
+    problemas.push_back({op.destino.string(), 0, "no se puede crear la carpeta: " + ec.message()});
+    return problemas;
+  }
+
+  // Text data files.
+  for (const auto& f : kFicherosTexto) {
+    const fs::path ruta = carpeta_datos / (std::string(f.nombre) + ".txt");
+    const std::string fuente = NombreFuente(op.fuentes, ruta);
+    std::string contenido;
+    if (!LeerTodo(ruta, contenido)) {
+      problemas.push_back({fuente, 0, "falta la fuente del fichero " + std::string(f.nombre)});
+      continue;
+    }
+    auto lineas = f.bloque > 0 ? LineasDeBloques(contenido, fuente, f.bloque)
+                               : LineasDeFuente(contenido, fuente);
+    problemas.insert(problemas.end(), lineas.problemas.begin(), lineas.problemas.end());
+    const std::string salida = FicheroCp1252(lineas.lineas, fuente, problemas);
+    Escribir(op.destino / f.nombre, salida, problemas);
+    if (!f.idioma) continue;
+    for (const auto& idioma : kIdiomas) {
+      if (*idioma.subcarpeta == '\0') continue;
+      // A translated source, when there is one, replaces the Spanish copy.
+      const fs::path traducida = carpeta_datos / idioma.subcarpeta / (std::string(f.nombre) + ".txt");
+      std::string propio;
+      if (LeerTodo(traducida, propio)) {
+        const std::string fuente_t = NombreFuente(op.fuentes, traducida);
+        auto lt = f.bloque > 0 ? LineasDeBloques(propio, fuente_t, f.bloque)
+                               : LineasDeFuente(propio, fuente_t);
+        problemas.insert(problemas.end(), lt.problemas.begin(), lt.problemas.end());
+        Escribir(op.destino / idioma.subcarpeta / f.nombre,
+                 FicheroCp1252(lt.lineas, fuente_t, problemas), problemas);
+      } else {
+        Escribir(op.destino / idioma.subcarpeta / f.nombre, salida, problemas);
+      }
+    }
+  }
+
+  // The catalogue, in every language.
+  std::string textos_es;
+  for (const auto& idioma : kIdiomas) {
+    const fs::path ruta = op.fuentes / "textos" / idioma.fuente;
+    const std::string fuente = NombreFuente(op.fuentes, ruta);
+    const fs::path salida = op.destino / idioma.subcarpeta / "textos";
+    std::string contenido;
+    if (!LeerTodo(ruta, contenido)) {
+      if (*idioma.subcarpeta == '\0') {
+        avisos.push_back(fuente + ": no existe; el catálogo queda vacío");
+      } else {
+        avisos.push_back(fuente + ": no existe; se usa el catálogo en español");
+        Escribir(salida, textos_es, problemas);
+        continue;
+      }
+    }
+    auto catalogo = LeerCatalogoFuente(contenido, fuente);
+    problemas.insert(problemas.end(), catalogo.problemas.begin(), catalogo.problemas.end());
+    std::vector<LineaFuente> lineas;
+    for (std::size_t i = 0; i < catalogo.lineas.size(); ++i) {
+      lineas.push_back({catalogo.origen[i], catalogo.lineas[i]});
+    }
+    const std::string texto = FicheroCp1252(lineas, fuente, problemas);
+    if (*idioma.subcarpeta == '\0') textos_es = texto;
+    Escribir(salida, texto, problemas);
+  }
+
+  // Middle-grade places (record file).
+  {
+    const fs::path ruta = carpeta_datos / "datFPL2.txt";
+    const std::string fuente = NombreFuente(op.fuentes, ruta);
+    std::string contenido;
+    if (!LeerTodo(ruta, contenido)) {
+      problemas.push_back({fuente, 0, "falta la fuente del fichero datFPL2"});
+    } else {
+      auto lineas = LineasDeFuente(contenido, fuente);
+      problemas.insert(problemas.end(), lineas.problemas.begin(), lineas.problemas.end());
+      Escribir(op.destino / "datFPL2", RegistrosLugaresGM(lineas.lineas, fuente, problemas),
+               problemas);
+    }
+  }
+
+  // Centre settings: copied as they are (UTF-8; the program reads UTF-8).
+  {
+    std::string contenido;
+    const fs::path ruta = op.fuentes / kAjustes;
+    if (!LeerTodo(ruta, contenido)) {
+      problemas.push_back({NombreFuente(op.fuentes, ruta), 0, "no existe"});
+    } else {
+      Escribir(op.destino / kAjustes, contenido, problemas);
+    }
+  }
+
+  // Generated pictures, sounds, skin and region table.
+  if (!op.recursos.empty()) {
+    if (!fs::is_directory(op.recursos, ec)) {
+      problemas.push_back({op.recursos.string(), 0, "no existe la carpeta de recursos"});
+    } else {
+      for (const auto& e : fs::directory_iterator(op.recursos, ec)) {
+        if (!e.is_regular_file()) continue;
+        fs::copy_file(e.path(), op.destino / e.path().filename(),
+                      fs::copy_options::overwrite_existing, ec);
+        if (ec) problemas.push_back({e.path().string(), 0, "no se puede copiar: " + ec.message()});
+      }
+    }
+  }
+  return problemas;
+}
+
+}  // namespace sendaro::datos

@@ -1,0 +1,216 @@
+#include <fstream>
+#include <system_error>
+
+#include "data/catalogo.h"
+#include "ficheros.h"
+#include "herramienta.h"
+
+namespace fs = std::filesystem;
+
+namespace sendaro::datos {
+namespace {
+
+// Lines of a Windows-1252 CR LF file; faults in the line ends and bytes are
+// reported as they are found.
+std::vector<std::string> LineasCrLf(const std::string& bytes, const std::string& nombre,
+                                    std::vector<Problema>& problemas) {
+  std::vector<std::string> lineas;
+  std::string actual;
+  int numero = 1;
+  bool sin_crlf = false;
+  bool byte_malo = false;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    const auto b = static_cast<unsigned char>(bytes[i]);
+    if (b == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
+      lineas.push_back(actual);
+      actual.clear();
+      ++numero;
+      ++i;
+      continue;
+    }
+    if (b == '\n' || b == '\r') {
+      if (!sin_crlf) problemas.push_back({nombre, numero, "fin de línea que no es CR LF"});
+      sin_crlf = true;
+      if (b == '\n') {
+        lineas.push_back(actual);
+        actual.clear();
+        ++numero;
+      }
+      continue;
+    }
+    if (!byte_malo && (b < 0x20 || b == 0x7F || !CaracterCp1252(b))) {
+      problemas.push_back({nombre, numero,
+                           "byte " + std::to_string(b) + " que no es texto en Windows-1252"});
+      byte_malo = true;
+    }
+    actual.push_back(static_cast<char>(b));
+  }
+  if (!actual.empty()) {
+    lineas.push_back(actual);
+    problemas.push_back({nombre, numero, "la última línea no termina en CR LF"});
+  }
+  return lineas;
+}
+
+bool LeerTodo(const fs::path& ruta, std::string& contenido) {
+  std::ifstream f(ruta, std::ios::binary | std::ios::ate);
+  if (!f) return false;
+  const auto tamano = static_cast<std::streamoff>(f.tellg());
+  if (tamano < 0) return false;
+  contenido.assign(static_cast<std::size_t>(tamano), '\0');
+  f.seekg(0);
+  return static_cast<bool>(f.read(contenido.data(), tamano));
+}
+
+std::uint32_t Entero32(const std::string& b, std::size_t pos) {
+  if (pos + 4 > b.size()) return 0;
+  return static_cast<std::uint32_t>(static_cast<unsigned char>(b[pos])) |
+         static_cast<std::uint32_t>(static_cast<unsigned char>(b[pos + 1])) << 8 |
+         static_cast<std::uint32_t>(static_cast<unsigned char>(b[pos + 2])) << 16 |
+         static_cast<std::uint32_t>(static_cast<unsigned char>(b[pos + 3])) << 24;
+}
+
+class Comprobador {
+ public:
+  explicit Comprobador(fs::path carpeta) : carpeta_(std::move(carpeta)) {}
+
+  std::vector<Problema> problemas;
+  int comprobados = 0;
+
+  // Reads a file of the installation; a missing one is a problem.
+  bool Abrir(const std::string& nombre, std::string& contenido) {
+    ++comprobados;
+    std::error_code ec;
+    const fs::path ruta = carpeta_ / nombre;
+    if (!fs::is_regular_file(ruta, ec) || !LeerTodo(ruta, contenido)) {
+      problemas.push_back({nombre, 0, "falta el fichero"});
+      return false;
+    }
+    return true;
+  }
+
+  void Texto(const FicheroTexto& f, const std::string& nombre) {
+    std::string bytes;
+    if (!Abrir(nombre, bytes)) return;
+    const auto lineas = LineasCrLf(bytes, nombre, problemas);
+    if (lineas.empty()) problemas.push_back({nombre, 0, "el fichero está vacío"});
+    if (static_cast<int>(lineas.size()) > f.capacidad) {
+      problemas.push_back({nombre, f.capacidad + 1,
+                           "pasa de las " + std::to_string(f.capacidad) +
+                               " líneas que el programa lee"});
+    }
+    if (f.bloque > 0 && lineas.size() % static_cast<std::size_t>(f.bloque) != 0) {
+      problemas.push_back({nombre, static_cast<int>(lineas.size()),
+                           "el número de líneas (" + std::to_string(lineas.size()) +
+                               ") no es múltiplo del bloque de " + std::to_string(f.bloque)});
+    }
+  }
+
+  void Textos(const std::string& nombre) {
+    std::string bytes;
+    if (!Abrir(nombre, bytes)) return;
+    const auto lineas = LineasCrLf(bytes, nombre, problemas);
+    if (lineas.size() < static_cast<std::size_t>(CatalogoTextos::kUltimaLinea)) {
+      problemas.push_back({nombre, 0,
+                           "tiene " + std::to_string(lineas.size()) + " líneas; hacen falta " +
+                               std::to_string(CatalogoTextos::kUltimaLinea)});
+    }
+    for (std::size_t i = 0; i < lineas.size(); ++i) {
+      const int n = static_cast<int>(i) + 1;
+      std::string linea = lineas[i];
+      while (!linea.empty() && linea.back() == ' ') linea.pop_back();
+      if (linea.empty()) continue;
+      const int hueco = n <= CatalogoTextos::kUltimaLinea ? CatalogoTextos::LongitudHueco(n) : 75;
+      if (hueco == 0) {
+        problemas.push_back({nombre, n, "línea sin uso que tiene texto"});
+      } else if (static_cast<int>(linea.size()) > hueco) {
+        problemas.push_back({nombre, n,
+                             "texto de " + std::to_string(linea.size()) +
+                                 " caracteres; su hueco es de " + std::to_string(hueco)});
+      }
+    }
+  }
+
+  void Registro(const FicheroRegistro& r) {
+    std::string bytes;
+    if (!Abrir(r.nombre, bytes)) return;
+    if (bytes.size() != r.bytes) {
+      problemas.push_back({r.nombre, 0,
+                           "mide " + std::to_string(bytes.size()) + " bytes; debe medir " +
+                               std::to_string(r.bytes)});
+    }
+  }
+
+  void Imagen(const FicheroImagen& im) {
+    std::string b;
+    if (!Abrir(im.nombre, b)) return;
+    if (b.size() < 54 || b[0] != 'B' || b[1] != 'M' || Entero32(b, 2) != b.size()) {
+      problemas.push_back({im.nombre, 0, "no es un mapa de bits BMP válido"});
+      return;
+    }
+    const auto ancho = static_cast<std::int32_t>(Entero32(b, 18));
+    auto alto = static_cast<std::int32_t>(Entero32(b, 22));
+    if (alto < 0) alto = -alto;
+    if ((im.ancho != 0 && ancho != im.ancho) || (im.alto != 0 && alto != im.alto)) {
+      problemas.push_back({im.nombre, 0,
+                           "mide " + std::to_string(ancho) + "x" + std::to_string(alto) +
+                               "; debe medir " + std::to_string(im.ancho) + "x" +
+                               (im.alto != 0 ? std::to_string(im.alto) : std::string("N"))});
+    }
+  }
+
+  void Sonido(const FicheroSonido& s) {
+    std::string b;
+    if (!Abrir(s.nombre, b)) return;
+    if (b.size() < 44 || b.compare(0, 4, "RIFF") != 0 || b.compare(8, 4, "WAVE") != 0) {
+      problemas.push_back({s.nombre, 0, "no es un sonido WAV"});
+    } else if (b.size() < s.minimo) {
+      problemas.push_back({s.nombre, 0,
+                           "mide " + std::to_string(b.size()) + " bytes; hacen falta al menos " +
+                               std::to_string(s.minimo)});
+    }
+  }
+
+  void Ajustes() {
+    std::string b;
+    if (!Abrir(kAjustes, b)) return;
+    for (const char* clave : kClavesAjustes) {
+      if (b.find(std::string(clave) + "=") == std::string::npos) {
+        problemas.push_back({kAjustes, 0, std::string("falta la clave ") + clave});
+      }
+    }
+  }
+
+ private:
+  fs::path carpeta_;
+};
+
+}  // namespace
+
+std::vector<Problema> Comprobar(const fs::path& carpeta, int& comprobados) {
+  Comprobador c(carpeta);
+  std::error_code ec;
+  if (!fs::is_directory(carpeta, ec)) {
+    comprobados = 0;
+    return {{carpeta.string(), 0, "no es una carpeta"}};
+  }
+  for (const auto& idioma : kIdiomas) {
+    const std::string prefijo = *idioma.subcarpeta ? std::string(idioma.subcarpeta) + "/" : "";
+    for (const auto& f : kFicherosTexto) {
+      if (prefijo.empty() || f.idioma) c.Texto(f, prefijo + f.nombre);
+    }
+    c.Textos(prefijo + "textos");
+  }
+  for (const auto& r : kFicherosRegistro) c.Registro(r);
+  for (const auto& im : kImagenes) c.Imagen(im);
+  for (const auto& s : kSonidos) c.Sonido(s);
+  {
+    std::string piel;
+    c.Abrir(kPiel, piel);
+  }
+  c.Ajustes();
+  comprobados = c.comprobados;
+  return c.problemas;
+}
+
+}  // namespace sendaro::datos

@@ -1,0 +1,30 @@
+// The two commands of sendaro-datos.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "fuentes.h"
+
+namespace sendaro::datos {
+
+struct OpcionesCompilar {
+  std::filesystem::path fuentes;   // instalacion/
+  std::filesystem::path destino;   // the installation's program folder
+  std::filesystem::path recursos;  // generated pictures and sounds (may be empty)
+};
+
+// Writes the installation. Problems are faults in the sources; `avisos` are
+// notes that do not stop the build (a language without its catalogue yet).
+std::vector<Problema> Compilar(const OpcionesCompilar& opciones, std::vector<std::string>& avisos);
+
+// Checks an installation; one problem per fault found. `comprobados` receives
+// the number of files looked at.
+std::vector<Problema> Comprobar(const std::filesystem::path& carpeta, int& comprobados);
+
+// Builds "datFPL2" from its source: lines "LUk centre: title title ...".
+std::string RegistrosLugaresGM(const std::vector<LineaFuente>& lineas, const std::string& fuente,
+                               std::vector<Problema>& problemas);
+
+}  // namespace sendaro::datos

@@ -1,0 +1,104 @@
+// sendaro-recursos: draws every picture and synthesises every sound of the
+// sample installation, and writes the region table "puntos3" from the same
+// map geometry as the map pictures.
+//
+//   sendaro-recursos DESTINO [--vistas CARPETA]
+// With --vistas, a PNG copy of every picture is written too, for looking at.
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <cstdio>
+#include <string>
+
+#include "dibujo.h"
+#include "geografia.h"
+#include "piel.h"
+#include "sonidos.h"
+
+namespace {
+
+using namespace sendaro::recursos;
+
+bool Guardar(const QString& carpeta, const QString& vistas, const QString& nombre, const QImage& im) {
+  if (!im.save(carpeta + QLatin1Char('/') + nombre, "BMP")) {
+    std::fprintf(stderr, "no se puede escribir %s\n", qPrintable(nombre));
+    return false;
+  }
+  if (!vistas.isEmpty()) {
+    QString png = nombre;
+    png.replace(QStringLiteral(".bmp"), QStringLiteral(".png"));
+    im.save(vistas + QLatin1Char('/') + png, "PNG");
+  }
+  return true;
+}
+
+bool Escribir(const QString& ruta, const std::string& bytes) {
+  QFile f(ruta);
+  if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+  return f.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Drawing needs no display; the offscreen platform keeps it that way.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  const QStringList args = app.arguments();
+  if (args.size() != 2 && !(args.size() == 4 && args[2] == QStringLiteral("--vistas"))) {
+    std::fprintf(stderr, "Uso: sendaro-recursos DESTINO [--vistas CARPETA]\n");
+    return 2;
+  }
+  const QString destino = args[1];
+  const QString vistas = args.size() == 4 ? args[3] : QString();
+  QDir().mkpath(destino);
+  if (!vistas.isEmpty()) QDir().mkpath(vistas);
+
+  bool bien = true;
+  auto guardar = [&](const QString& nombre, const QImage& im) { bien = Guardar(destino, vistas, nombre, im) && bien; };
+
+  // Theme pictures; theme P writes its full hall and floor with a capital P.
+  for (const char tema : {'I', 'F', 'C', 'N', 'A', 'P'}) {
+    const QString l = tema == 'P' ? QStringLiteral("P") : QString(QLatin1Char(static_cast<char>(tema + ('a' - 'A'))));
+    const QString minuscula = QString(QLatin1Char(static_cast<char>(tema + ('a' - 'A'))));
+    guardar(QStringLiteral("parte") + minuscula + QStringLiteral(".bmp"), Pared(tema));
+    guardar(QStringLiteral("todo") + l + QStringLiteral(".bmp"), Vestibulo(tema));
+    guardar(QStringLiteral("suelo") + l + QStringLiteral(".bmp"), Suelo(tema));
+  }
+  guardar(QStringLiteral("faraoni.bmp"), Lateral('I'));
+  guardar(QStringLiteral("arbol.bmp"), Lateral('F'));
+  guardar(QStringLiteral("caballe.bmp"), Lateral('C'));
+  guardar(QStringLiteral("nieve.bmp"), Lateral('N'));
+  guardar(QStringLiteral("marcoDERa.bmp"), Marco('a', true));
+  guardar(QStringLiteral("marcoIZQa.bmp"), Marco('a', false));
+  guardar(QStringLiteral("marcoDE.bmp"), Marco('p', true));
+  guardar(QStringLiteral("marcoIZ.bmp"), Marco('p', false));
+  guardar(QStringLiteral("marcoDERn.bmp"), Marco('n', true));
+  guardar(QStringLiteral("marcoIZQn.bmp"), Marco('n', false));
+  guardar(QStringLiteral("rotuloa.bmp"), Rotulo(false));
+  guardar(QStringLiteral("rotulon.bmp"), Rotulo(true));
+  guardar(QStringLiteral("chica.bmp"), Chica());
+  guardar(QStringLiteral("heli.bmp"), Helicoptero());
+
+  // Maps and the region table from the same grids.
+  const Rejilla comunidades = RejillaComunidades();
+  const Rejilla comarcas = RejillaComarcas();
+  const Rejilla zonas = RejillaZonas();
+  guardar(QStringLiteral("mapa.bmp"), MapaComunidades(comunidades));
+  guardar(QStringLiteral("mapac.bmp"), MapaComarcas(comarcas));
+  guardar(QStringLiteral("mapam.bmp"), MapaZonas(zonas));
+  std::string error;
+  const std::string puntos = Puntos3(comunidades, comarcas, zonas, error);
+  if (!error.empty()) {
+    std::fprintf(stderr, "puntos3: %s\n", error.c_str());
+    bien = false;
+  }
+  bien = Escribir(destino + QStringLiteral("/puntos3"), puntos) && bien;
+
+  bien = Escribir(destino + QStringLiteral("/tecla.wav"), Wav(Tecla())) && bien;
+  bien = Escribir(destino + QStringLiteral("/motor.wav"), Wav(Motor())) && bien;
+  bien = Escribir(destino + QStringLiteral("/mdd_spring.ssk"), kPielPrimavera) && bien;
+  return bien ? 0 : 1;
+}
