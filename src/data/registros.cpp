@@ -49,16 +49,11 @@ void TablaLugaresGM::Fijar(int grupo, int titulo, int k, std::uint16_t valor) {
 }
 
 bool AnalizarLugaresGM(std::string_view bytes, TablaLugaresGM& tabla) {
-  constexpr auto kBytes = static_cast<std::size_t>(registros::kDatFPL2.BytesTotales());
-  if (bytes.size() < kBytes) return false;
-  std::size_t i = 0;
-  for (int grupo = 1; grupo <= TablaLugaresGM::kGrupos; ++grupo) {
-    for (int titulo = 1; titulo <= TablaLugaresGM::kTitulos; ++titulo) {
-      for (int k = 0; k <= TablaLugaresGM::kMaxCentros; ++k, i += 2) {
-        tabla.Fijar(grupo, titulo, k,
-                    static_cast<std::uint16_t>(Byte(bytes, i) | (Byte(bytes, i + 1) << 8)));
-      }
-    }
+  if (bytes.size() < static_cast<std::size_t>(registros::kDatFPL2.BytesTotales())) return false;
+  // Records, rows and words follow each other in the file as in the table.
+  for (std::size_t i = 0; i < tabla.palabras_.size(); ++i) {
+    tabla.palabras_[i] =
+        static_cast<std::uint16_t>(Byte(bytes, 2 * i) | (Byte(bytes, 2 * i + 1) << 8));
   }
   return true;
 }

@@ -33,6 +33,7 @@ class TablaLugaresGM {
   void Fijar(int grupo, int titulo, int k, std::uint16_t valor);
 
  private:
+  friend bool AnalizarLugaresGM(std::string_view bytes, TablaLugaresGM& tabla);
   std::vector<std::uint16_t> palabras_;
 };
 
