@@ -1,0 +1,267 @@
+#include "app/qt/programa.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "app/ajustes_centro.h"
+#include "app/linea_ordenes.h"
+#include "app/qt/pantalla_modos.h"
+#include "app/qt/salida.h"
+#include "app/qt/sonido.h"
+#include "app/qt/tbienvenida.h"
+#include "app/qt/ventana_principal.h"
+#include "hall/qt/tform0.h"
+#include "sections/assistant/qt/tform5.h"
+#include "sections/catalogue/qt/tform4.h"
+#include "sections/catalogue/qt/tformcat.h"
+#include "sections/certificates/qt/tcertifica.h"
+#include "sections/degrees/qt/tform1.h"
+#include "sections/degrees/qt/tform6.h"
+#include "sections/initial_programmes/qt/tfinipro.h"
+#include "sections/itineraries/qt/tform2.h"
+#include "sections/middle_grade/qt/tform3.h"
+#include "sections/professions/qt/tprofe.h"
+#include "ui/dialogos.h"
+#include "ui/imagenes.h"
+
+#ifndef SENDARO_DATOS_INSTALADOS
+#define SENDARO_DATOS_INSTALADOS "/usr/local/share/sendaro"
+#endif
+
+namespace sendaro {
+
+namespace {
+
+const QString kFaltanFicherosSendaro = QStringLiteral("Faltan ficheros. Vuelva a instalar Sendaro");
+
+QString Ruta(const std::filesystem::path& carpeta, std::string_view nombre) {
+  return QDir(QFile::decodeName(carpeta.c_str()))
+      .filePath(QString::fromLatin1(nombre.data(), static_cast<qsizetype>(nombre.size())));
+}
+
+}  // namespace
+
+std::filesystem::path CarpetaDatosPorDefecto() {
+  const QString junto = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("instalacion"));
+  if (QFileInfo(junto).isDir()) return std::filesystem::path(QFile::encodeName(junto).toStdString());
+  return std::filesystem::path(SENDARO_DATOS_INSTALADOS);
+}
+
+Programa::Programa(Dialogos& dialogos, Sonido& sonido, PantallaModos& pantalla)
+    : dialogos_(dialogos),
+      sonido_(sonido),
+      pantalla_(pantalla),
+      avisador_(dialogos),
+      tablas_(std::make_unique<TablasDatos>()),
+      puntos_(std::make_unique<DatosPuntos>()),
+      ventana_(std::make_unique<VentanaPrincipal>()),
+      servicios_{estado_, catalogo_, recursos_, *tablas_, *puntos_, dialogos, sonido, pantalla, *ventana_, nullptr, {}, false} {
+  ventana_->AlCerrar = [this] { return SalidaConfirmada(servicios_); };
+}
+
+Programa::~Programa() = default;
+
+void Programa::InicializarDatosCompartidos() {
+  estado_.SinAnimacion = true;
+  const auto chica = CargarImagen(estado_.entorno.instalacion.Carpeta(), "chica.bmp");
+  if (chica) recursos_.CabeceraImpresion = chica->toImage();
+  if (!chica || !LeerPuntosSinAviso(estado_.entorno.instalacion, "puntos3", *puntos_)) {
+    dialogos_.Aviso(kFaltanFicherosSendaro);
+    estado_.DatosCompartidosFallidos = true;
+    estado_.FalloGrave() = true;
+  }
+}
+
+void Programa::PrepararVestibulo(const OpcionesArranque& opciones) {
+  EstadoPrograma& e = estado_;
+  const std::filesystem::path& carpeta = opciones.carpeta;
+
+  if (e.DatosCompartidosFallidos) {
+    e.FalloGrave() = true;
+    return;
+  }
+
+  const auto ajustes = LeerAjustesCentro(carpeta);
+  if (!ajustes) {
+    dialogos_.Pitido();
+    dialogos_.Aviso(QStringLiteral(
+        "El programa no funcionar\u00e1 correctamente. Faltan ficheros. Vuelva a instalarlo."));
+    e.FalloGrave() = true;
+    return;
+  }
+
+  e.NombreCentro = ajustes->NombreCentro;
+  e.CodigoIdioma = ajustes->CodigoIdioma;
+  const Preferencias preferencias =
+      AplicarLineaOrdenes({ajustes->LetraTema, ajustes->ConAnimacion != 0,
+                           SubcarpetaIdioma(ajustes->CodigoIdioma)},
+                          opciones.posicionales);
+  e.LetraTema = preferencias.LetraTema;
+  e.ConAnimacion = preferencias.ConAnimacion;
+  e.entorno.instalacion.FijarIdioma(preferencias.subcarpeta);
+
+  servicios_.tema = BuscarTema(e.LetraTema);
+  const Tema& tema = servicios_.TemaActual();
+  QFile piel(Ruta(carpeta, kPiel));
+  if (piel.open(QIODevice::ReadOnly)) qApp->setStyleSheet(QString::fromUtf8(piel.readAll()));
+
+  QPixmap* mapas[] = {&recursos_.mapa, &recursos_.mapac, &recursos_.mapam};
+  for (int i = 0; i < 3; ++i) {
+    if (auto imagen = CargarImagen(carpeta, kMapas[i])) {
+      *mapas[i] = *imagen;
+    } else {
+      dialogos_.Aviso(QStringLiteral("Faltan ficheros"));
+      e.FalloGrave() = true;
+    }
+  }
+  const std::pair<std::string_view, QPixmap*> propias[] = {
+      {tema.Suelo, &recursos_.Suelo},
+      {tema.Rotulo, &recursos_.Rotulo},
+      {tema.MarcoDerecho, &recursos_.MarcoDerecho},
+      {tema.MarcoIzquierdo, &recursos_.MarcoIzquierdo},
+      {tema.Pared, &recursos_.Pared},
+      {tema.Lateral, &recursos_.Lateral},
+      {kHeli, &recursos_.heli},
+  };
+  for (const auto& [nombre, destino] : propias) {
+    if (nombre.empty()) continue;  // the theme has no such picture
+    if (auto imagen = CargarImagen(carpeta, nombre)) {
+      *destino = *imagen;
+    } else {
+      e.FalloGrave() = true;
+    }
+  }
+  if (e.FalloGrave()) return;
+
+  if (!catalogo_.Leer(e.entorno)) {
+    e.FalloGrave() = true;
+    return;
+  }
+
+  ComprobarPantalla();
+
+  // This platform has no graphics-layer version to check: the scene's
+  // surface is always available, so only the animation switch decides.
+  e.SinAnimacion = DecidirSinAnimacion(7, e.ConAnimacion);
+
+  sonido_.Iniciar(carpeta);
+
+  if (const QScreen* pantalla = QGuiApplication::primaryScreen()) {
+    e.TamanoLetraDelta = DeltaLetra(pantalla->logicalDotsPerInch());
+  }
+
+  QFile motor(Ruta(carpeta, "motor.wav"));
+  if (motor.open(QIODevice::ReadOnly)) sonido_.FijarMotor(motor.read(kBytesMotor));
+
+  e.PausaAyuda = 30000;
+  e.DesdeAsistente = false;
+  e.PrimeraVisita = true;
+}
+
+void Programa::ComprobarPantalla() {
+  const ModoPantalla actual = pantalla_.Actual();
+  if (!HayQuePreguntarPantalla(actual)) return;
+  // Where the display cannot switch modes a Yes could change nothing: do not ask.
+  const std::vector<ModoPantalla> modos = pantalla_.Modos();
+  if (modos.empty()) return;
+  dialogos_.Pitido();
+  estado_.ModoPantallaCambiado = false;
+  if (!dialogos_.PreguntaSiNo(servicios_.Texto(253) + QStringLiteral(" ") +
+                              servicios_.Texto(254))) {
+    return;
+  }
+  const auto destino = ModoDestino(actual, modos);
+  if (destino && pantalla_.Cambiar(*destino)) {
+    estado_.ModoAnterior = actual;
+    estado_.ModoPantallaCambiado = true;
+  }
+}
+
+void Programa::Progreso(int valor) {
+  progresos_.push_back(valor);
+  if (bienvenida_) bienvenida_->FijarProgreso(valor);
+}
+
+template <typename Pantalla>
+Pantalla* Programa::Crear(bool esPagina) {
+  auto* pantalla = new Pantalla(servicios_, esPagina ? nullptr : ventana_.get());
+  if (esPagina) ventana_->Agregar(pantalla);
+  creadas_.push_back(pantalla->objectName());
+  return pantalla;
+}
+
+bool Programa::Arrancar(const OpcionesArranque& opciones) {
+  estado_.entorno.instalacion = Instalacion(opciones.carpeta);
+  estado_.entorno.avisador = &avisador_;
+  InicializarDatosCompartidos();
+
+  estado_.FalloGrave() = false;
+  bienvenida_ = std::make_unique<TBienvenida>(opciones.carpeta, dialogos_);
+  bienvenida_->show();
+  bienvenida_->repaint();
+
+  Pantallas& p = servicios_.pantallas;
+  const bool completo = [&] {
+    Progreso(10);
+    PrepararVestibulo(opciones);
+    p.Vestibulo = Crear<Tform0>(true);
+    // The hall's creation has failed: nothing else is created.
+    if (estado_.FalloGrave()) return false;
+    p.TForm6 = Crear<TForm6>(false);
+    if (estado_.FalloGrave()) return false;
+    Progreso(20);
+    p.TForm1 = Crear<TForm1>(true);
+    if (estado_.FalloGrave()) return false;
+    Progreso(30);
+    p.TForm2 = Crear<TForm2>(true);
+    if (estado_.FalloGrave()) return false;
+    Progreso(40);
+    p.TForm5 = Crear<TForm5>(false);
+    Progreso(50);
+    p.TForm3 = Crear<TForm3>(true);
+    Progreso(60);
+    p.Dialogo = Crear<TForm4>(false);
+    Progreso(70);
+    p.TFIniPro = Crear<TFIniPro>(true);
+    if (estado_.FalloGrave()) return false;
+    Progreso(80);
+    p.TCertifica = Crear<TCertifica>(true);
+    if (estado_.FalloGrave()) return false;
+    Progreso(90);
+    p.Tprofe = Crear<Tprofe>(true);
+    if (estado_.FalloGrave()) return false;
+    Progreso(100);
+    p.TFormCat = Crear<TFormCat>(true);
+    return true;
+  }();
+
+  bienvenida_->close();
+  bienvenida_.reset();
+  if (!completo || estado_.FalloGrave()) return false;
+
+  ventana_->Mostrar(p.Vestibulo);
+  if (estado_.SinAnimacion) {
+    if (const QScreen* pantalla = QGuiApplication::primaryScreen()) {
+      ventana_->move(pantalla->availableGeometry().center() - ventana_->rect().center());
+    }
+  } else {
+    ventana_->move(0, 0);
+  }
+
+  const QString listo = qEnvironmentVariable("SENDARO_LISTO");
+  const bool salir = qEnvironmentVariableIsSet("SENDARO_SALIR_AL_PINTAR");
+  QObject::connect(p.Vestibulo, &Tform0::PrimerPintado, p.Vestibulo, [listo, salir] {
+    if (!listo.isEmpty()) {
+      QFile senal(listo);
+      senal.open(QIODevice::WriteOnly);
+    }
+    if (salir) QCoreApplication::exit(0);
+  });
+  ventana_->show();
+  return true;
+}
+
+}  // namespace sendaro

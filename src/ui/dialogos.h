@@ -1,0 +1,31 @@
+// Everything modal goes through this seam: message boxes, the Yes/No
+// question, the beep and the program's own dialogs. Tests set the answers.
+#pragma once
+
+#include <QString>
+
+class QDialog;
+
+namespace sendaro {
+
+class Dialogos {
+ public:
+  virtual ~Dialogos() = default;
+  // Plain modal message box.
+  virtual void Aviso(const QString& texto) = 0;
+  // Yes/No question box with the question icon and an empty title.
+  virtual bool PreguntaSiNo(const QString& texto) = 0;
+  // Shows the dialog modally; returns its result (QDialog::Accepted or Rejected).
+  virtual int Ejecutar(QDialog& dialogo) = 0;
+  virtual void Pitido() = 0;
+};
+
+class DialogosReales : public Dialogos {
+ public:
+  void Aviso(const QString& texto) override;
+  bool PreguntaSiNo(const QString& texto) override;
+  int Ejecutar(QDialog& dialogo) override;
+  void Pitido() override;
+};
+
+}  // namespace sendaro

@@ -1,0 +1,18 @@
+// Pictures of the installation, opened by the name the program uses for
+// them. A name without extension is a bitmap: "partei" opens "partei.bmp".
+#pragma once
+
+#include <QPixmap>
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+namespace sendaro {
+
+// Tries the name as given, then with ".bmp", ".jpg" and ".jpeg"; when none
+// exists with that exact spelling, the same names ignoring case (installations
+// copied from case-insensitive file systems). Nothing when no file is found
+// or it is not a picture.
+std::optional<QPixmap> CargarImagen(const std::filesystem::path& carpeta, std::string_view nombre);
+
+}  // namespace sendaro

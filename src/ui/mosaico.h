@@ -1,0 +1,24 @@
+// A picture repeated over the whole widget (wall and floor tiles).
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+namespace sendaro {
+
+class Mosaico : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit Mosaico(QWidget* padre = nullptr);
+  void FijarTesela(const QPixmap& tesela);
+  const QPixmap& Tesela() const { return tesela_; }
+
+ protected:
+  void paintEvent(QPaintEvent* evento) override;
+
+ private:
+  QPixmap tesela_;
+};
+
+}  // namespace sendaro

@@ -1,0 +1,254 @@
+// Start-up of the real program objects on a small installation, with the
+// dialogs, sound and display answered by test doubles.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+#include "app/qt/programa.h"
+#include "app/qt/ventana_principal.h"
+#include "hall/qt/etiqueta_puerta.h"
+#include "hall/qt/tform0.h"
+#include "qt/apoyo.h"
+#include "sections/catalogue/qt/tform4.h"
+
+namespace sendaro {
+namespace {
+
+using prueba::DialogosPrueba;
+using prueba::InstalacionPrueba;
+using prueba::PantallaPrueba;
+using prueba::SonidoPrueba;
+
+class Arranque : public testing::Test {
+ protected:
+  void TearDown() override { qApp->setStyleSheet(QString()); }
+
+  bool Arrancar(std::vector<std::string> parametros = {}) {
+    programa = std::make_unique<Programa>(dialogos, sonido, pantalla);
+    return programa->Arrancar({ins.Carpeta(), std::move(parametros)});
+  }
+  Tform0* Vestibulo() { return programa->Comunes().pantallas.Vestibulo; }
+
+  InstalacionPrueba ins;
+  DialogosPrueba dialogos;
+  SonidoPrueba sonido;
+  PantallaPrueba pantalla;
+  std::unique_ptr<Programa> programa;
+};
+
+const QStringList kOrden = {
+    QStringLiteral("Tform0"),   QStringLiteral("TForm6"),   QStringLiteral("TForm1"),
+    QStringLiteral("TForm2"),   QStringLiteral("TForm5"),   QStringLiteral("TForm3"),
+    QStringLiteral("TForm4"),   QStringLiteral("TFIniPro"), QStringLiteral("TCertifica"),
+    QStringLiteral("Tprofe"),   QStringLiteral("TFormCat")};
+
+TEST_F(Arranque, CreaLasOncePantallasEnOrdenYMuestraElVestibulo) {
+  ASSERT_TRUE(Arrancar());
+  EXPECT_EQ(programa->PantallasCreadas(), kOrden);
+  EXPECT_EQ(programa->Progresos(), (std::vector<int>{10, 20, 30, 40, 50, 60, 70, 80, 90, 100}));
+  EXPECT_TRUE(dialogos.avisos.isEmpty()) << dialogos.avisos.join(u'|').toStdString();
+  EXPECT_FALSE(programa->Estado().FalloGrave());
+  EXPECT_EQ(programa->Ventana().Actual(), Vestibulo());
+  EXPECT_TRUE(programa->Ventana().isVisible());
+  EXPECT_EQ(programa->Ventana().windowTitle(), QStringLiteral("Sendaro Escolar"));
+  EXPECT_EQ(programa->Ventana().size(), QSize(1024, 768));
+
+  // The hall's own labels: the school's name read from Windows-1252 settings.
+  EXPECT_EQ(Vestibulo()->LabelCentro->text(), QStringLiteral("IES Pe\u00f1a Grande"));
+  EXPECT_EQ(Vestibulo()->LabelCentro2->text(), Vestibulo()->LabelCentro->text());
+  EXPECT_EQ(Vestibulo()->LabelCentro2->pos(), Vestibulo()->LabelCentro->pos() - QPoint(2, 2));
+  EXPECT_EQ(Vestibulo()->LabelAno->text(), QStringLiteral("2009"));
+  EXPECT_EQ(Vestibulo()->LabelCarreras->text(), QStringLiteral("T84"));
+  EXPECT_EQ(Vestibulo()->LabelCarreras->accessibleName(), QStringLiteral("T84"));
+  EXPECT_EQ(Vestibulo()->LabelCarreras->geometry(), QRect(46, 81, 83, 120));
+
+  // The last creation steps of the hall.
+  const EstadoPrograma& e = programa->Estado();
+  EXPECT_EQ(e.PausaAyuda, 30000);
+  EXPECT_TRUE(e.PrimeraVisita);
+  EXPECT_FALSE(e.DesdeAsistente);
+  EXPECT_TRUE(e.SinAnimacion);
+  EXPECT_EQ(sonido.inicios, 1);
+  EXPECT_EQ(sonido.motor.size(), 40000);
+}
+
+// A broken installation: what is missing, the messages shown, and which
+// screens were created before start-up stopped.
+TEST_F(Arranque, FicherosQueFaltan) {
+  struct Caso {
+    QString borrar;
+    QStringList avisos;
+    QStringList creadas;
+  };
+  const QString faltan = QStringLiteral("Faltan ficheros");
+  const QString reinstalar = QStringLiteral("Faltan ficheros. Vuelva a instalar Sendaro");
+  const std::vector<Caso> casos = {
+      {QStringLiteral("textos"),
+       {QStringLiteral("Faltan ficheros (textos). Vuelva a instalar el programa")},
+       {QStringLiteral("Tform0")}},
+      {QStringLiteral("partei.bmp"), {}, {QStringLiteral("Tform0")}},  // theme picture: silent
+      {QStringLiteral("heli.bmp"), {}, {QStringLiteral("Tform0")}},
+      {QStringLiteral("mapac.bmp"), {faltan}, {QStringLiteral("Tform0")}},
+      {QStringLiteral("chica.bmp"), {reinstalar, reinstalar}, {QStringLiteral("Tform0")}},
+      {QStringLiteral("puntos3"), {reinstalar}, {QStringLiteral("Tform0")}},
+      {QStringLiteral("CARRERA"),
+       {QStringLiteral("Faltan ficheros (CARRERA). Vuelva a instalar el programa")},
+       kOrden.mid(0, 3)},
+      {QStringLiteral("familias"),
+       {QStringLiteral("Faltan ficheros (familias). Vuelva a instalar el programa")},
+       kOrden},  // the catalogue screen is last: no check after it, but the hall never shows
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.borrar.toStdString());
+    InstalacionPrueba otra;
+    otra.Borrar(c.borrar);
+    DialogosPrueba d;
+    Programa p(d, sonido, pantalla);
+    EXPECT_FALSE(p.Arrancar({otra.Carpeta(), {}}));
+    EXPECT_EQ(d.avisos, c.avisos);
+    EXPECT_EQ(p.PantallasCreadas(), c.creadas);
+    EXPECT_TRUE(p.Estado().FalloGrave());
+    EXPECT_FALSE(p.Ventana().isVisible());
+    qApp->setStyleSheet(QString());
+  }
+}
+
+TEST_F(Arranque, SinAjustesDelCentro) {
+  for (const QByteArray& contenido : {QByteArray(), QByteArray("NombreCentro=X\n")}) {
+    ins.Borrar(QStringLiteral("centro.ini"));
+    if (!contenido.isEmpty()) ins.Escribir(QStringLiteral("centro.ini"), contenido);
+    dialogos = DialogosPrueba();
+    EXPECT_FALSE(Arrancar());
+    EXPECT_EQ(dialogos.avisos,
+              QStringList{QStringLiteral("El programa no funcionar\u00e1 correctamente. Faltan "
+                                         "ficheros. Vuelva a instalarlo.")});
+    EXPECT_EQ(dialogos.pitidos, 1);
+  }
+}
+
+TEST_F(Arranque, LineaDeOrdenesSobreLosAjustes) {
+  struct Caso {
+    int idiomaAjustes;
+    std::vector<std::string> parametros;
+    char letra;
+    bool sinAnimacion;
+    QString textoPuerta;  // catalogue text 84, from the folder in use
+  };
+  const std::vector<Caso> casos = {
+      {0, {"C", "S", "2"}, 'C', false, QStringLiteral("G84")},
+      {2, {"X", "N", "0"}, 'I', true, QStringLiteral("T84")},
+      {2, {}, 'I', true, QStringLiteral("G84")},
+      {2, {"c", "S"}, 'I', false, QStringLiteral("G84")},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.parametros.empty() ? std::string("-") : c.parametros[0]);
+    ins.Ajustes("IES", 0, c.idiomaAjustes, 'I');
+    ASSERT_TRUE(Arrancar(c.parametros));
+    EXPECT_EQ(programa->Estado().LetraTema, c.letra);
+    EXPECT_EQ(programa->Estado().SinAnimacion, c.sinAnimacion);
+    EXPECT_EQ(Vestibulo()->LabelCarreras->text(), c.textoPuerta);
+    EXPECT_EQ(programa->Estado().CodigoIdioma, c.idiomaAjustes);
+  }
+}
+
+TEST_F(Arranque, TemaSinCuadroLateralSigueAdelante) {
+  ins.Ajustes("IES", 0, 0, 'A');
+  ASSERT_TRUE(Arrancar());
+  EXPECT_TRUE(Vestibulo()->Imagefaraon->pixmap().isNull());
+  EXPECT_FALSE(Vestibulo()->ImageDejar->pixmap().isNull());
+}
+
+TEST_F(Arranque, PielDelPrograma) {
+  ins.Escribir(QStringLiteral("mdd_spring.ssk"), "QPushButton { color: rgb(1, 2, 3); }");
+  ASSERT_TRUE(Arrancar());
+  EXPECT_TRUE(qApp->styleSheet().contains(QStringLiteral("rgb(1, 2, 3)")));
+}
+
+TEST_F(Arranque, PreguntaPorLaPantallaYLaRestauraAlSalir) {
+  struct Caso {
+    ModoPantalla actual;
+    std::vector<ModoPantalla> modos;
+    bool si;
+    std::vector<ModoPantalla> cambios;
+  };
+  const std::vector<ModoPantalla> con16 = {{1024, 768, 16}, {1280, 1024, 16}};
+  const std::vector<Caso> casos = {
+      {{1280, 1024, 32}, con16, true, {{1024, 768, 32}}},
+      {{1024, 768, 8}, con16, true, {{1024, 768, 16}}},
+      {{1280, 1024, 32}, con16, false, {}},
+      {{1280, 1024, 32}, {{1024, 768, 32}}, true, {}},
+  };
+  for (const Caso& c : casos) {
+    pantalla = PantallaPrueba();
+    pantalla.actual = c.actual;
+    pantalla.modos = c.modos;
+    dialogos = DialogosPrueba();
+    dialogos.respuestasPregunta = {c.si};
+    ASSERT_TRUE(Arrancar());
+    EXPECT_EQ(dialogos.preguntas,
+              QStringList{QStringLiteral("La pantalla no es de 1024x768. \u00bfCambiarla ahora?")});
+    EXPECT_EQ(dialogos.pitidos, 1);
+    EXPECT_EQ(pantalla.cambios, c.cambios);
+    EXPECT_EQ(programa->Estado().ModoPantallaCambiado, !c.cambios.empty());
+
+    dialogos.ResponderConBoton(QStringLiteral("ShadowSi"));
+    QTest::keyClick(Vestibulo(), Qt::Key_Escape);
+    EXPECT_TRUE(programa->Comunes().terminado);
+    const std::vector<ModoPantalla> restaurado =
+        c.cambios.empty() ? std::vector<ModoPantalla>{} : std::vector<ModoPantalla>{c.actual};
+    EXPECT_EQ(pantalla.restauraciones, restaurado);
+  }
+}
+
+TEST_F(Arranque, PantallaCorrectaNoPregunta) {
+  pantalla.actual = {1024, 768, 16};
+  pantalla.modos = {{1024, 768, 16}};
+  ASSERT_TRUE(Arrancar());
+  EXPECT_TRUE(dialogos.preguntas.isEmpty());
+  EXPECT_EQ(dialogos.pitidos, 0);
+}
+
+TEST_F(Arranque, SalidaConfirmada) {
+  ASSERT_TRUE(Arrancar());
+  // The question, as the dialog shows it, and both buttons.
+  QString pregunta;
+  bool dosBotones = false;
+  auto mirar = [&](QDialog& d) {
+    auto& f = static_cast<TForm4&>(d);
+    pregunta = f.LabelNombre->text();
+    dosBotones = f.ShadowSi->isVisible() && f.ShadowNo->isVisible() && !f.EditNombre->isVisible();
+  };
+
+  // No, Esc and the close box keep everything as it was.
+  dialogos.ResponderConBoton(QStringLiteral("ShadowNo"), mirar);
+  QTest::keyClick(Vestibulo(), Qt::Key_Escape);
+  EXPECT_EQ(pregunta, QStringLiteral("\u00bfDesea salir?"));
+  EXPECT_TRUE(dosBotones);
+  dialogos.ResponderConTecla(Qt::Key_Escape);
+  QTest::keyClick(Vestibulo(), Qt::Key_Escape);
+  dialogos.respuestas.push_back([](QDialog& d) {
+    d.open();
+    d.close();
+    return d.result();
+  });
+  EXPECT_FALSE(programa->Ventana().close());
+  EXPECT_EQ(dialogos.ejecutados, QStringList(3, QStringLiteral("TForm4")));
+  EXPECT_FALSE(programa->Comunes().terminado);
+  EXPECT_FALSE(programa->Estado().FalloGrave());
+  EXPECT_TRUE(programa->Ventana().isVisible());
+  EXPECT_EQ(programa->Ventana().Actual(), Vestibulo());
+
+  // Enter answers yes.
+  dialogos.ResponderConTecla(Qt::Key_Return);
+  QTest::keyClick(Vestibulo(), Qt::Key_Escape);
+  EXPECT_TRUE(programa->Comunes().terminado);
+  EXPECT_TRUE(programa->Estado().FalloGrave());
+}
+
+}  // namespace
+}  // namespace sendaro
