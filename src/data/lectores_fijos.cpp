@@ -15,27 +15,26 @@ std::size_t Indice(int n) { return static_cast<std::size_t>(n); }
 
 int AnalizarComarcas(const Entorno& entorno, std::string_view bytes, TablaComarcas& tabla,
                      int ancho) {
-  using namespace columnas;
   int entrada = 0;
   int linea_n = 0;
   for (const std::string_view linea : DividirLineas(bytes)) {
     ++linea_n;
     if (linea_n <= TablaComarcas::kNumeradas) {
-      const auto numero = NumeroDecimal(Campo(linea, kComarcaNumero));
+      const auto numero = NumeroDecimal(Campo(linea, columnas::kComarcaNumero));
       if (!numero || *numero < 1 || *numero > TablaComarcas::kCapacidad) {
         entorno.Avisar("mal " + std::to_string(linea_n));
         return tabla.cuenta;
       }
       tabla.numeros[Indice(linea_n)] = *numero;
-      tabla.nombres[Indice(*numero)] = Columnas(linea, kComarcaNombre.columna, ancho);
-      tabla.codigos[Indice(*numero)] = Campo(linea, kComarcaCodigo);
+      tabla.nombres[Indice(*numero)] = Columnas(linea, columnas::kComarcaNombre.columna, ancho);
+      tabla.codigos[Indice(*numero)] = Campo(linea, columnas::kComarcaCodigo);
       entrada = linea_n;
     } else {
       if (entrada >= TablaComarcas::kCapacidad) break;
       ++entrada;
       tabla.nombres[Indice(entrada)] =
-          Columnas(linea, kSubareaNombre.columna, ancho + kSubareaMasAncho);
-      tabla.codigos[Indice(entrada)] = Campo(linea, kSubareaCodigo);
+          Columnas(linea, columnas::kSubareaNombre.columna, ancho + columnas::kSubareaMasAncho);
+      tabla.codigos[Indice(entrada)] = Campo(linea, columnas::kSubareaCodigo);
     }
   }
   tabla.cuenta = entrada;
@@ -49,10 +48,9 @@ int LeerComarcas(Entorno& entorno, std::string_view nombre, TablaComarcas& tabla
 }
 
 int AnalizarZonas(const Entorno& entorno, std::string_view bytes, TablaZonas& tabla, int ancho) {
-  using namespace columnas;
   int entrada = 0;
   for (const std::string_view linea : DividirLineas(bytes)) {
-    const auto zona = NumeroDecimal(Campo(linea, kZonaNumero));
+    const auto zona = NumeroDecimal(Campo(linea, columnas::kZonaNumero));
     if (!zona) {
       entorno.Avisar("mal " + std::to_string(entrada));
       return tabla.cuenta;
@@ -60,8 +58,8 @@ int AnalizarZonas(const Entorno& entorno, std::string_view bytes, TablaZonas& ta
     if (entrada >= TablaZonas::kCapacidad) break;
     ++entrada;
     tabla.zonas[Indice(entrada)] = *zona;
-    tabla.nombres[Indice(entrada)] = Columnas(linea, kZonaNombre.columna, ancho);
-    tabla.codigos[Indice(entrada)] = Campo(linea, kZonaCodigo);
+    tabla.nombres[Indice(entrada)] = Columnas(linea, columnas::kZonaNombre.columna, ancho);
+    tabla.codigos[Indice(entrada)] = Campo(linea, columnas::kZonaCodigo);
   }
   for (int z = 1; z <= TablaZonas::kZonas; ++z) {
     int miembros = 0;
@@ -84,16 +82,16 @@ int LeerZonas(Entorno& entorno, std::string_view nombre, TablaZonas& tabla, int 
 
 int AnalizarUniversidades(std::string_view bytes, std::string_view nombre,
                           TablaUniversidades& tabla) {
-  using namespace columnas;
   tabla.nombres.Fijar(0, nombre);
   int cuenta = 0;
   for (const std::string_view linea : DividirLineas(bytes)) {
     if (cuenta >= TablaUniversidades::kCapacidad) break;
     ++cuenta;
     tabla.comunidades[Indice(cuenta)] =
-        NumeroDecimal(Campo(linea, kUniversidadComunidad)).value_or(0);
-    tabla.nombres.Fijar(cuenta, Campo(linea, kUniversidadNombre));
-    tabla.direcciones[Indice(cuenta)] = RecortarDerecha(Campo(linea, kUniversidadDireccion));
+        NumeroDecimal(Campo(linea, columnas::kUniversidadComunidad)).value_or(0);
+    tabla.nombres.Fijar(cuenta, Campo(linea, columnas::kUniversidadNombre));
+    tabla.direcciones[Indice(cuenta)] =
+        RecortarDerecha(Campo(linea, columnas::kUniversidadDireccion));
   }
   tabla.nombres.FijarCuenta(cuenta);
   tabla.cuenta = cuenta;
@@ -125,17 +123,16 @@ int LeerDirecciones(Entorno& entorno, std::string_view nombre, TablaDirecciones&
 }
 
 int AnalizarCentros(std::string_view bytes, std::string_view nombre, TablaCentros& tabla) {
-  using namespace columnas;
   tabla.lineas.Fijar(0, nombre);
   int cuenta = 0;
   for (const std::string_view linea : DividirLineas(bytes)) {
     if (cuenta >= TablaCentros::kCapacidad) break;
     ++cuenta;
-    tabla.lineas.Fijar(cuenta, Campo(linea, kCentroLinea));
+    tabla.lineas.Fijar(cuenta, Campo(linea, columnas::kCentroLinea));
     auto& codigos = tabla.codigos[Indice(cuenta)];
     int leidos = 0;
     for (int k = 0; k < TablaCentros::kMaxCodigos; ++k) {
-      const std::string_view campo = Campo(linea, kCentroCodigos, k);
+      const std::string_view campo = Campo(linea, columnas::kCentroCodigos, k);
       if (EsBlanco(campo)) break;
       codigos[Indice(k)] = NumeroDecimal(campo).value_or(TablaCentros::kSinCodigo);
       ++leidos;
@@ -157,14 +154,13 @@ int LeerCentros(Entorno& entorno, std::string_view nombre, TablaCentros& tabla) 
 
 int AnalizarDobles(const Entorno& entorno, std::string_view bytes, std::string_view nombre,
                    TablaDobles& tabla) {
-  using namespace columnas;
   tabla.titulo = Cortar(nombre, TablaDobles::kLongitudTexto);
   int cuenta = 0;
   // The stored university the following detail lines belong to; 0 when
   // there is none (before the first one, or beyond the capacity).
   int actual = 0;
   for (const std::string_view linea : DividirLineas(bytes)) {
-    const auto codigo = NumeroDecimal(Campo(linea, kDobleUniversidad));
+    const auto codigo = NumeroDecimal(Campo(linea, columnas::kDobleUniversidad));
     if (codigo) {
       if (*codigo < 1 || *codigo > 99) continue;
       if (cuenta >= TablaDobles::kCapacidad) {
@@ -175,14 +171,15 @@ int AnalizarDobles(const Entorno& entorno, std::string_view bytes, std::string_v
       actual = cuenta;
       UniversidadDobles& universidad = tabla.universidades[Indice(cuenta)];
       universidad.codigo = *codigo;
-      universidad.nombre = Cortar(Campo(linea, kDobleNombre), TablaDobles::kLongitudTexto);
+      universidad.nombre =
+          Cortar(Campo(linea, columnas::kDobleNombre), TablaDobles::kLongitudTexto);
       universidad.numDetalles = 0;
       continue;
     }
     DetalleDoble detalle;
-    for (const auto& [campo, destino] :
-         {std::pair{&kDobleTipo, &detalle.tipo}, std::pair{&kDobleNumero1, &detalle.numero1},
-          std::pair{&kDobleNumero2, &detalle.numero2}}) {
+    for (const auto& [campo, destino] : {std::pair{&columnas::kDobleTipo, &detalle.tipo},
+                                         std::pair{&columnas::kDobleNumero1, &detalle.numero1},
+                                         std::pair{&columnas::kDobleNumero2, &detalle.numero2}}) {
       *destino = NumeroDecimal(Campo(linea, *campo));
       if (!destino->has_value()) entorno.Avisar(std::string(kErrorDobles));
     }
