@@ -44,6 +44,11 @@ void TextoNoVacio(HojaImpresion& hoja, std::string_view texto) {
 
 }  // namespace
 
+DatosCabecera DatosCabeceraDe(const CatalogoTextos& catalogo, std::string_view nombreCentro) {
+  return {std::string(Cortar(nombreCentro, 50)), catalogo.Texto(175),
+          ImagenHoja{std::string(kImagenCabecera)}};
+}
+
 void CabeceraVertical(HojaImpresion& hoja, const DatosCabecera& datos, std::string_view titulo) {
   MarcoCabecera(hoja, datos, kDerechaVertical);
   hoja.FijarTamano(12);

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "data/catalogo.h"
 #include "data/impresion/buffers_impresion.h"
 #include "data/impresion/hoja_impresion.h"
 #include "data/impresion/impresora.h"
@@ -25,6 +26,10 @@ struct DatosCabecera {
   std::string TextoCurso;
   ImagenHoja Imagen{std::string(kImagenCabecera)};
 };
+
+// The header of this centre: its name (at most 50 characters) and catalogue
+// text 175.
+DatosCabecera DatosCabeceraDe(const CatalogoTextos& catalogo, std::string_view nombreCentro);
 
 // The headers draw with the current font family, in bold.
 void CabeceraVertical(HojaImpresion& hoja, const DatosCabecera& datos, std::string_view titulo);

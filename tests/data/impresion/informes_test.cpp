@@ -439,6 +439,18 @@ TEST_F(ImpresionTest, ImpresoraQueNoAbreNoDibujaNada) {
   EXPECT_EQ(superficie.terminados, 0);
 }
 
+TEST(DatosCabecera, NombreDelCentroYTexto175) {
+  CatalogoTextos catalogo;
+  std::vector<std::string> lineas(175);
+  lineas[173] = "Otro";
+  lineas[174] = "Curso escolar";  // slot of 10 characters
+  catalogo.Rellenar(lineas);
+  const DatosCabecera datos = DatosCabeceraDe(catalogo, std::string(55, 'c'));
+  EXPECT_EQ(datos.NombreCentro, std::string(50, 'c'));
+  EXPECT_EQ(datos.TextoCurso, "Curso esco");
+  EXPECT_EQ(datos.Imagen.nombre, "chica.bmp");
+}
+
 TEST(BuffersImpresion, LineasCortadasYCrecimiento) {
   BufferImpresion buffer;
   EXPECT_EQ(buffer.Capacidad(), 1300);
