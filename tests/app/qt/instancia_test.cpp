@@ -1,0 +1,59 @@
+// The program as a process: one copy per user, and the first-paint hooks.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QLockFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "qt/apoyo.h"
+
+namespace sendaro {
+namespace {
+
+struct Ejecucion {
+  bool terminado;
+  int codigo;
+  bool listo;  // the hall painted
+};
+
+Ejecucion Ejecutar(const prueba::InstalacionPrueba& ins, const QString& tmp) {
+  QTemporaryDir otro;
+  const QString listo = QDir(otro.path()).filePath(QStringLiteral("listo"));
+  QProcess p;
+  QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+  entorno.insert(QStringLiteral("TMPDIR"), tmp);
+  entorno.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  entorno.insert(QStringLiteral("SENDARO_LISTO"), listo);
+  entorno.insert(QStringLiteral("SENDARO_SALIR_AL_PINTAR"), QStringLiteral("1"));
+  p.setProcessEnvironment(entorno);
+  p.start(QStringLiteral(SENDARO_EJECUTABLE),
+          {QStringLiteral("--datos"), QFile::decodeName(ins.Carpeta().c_str())});
+  const bool terminado = p.waitForFinished(60000);
+  if (!terminado) p.kill();
+  return {terminado, p.exitCode(), QFile::exists(listo)};
+}
+
+TEST(Instancia, UnaSegundaCopiaTerminaEnSeguidaSinVentana) {
+  prueba::InstalacionPrueba ins;
+  QTemporaryDir tmp;
+
+  // Alone, the program reaches the hall's first paint and ends there.
+  const Ejecucion sola = Ejecutar(ins, tmp.path());
+  EXPECT_TRUE(sola.terminado);
+  EXPECT_EQ(sola.codigo, 0);
+  EXPECT_TRUE(sola.listo);
+
+  // While another copy holds the lock, it ends before showing anything.
+  QLockFile primera(QDir(tmp.path()).filePath(QStringLiteral("sendaro9.exe.lock")));
+  ASSERT_TRUE(primera.tryLock(0));
+  const Ejecucion segunda = Ejecutar(ins, tmp.path());
+  EXPECT_TRUE(segunda.terminado);
+  EXPECT_EQ(segunda.codigo, 0);
+  EXPECT_FALSE(segunda.listo);
+  EXPECT_TRUE(primera.isLocked());
+}
+
+}  // namespace
+}  // namespace sendaro
