@@ -56,9 +56,8 @@ void ImprimirComoTexto(SuperficieHoja& superficie, const FuenteLineas& lineas, i
   DispositivoTexto dispositivo(superficie, Fuente{std::string(kFuenteCourier), 12, false});
 
   for (int k = 0; k < formato.lineasIniciales; ++k) dispositivo.Escribir("");
-  dispositivo.Escribir(cuenta < kLineasConNumeroEnPrimera
-                           ? std::string()
-                           : LineaNumeroPagina(dispositivo.Pagina()));
+  dispositivo.Escribir(
+      cuenta < kLineasConNumeroEnPrimera ? std::string() : LineaNumeroPagina(dispositivo.Pagina()));
   dispositivo.Escribir("");
 
   const std::string sangria(8, ' ');
@@ -84,8 +83,9 @@ void ImprimirComoTexto(SuperficieHoja& superficie, const FuenteLineas& lineas, i
 
 void ImprimirLista(SuperficieHoja& superficie, const FuenteLineas& lineas, int cuenta,
                    int negritas) {
-  ImprimirComoTexto(superficie, lineas, cuenta,
-                    FormatoTexto{.lineasIniciales = 1, .lineasNegrita = negritas, .maxCaracteres = 68});
+  ImprimirComoTexto(
+      superficie, lineas, cuenta,
+      FormatoTexto{.lineasIniciales = 1, .lineasNegrita = negritas, .maxCaracteres = 68});
 }
 
 void ImprimirTexto(SuperficieHoja& superficie, const FuenteLineas& lineas, int cuenta) {

@@ -28,8 +28,9 @@ void MarcoCabecera(HojaImpresion& hoja, const DatosCabecera& datos, double derec
   hoja.FijarNegrita(true);
   hoja.FijarPincel(kBlanco);
   hoja.Rectangulo(kIzquierda, kArriba, derecha, kArriba + kAlto);
-  hoja.ImagenEn(hoja.AreaImagen(kIzquierda + 0.1, kArriba + 0.03, kIzquierda + 0.45, kArriba + 0.58),
-                datos.Imagen);
+  hoja.ImagenEn(
+      hoja.AreaImagen(kIzquierda + 0.1, kArriba + 0.03, kIzquierda + 0.45, kArriba + 0.58),
+      datos.Imagen);
   hoja.FijarPincel(kBlanco);
   hoja.FijarTamano(10);
   hoja.MoverA(derecha - 0.05, kArriba + 0.1);
@@ -179,9 +180,8 @@ bool ImprimirVertical(Impresora& impresora, const DatosCabecera& datos, BufferIm
   });
 }
 
-bool ImprimirTresColumnas(Impresora& impresora, const DatosCabecera& datos,
-                          BufferImpresion& buffer, int n, bool compacto,
-                          const SeccionesImpresion& secciones) {
+bool ImprimirTresColumnas(Impresora& impresora, const DatosCabecera& datos, BufferImpresion& buffer,
+                          int n, bool compacto, const SeccionesImpresion& secciones) {
   return impresora.Imprimir(buffer.Linea(0), [&](SuperficieHoja& superficie) {
     ImprimirTresColumnas(superficie, datos, buffer, n, compacto, secciones);
   });

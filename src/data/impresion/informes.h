@@ -67,8 +67,7 @@ void ImprimirTresColumnas(SuperficieHoja& superficie, const DatosCabecera& datos
 // The same, after asking for the printer; false when the user cancels.
 bool ImprimirVertical(Impresora& impresora, const DatosCabecera& datos, BufferImpresion& buffer,
                       int n, bool fijo, int tamano, const SeccionesImpresion& secciones);
-bool ImprimirTresColumnas(Impresora& impresora, const DatosCabecera& datos,
-                          BufferImpresion& buffer, int n, bool compacto,
-                          const SeccionesImpresion& secciones);
+bool ImprimirTresColumnas(Impresora& impresora, const DatosCabecera& datos, BufferImpresion& buffer,
+                          int n, bool compacto, const SeccionesImpresion& secciones);
 
 }  // namespace sendaro

@@ -73,7 +73,8 @@ PaginaRegistrada* SuperficieRegistro::PaginaActual() {
 
 void SuperficieRegistro::Linea(PuntoPixeles desde, PuntoPixeles hasta) {
   if (auto* p = PaginaActual()) {
-    p->figuras.push_back({FiguraRegistrada::Tipo::kLinea, {desde.x, desde.y, hasta.x, hasta.y}, kBlanco, {}});
+    p->figuras.push_back(
+        {FiguraRegistrada::Tipo::kLinea, {desde.x, desde.y, hasta.x, hasta.y}, kBlanco, {}});
   }
 }
 

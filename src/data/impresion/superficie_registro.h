@@ -60,8 +60,8 @@ class SuperficieRegistro : public SuperficieHoja {
   void Texto(PuntoPixeles punto, std::string_view texto, Alineacion alineacion) override;
 
   std::vector<PaginaRegistrada> paginas;
-  int trabajos = 0;        // jobs begun
-  int terminados = 0;      // jobs ended
+  int trabajos = 0;    // jobs begun
+  int terminados = 0;  // jobs ended
   // Calls made outside a print job (drawing, new pages): always a fault.
   int fueraDeTrabajo = 0;
   // When set, Comenzar fails as a printer that cannot be opened.

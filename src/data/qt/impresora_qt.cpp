@@ -51,8 +51,8 @@ std::unique_ptr<DestinoImpresion> DestinoPredeterminado(QWidget* padre) {
 QString NombreFicheroPdf(int numero, const QString& titulo) {
   QString limpio;
   for (const QChar c : titulo.simplified()) {
-    const bool prohibido = c.unicode() < 0x20 || c.unicode() == 0x7F ||
-                           QStringView(u"<>:\"/\\|?*").contains(c);
+    const bool prohibido =
+        c.unicode() < 0x20 || c.unicode() == 0x7F || QStringView(u"<>:\"/\\|?*").contains(c);
     limpio += prohibido ? QChar(u'_') : c;
   }
   limpio = limpio.left(80);

@@ -1,8 +1,8 @@
 #include "data/qt/superficie_impresora.h"
 
 #include <QByteArrayView>
-#include <QDebug>
 #include <QColor>
+#include <QDebug>
 #include <QFontMetrics>
 #include <QPen>
 #include <QPrinter>
@@ -49,7 +49,7 @@ QFont SuperficieImpresora::FuenteQt(const Fuente& fuente) {
 
 void SuperficieImpresora::FijarOrientacion(Orientacion orientacion) {
   impresora_.setPageOrientation(orientacion == Orientacion::kApaisada ? QPageLayout::Landscape
-                                                                       : QPageLayout::Portrait);
+                                                                      : QPageLayout::Portrait);
 }
 
 bool SuperficieImpresora::Comenzar() {
@@ -118,8 +118,7 @@ void SuperficieImpresora::Imagen(const CajaPixeles& caja, const ImagenHoja& imag
   pintor_.drawImage(Caja(caja), encontrada->second);
 }
 
-void SuperficieImpresora::Texto(PuntoPixeles punto, std::string_view texto,
-                                Alineacion alineacion) {
+void SuperficieImpresora::Texto(PuntoPixeles punto, std::string_view texto, Alineacion alineacion) {
   if (!pintor_.isActive() || texto.empty()) return;
   const QString qtexto = DesdeWindows1252(texto);
   const QFontMetrics medidas = pintor_.fontMetrics();

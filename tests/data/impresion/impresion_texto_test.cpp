@@ -88,7 +88,8 @@ TEST(ImpresionTexto, PaginasSiguientesEmpiezanConSuNumero) {
 }
 
 TEST(ImpresionTexto, UnaPaginaLlenaNoDejaOtraEnBlanco) {
-  for (const auto& [rutina, cuenta] : std::vector<std::pair<Rutina, int>>{{Texto, 53}, {Lista, 54}}) {
+  for (const auto& [rutina, cuenta] :
+       std::vector<std::pair<Rutina, int>>{{Texto, 53}, {Lista, 54}}) {
     auto s = Superficie();
     rutina(s, cuenta);
     EXPECT_EQ(s.paginas.size(), 1u) << cuenta;

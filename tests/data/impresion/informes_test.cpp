@@ -193,9 +193,9 @@ TEST_F(ImpresionTest, VerticalLineasPorPaginaSegunTamano) {
     bool fijo;
     std::vector<std::size_t> porPagina;
   };
-  for (const Caso& c : {Caso{51, 12, false, {51}}, Caso{52, 12, true, {51, 1}},
-                        Caso{150, 10, true, {71, 71, 8}}, Caso{142, 8, false, {71, 71}},
-                        Caso{0, 12, false, {0}}}) {
+  for (const Caso& c :
+       {Caso{51, 12, false, {51}}, Caso{52, 12, true, {51, 1}}, Caso{150, 10, true, {71, 71, 8}},
+        Caso{142, 8, false, {71, 71}}, Caso{0, 12, false, {0}}}) {
     SuperficieRegistro s(9600, 13200, 1200);
     BufferImpresion b;
     LlenarBuffer(b, c.n);

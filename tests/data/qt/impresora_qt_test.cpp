@@ -45,7 +45,8 @@ int Paginas(const QString& pdf) {
 }
 
 QString Texto(const QString& pdf) {
-  return Poppler(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+  return Poppler(QStringLiteral("pdftotext"),
+                 {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
 }
 
 std::string LineaNumero(int k) {
@@ -81,7 +82,8 @@ TEST_F(ImpresoraQtTest, InformesAPdfNumeradosConCabeceraYLineas) {
   QImage chica(20, 30, QImage::Format_RGB32);
   chica.fill(Qt::darkCyan);
   ASSERT_TRUE(chica.save(carpeta_.filePath(QStringLiteral("chica.bmp"))));
-  ASSERT_TRUE(CargarImagenImpresion(QDir(carpeta_.path()).filePath(QStringLiteral("chica.bmp")).toStdString()));
+  ASSERT_TRUE(CargarImagenImpresion(
+      QDir(carpeta_.path()).filePath(QStringLiteral("chica.bmp")).toStdString()));
 
   const DatosCabecera datos{"IES R\xEDo Ebro", "Curso", ImagenHoja{"chica.bmp"}};
   BufferImpresion buffer;
@@ -98,8 +100,10 @@ TEST_F(ImpresoraQtTest, InformesAPdfNumeradosConCabeceraYLineas) {
 
   const QString columnas = Pdf(QStringLiteral("001 Ficha de Medicina.pdf"));
   const QString vertical = Pdf(QStringLiteral("002 Universidades_ Le\u00F3n _ Castilla.pdf"));
-  ASSERT_TRUE(QFile::exists(columnas)) << QDir(carpeta_.path()).entryList().join(u',').toStdString();
-  ASSERT_TRUE(QFile::exists(vertical)) << QDir(carpeta_.path()).entryList().join(u',').toStdString();
+  ASSERT_TRUE(QFile::exists(columnas))
+      << QDir(carpeta_.path()).entryList().join(u',').toStdString();
+  ASSERT_TRUE(QFile::exists(vertical))
+      << QDir(carpeta_.path()).entryList().join(u',').toStdString();
 
   EXPECT_EQ(Paginas(columnas), 3);
   const QString texto = Texto(columnas);
@@ -116,7 +120,8 @@ TEST_F(ImpresoraQtTest, InformesAPdfNumeradosConCabeceraYLineas) {
   EXPECT_FALSE(paginas[0].contains(QStringLiteral("Linea 0151")));
   EXPECT_TRUE(paginas[2].contains(QStringLiteral("Linea 0301")));
   // The header picture is on every page.
-  const QString imagenes = Poppler(QStringLiteral("pdfimages"), {QStringLiteral("-list"), columnas});
+  const QString imagenes =
+      Poppler(QStringLiteral("pdfimages"), {QStringLiteral("-list"), columnas});
   EXPECT_EQ(imagenes.count(QStringLiteral("image")), 3) << imagenes.toStdString();
 
   EXPECT_EQ(Paginas(vertical), 2);
@@ -174,10 +179,13 @@ TEST(NombreFicheroPdf, NumeradoYSeguroParaElSistemaDeFicheros) {
   };
   for (const Caso& c :
        {Caso{1, QStringLiteral("Ficha de Medicina"), QStringLiteral("001 Ficha de Medicina.pdf")},
-        Caso{12, QStringLiteral("a/b\\c:d*e?f\"g<h>i|j"), QStringLiteral("012 a_b_c_d_e_f_g_h_i_j.pdf")},
-        Caso{3, QStringLiteral("  dos   blancos\tfin. "), QStringLiteral("003 dos blancos fin.pdf")},
+        Caso{12, QStringLiteral("a/b\\c:d*e?f\"g<h>i|j"),
+             QStringLiteral("012 a_b_c_d_e_f_g_h_i_j.pdf")},
+        Caso{3, QStringLiteral("  dos   blancos\tfin. "),
+             QStringLiteral("003 dos blancos fin.pdf")},
         Caso{1000, QStringLiteral(" .. "), QStringLiteral("1000 Informe.pdf")},
-        Caso{4, QString(100, u'x'), QStringLiteral("004 ") + QString(80, u'x') + QStringLiteral(".pdf")}}) {
+        Caso{4, QString(100, u'x'),
+             QStringLiteral("004 ") + QString(80, u'x') + QStringLiteral(".pdf")}}) {
     EXPECT_EQ(NombreFicheroPdf(c.numero, c.titulo), c.esperado) << c.titulo.toStdString();
   }
 }
