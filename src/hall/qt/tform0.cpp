@@ -101,6 +101,10 @@ Tform0::Tform0(Servicios& servicios, QWidget* padre) : QWidget(padre), servicios
   LabelCuesE = etiquetas.at("LabelCuesE");
   LabelAsistente = etiquetas.at("LabelAsistente");
   LabelDejar = etiquetas.at("LabelDejar");
+  // The sign is smaller than a door: a smaller font keeps its two lines inside.
+  QFont letrero = puerta;
+  letrero.setPixelSize(11);
+  LabelDejar->setFont(letrero);
   ImageDejar->setToolTip(LabelDejar->toolTip());
   ImageDejar->installEventFilter(this);
 
