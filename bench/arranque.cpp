@@ -45,8 +45,10 @@ int main(int argc, char** argv) {
   int veces = 21;
   const QStringList args = QCoreApplication::arguments();
   for (qsizetype i = 1; i + 1 < args.size(); ++i) {
-    if (args[i] == QStringLiteral("--datos")) datos = args[++i];
-    else if (args[i] == QStringLiteral("--veces")) veces = std::max(1, args[++i].toInt());
+    if (args[i] == QStringLiteral("--datos"))
+      datos = args[++i];
+    else if (args[i] == QStringLiteral("--veces"))
+      veces = std::max(1, args[++i].toInt());
   }
 
   // A private temporary folder keeps the single-instance lock apart from any

@@ -10,7 +10,13 @@ std::vector<PuertaVestibulo> PuertasVestibulo(const FuenteTextos& t) {
 
   // The two questionnaire doors share their first three lines.
   auto cuestionario = [&](int ultimo, std::size_t maximo) {
-    return U(t(8)).Y(nl, 11).Y(t(9), 21).Y(nl, 22).Y(t(10), 32).Y(nl, 33).Y(t(ultimo), maximo)
+    return U(t(8))
+        .Y(nl, 11)
+        .Y(t(9), 21)
+        .Y(nl, 22)
+        .Y(t(10), 32)
+        .Y(nl, 33)
+        .Y(t(ultimo), maximo)
         .Texto();
   };
 
@@ -23,8 +29,19 @@ std::vector<PuertaVestibulo> PuertasVestibulo(const FuenteTextos& t) {
       {"LabelIti", 4, 568, 81, 83, 120, std::string(t(21)),
        U(t(179)).Y(nl, 26).Y(t(180), 51).Texto()},
       {"LabelFPM", 5, 742, 81, 83, 120, std::string(t(512)),
-       U(t(113)).Y(nl, 21).Y(t(154), 41).Y(nl, 42).Y(t(155), 62).Y(nl, 63).Y(t(156), 83)
-           .Y(nl, 84).Y(t(157), 104).Y(nl, 105).Y(t(158), 125).Y(nl, 126).Y(t(159), 146)
+       U(t(113))
+           .Y(nl, 21)
+           .Y(t(154), 41)
+           .Y(nl, 42)
+           .Y(t(155), 62)
+           .Y(nl, 63)
+           .Y(t(156), 83)
+           .Y(nl, 84)
+           .Y(t(157), 104)
+           .Y(nl, 105)
+           .Y(t(158), 125)
+           .Y(nl, 126)
+           .Y(t(159), 146)
            .Texto()},
       {"LabelFPip", 6, 915, 82, 83, 120, U(t(514)).Y(nl, 11).Y(t(229), 41).Y(nl, 42).Texto(),
        U(t(229)).Y(nl, 31).Y(t(584), 61).Texto()},

@@ -26,8 +26,8 @@ std::optional<QPixmap> Abrir(const QString& ruta) {
 std::optional<QPixmap> CargarImagen(const std::filesystem::path& carpeta, std::string_view nombre) {
   if (nombre.empty()) return std::nullopt;
   const QDir dir(QFile::decodeName(carpeta.c_str()));
-  const QStringList candidatos =
-      Candidatos(QFile::decodeName(QByteArray(nombre.data(), static_cast<qsizetype>(nombre.size()))));
+  const QStringList candidatos = Candidatos(
+      QFile::decodeName(QByteArray(nombre.data(), static_cast<qsizetype>(nombre.size()))));
   for (const QString& c : candidatos) {
     if (QFile::exists(dir.filePath(c))) return Abrir(dir.filePath(c));
   }

@@ -26,8 +26,14 @@ TEST(AjustesCentro, CodificacionesYFormas) {
   };
   const std::string resto = "\nConAnimacion=0\nCodigoIdioma=0\nLetraTema=I\n";
   const std::vector<Caso> casos = {
-      {"\xEF\xBB\xBFNombreCentro=Peña" + resto, "Pe\xF1" "a"},      // UTF-8 with BOM
-      {"NombreCentro=Pe\xF1" "a" + resto, "Pe\xF1" "a"},             // Windows-1252
+      {"\xEF\xBB\xBFNombreCentro=Peña" + resto,
+       "Pe\xF1"
+       "a"},  // UTF-8 with BOM
+      {"NombreCentro=Pe\xF1"
+       "a" +
+           resto,
+       "Pe\xF1"
+       "a"},                                                             // Windows-1252
       {"NombreCentro=\xE2\x82\xAC y \xE2\x98\x83" + resto, "\x80 y ?"},  // euro; no snowman
       {"nombrecentro=\"  Entre comillas  \"" + resto, "  Entre comillas"},
       {"NombreCentro=" + std::string(60, 'x') + resto, std::string(50, 'x')},
@@ -55,7 +61,8 @@ TEST(AjustesCentro, ValoresNoValidos) {
       "NombreCentro=A\nConAnimacion=0\nCodigoIdioma=0\nLetraTema=IF\n",
   };
   for (const auto& m : malos) EXPECT_FALSE(AnalizarAjustesCentro(m)) << m;
-  const auto bien = AnalizarAjustesCentro("NombreCentro=A\nConAnimacion=7\nCodigoIdioma=3\nLetraTema=P");
+  const auto bien =
+      AnalizarAjustesCentro("NombreCentro=A\nConAnimacion=7\nCodigoIdioma=3\nLetraTema=P");
   ASSERT_TRUE(bien);
   EXPECT_EQ(bien->ConAnimacion, 7);
 }
@@ -68,7 +75,8 @@ TEST(AjustesCentro, LeerDeCarpeta) {
   std::filesystem::create_directories(carpeta / "centro.ini");
   EXPECT_FALSE(LeerAjustesCentro(carpeta));  // a folder, not a file
   std::filesystem::remove(carpeta / "centro.ini");
-  std::ofstream(carpeta / "centro.ini") << "NombreCentro=X\nConAnimacion=0\nCodigoIdioma=1\nLetraTema=N\n";
+  std::ofstream(carpeta / "centro.ini")
+      << "NombreCentro=X\nConAnimacion=0\nCodigoIdioma=1\nLetraTema=N\n";
   const auto a = LeerAjustesCentro(carpeta);
   ASSERT_TRUE(a);
   EXPECT_EQ(a->LetraTema, 'N');

@@ -59,8 +59,8 @@ TEST(Temas, Paleta) {
 // its slot (the longest text a catalogue can hold there).
 std::string_view TextoFalso(int n) {
   static const std::map<int, std::size_t> huecos = {
-      {6, 10}, {8, 10}, {9, 10}, {10, 10}, {11, 11}, {12, 10}, {229, 30}, {514, 10},
-      {580, 35}, {587, 15}, {588, 15}, {622, 20}, {623, 20}};
+      {6, 10},   {8, 10},   {9, 10},   {10, 10},  {11, 11},  {12, 10}, {229, 30},
+      {514, 10}, {580, 35}, {587, 15}, {588, 15}, {622, 20}, {623, 20}};
   static std::map<int, std::string> textos;
   auto& t = textos[n];
   if (t.empty()) {
@@ -90,11 +90,9 @@ TEST(Puertas, PosicionesCodigosYCortes) {
   EXPECT_EQ(fpip.texto, std::string(TextoFalso(514)) + "\n" + std::string(TextoFalso(229)) + "\n");
   EXPECT_EQ(por_nombre.at("LabelProfe")->texto,
             std::string(TextoFalso(622)) + " " + std::string(TextoFalso(623)));
-  EXPECT_EQ(por_nombre.at("LabelCuesB")->texto,
-            "8xxxxxxxxx\n9xxxxxxxxx\n10xxxxxxxx\n11xxxxxxxxx");
+  EXPECT_EQ(por_nombre.at("LabelCuesB")->texto, "8xxxxxxxxx\n9xxxxxxxxx\n10xxxxxxxx\n11xxxxxxxxx");
   // 8, 9, 10 and 12 take 43 characters with their line breaks.
-  EXPECT_EQ(por_nombre.at("LabelCuesE")->texto,
-            "8xxxxxxxxx\n9xxxxxxxxx\n10xxxxxxxx\n12xxxxxxxx");
+  EXPECT_EQ(por_nombre.at("LabelCuesE")->texto, "8xxxxxxxxx\n9xxxxxxxxx\n10xxxxxxxx\n12xxxxxxxx");
   EXPECT_EQ(por_nombre.at("LabelDejar")->texto, "587xxxxxxxxxxxx\n588xxxxxxxxxxxx");
   EXPECT_EQ(por_nombre.at("LabelCarreras")->pista.size(), 92u);
   EXPECT_EQ(por_nombre.at("LabelAsistente")->pista, "");

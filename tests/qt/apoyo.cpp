@@ -94,18 +94,24 @@ InstalacionPrueba::InstalacionPrueba() {
   d.mkpath(QStringLiteral("catVal"));
   d.mkpath(QStringLiteral("galego"));
   d.mkpath(QStringLiteral("euskera"));
-  Ajustes("IES Pe\xF1" "a Grande", 0, 0, 'I');
+  Ajustes(
+      "IES Pe\xF1"
+      "a Grande",
+      0, 0, 'I');
   Escribir(QStringLiteral("textos"), Catalogo(QLatin1Char('T')));
   Escribir(QStringLiteral("galego/textos"), Catalogo(QLatin1Char('G')));
 
   // Every data file, empty, in the folder and (language-dependent ones) in
   // each language subfolder; record files with their full size.
   for (const FicheroDatos& f : ficheros::kTodos) {
-    const QString nombre = QString::fromLatin1(f.nombre.data(), static_cast<qsizetype>(f.nombre.size()));
+    const QString nombre =
+        QString::fromLatin1(f.nombre.data(), static_cast<qsizetype>(f.nombre.size()));
     if (nombre == QLatin1String("textos")) continue;
     QByteArray contenido;
-    if (nombre == QLatin1String("puntos3")) contenido.fill('\0', registros::kPuntos3.BytesTotales());
-    if (nombre == QLatin1String("datFPL2")) contenido.fill('\0', registros::kDatFPL2.BytesTotales());
+    if (nombre == QLatin1String("puntos3"))
+      contenido.fill('\0', registros::kPuntos3.BytesTotales());
+    if (nombre == QLatin1String("datFPL2"))
+      contenido.fill('\0', registros::kDatFPL2.BytesTotales());
     Escribir(nombre, contenido);
     if (f.idioma) {
       for (const char* sub : {"catVal/", "galego/", "euskera/"}) {
@@ -117,7 +123,8 @@ InstalacionPrueba::InstalacionPrueba() {
   Imagen(Ruta(QStringLiteral("chica.bmp")), Qt::magenta, {60, 100});
   Imagen(Ruta(QStringLiteral("heli.bmp")), Qt::gray, {40, 20});
   for (std::string_view m : kMapas) {
-    Imagen(Ruta(QString::fromLatin1(m.data(), static_cast<qsizetype>(m.size())) + QStringLiteral(".bmp")),
+    Imagen(Ruta(QString::fromLatin1(m.data(), static_cast<qsizetype>(m.size())) +
+                QStringLiteral(".bmp")),
            Qt::green, {50, 50});
   }
   for (char letra : std::string("IFCNAP")) {
@@ -139,7 +146,9 @@ std::filesystem::path InstalacionPrueba::Carpeta() const {
   return std::filesystem::path(QFile::encodeName(dir_.path()).toStdString());
 }
 
-QString InstalacionPrueba::Ruta(const QString& nombre) const { return QDir(dir_.path()).filePath(nombre); }
+QString InstalacionPrueba::Ruta(const QString& nombre) const {
+  return QDir(dir_.path()).filePath(nombre);
+}
 
 void InstalacionPrueba::Borrar(const QString& nombre) { QFile::remove(Ruta(nombre)); }
 
@@ -150,9 +159,9 @@ void InstalacionPrueba::Escribir(const QString& nombre, const QByteArray& conten
 
 void InstalacionPrueba::Ajustes(const std::string& nombre, int animacion, int idioma, char letra) {
   // Written in Windows-1252 on purpose: the reader accepts it as well as UTF-8.
-  const std::string ini = "[Centro]\r\nNombreCentro=" + nombre + "\r\nConAnimacion=" +
-                          std::to_string(animacion) + "\r\nCodigoIdioma=" +
-                          std::to_string(idioma) + "\r\nLetraTema=" + letra + "\r\n";
+  const std::string ini =
+      "[Centro]\r\nNombreCentro=" + nombre + "\r\nConAnimacion=" + std::to_string(animacion) +
+      "\r\nCodigoIdioma=" + std::to_string(idioma) + "\r\nLetraTema=" + letra + "\r\n";
   Escribir(QStringLiteral("centro.ini"), QByteArray::fromStdString(ini));
 }
 

@@ -14,7 +14,10 @@ namespace sendaro {
 namespace {
 
 TEST(Windows1252, IdaYVuelta) {
-  EXPECT_EQ(DeWin("Espa\xF1" "a \x80 \x93" "a\x94"), QStringLiteral("Espa\u00f1a \u20ac \u201ca\u201d"));
+  EXPECT_EQ(DeWin("Espa\xF1"
+                  "a \x80 \x93"
+                  "a\x94"),
+            QStringLiteral("Espa\u00f1a \u20ac \u201ca\u201d"));
   EXPECT_EQ(AWin(QStringLiteral("\u00bfQu\u00e9? \u0152")), "\xBFQu\xE9? \x8C");
   EXPECT_EQ(AWin(QStringLiteral("\u2603")), "?");
   std::string todos;
@@ -40,9 +43,9 @@ TEST(Imagenes, NombresYExtensiones) {
     const char* nombre;
     bool hallada;
   };
-  for (const Caso& c : {Caso{"partei", true}, Caso{"partei.bmp", true}, Caso{"foto", true},
-                        Caso{"rotuloa.bmp", true}, Caso{"todoi", false}, Caso{"roto", false},
-                        Caso{"", false}}) {
+  for (const Caso& c :
+       {Caso{"partei", true}, Caso{"partei.bmp", true}, Caso{"foto", true},
+        Caso{"rotuloa.bmp", true}, Caso{"todoi", false}, Caso{"roto", false}, Caso{"", false}}) {
     const auto p = CargarImagen(carpeta, c.nombre);
     EXPECT_EQ(p.has_value(), c.hallada) << c.nombre;
     if (p) EXPECT_EQ(p->size(), QSize(4, 3)) << c.nombre;

@@ -58,8 +58,11 @@ TEST_F(DialogoComun, TeclasYBotonesDeLaPregunta) {
   };
   const QString botones[] = {QStringLiteral("ShadowSi"), QStringLiteral("ShadowNo")};
   const std::vector<Caso> casos = {
-      {true, Qt::Key_Escape, false}, {true, Qt::Key_Return, true}, {true, Qt::Key_Enter, true},
-      {false, 0, true},              {false, 1, false},
+      {true, Qt::Key_Escape, false},
+      {true, Qt::Key_Return, true},
+      {true, Qt::Key_Enter, true},
+      {false, 0, true},
+      {false, 1, false},
   };
   for (const Caso& c : casos) {
     if (c.tecla) {

@@ -32,8 +32,8 @@ int main(int argc, char** argv) {
   }
 
   sendaro::OpcionesArranque opciones;
-  opciones.carpeta = linea.datos ? std::filesystem::path(*linea.datos)
-                                 : sendaro::CarpetaDatosPorDefecto();
+  opciones.carpeta =
+      linea.datos ? std::filesystem::path(*linea.datos) : sendaro::CarpetaDatosPorDefecto();
   opciones.posicionales = linea.posicionales;
 
   sendaro::DialogosReales dialogos;

@@ -47,8 +47,10 @@ QString Ruta(const std::filesystem::path& carpeta, std::string_view nombre) {
 }  // namespace
 
 std::filesystem::path CarpetaDatosPorDefecto() {
-  const QString junto = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("instalacion"));
-  if (QFileInfo(junto).isDir()) return std::filesystem::path(QFile::encodeName(junto).toStdString());
+  const QString junto =
+      QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("instalacion"));
+  if (QFileInfo(junto).isDir())
+    return std::filesystem::path(QFile::encodeName(junto).toStdString());
   return std::filesystem::path(SENDARO_DATOS_INSTALADOS);
 }
 
@@ -60,7 +62,8 @@ Programa::Programa(Dialogos& dialogos, Sonido& sonido, PantallaModos& pantalla)
       tablas_(std::make_unique<TablasDatos>()),
       puntos_(std::make_unique<DatosPuntos>()),
       ventana_(std::make_unique<VentanaPrincipal>()),
-      servicios_{estado_, catalogo_, recursos_, *tablas_, *puntos_, dialogos, sonido, pantalla, *ventana_, nullptr, {}, false} {
+      servicios_{estado_, catalogo_, recursos_, *tablas_, *puntos_, dialogos,
+                 sonido,  pantalla,  *ventana_, nullptr,  {},       false} {
   ventana_->AlCerrar = [this] { return SalidaConfirmada(servicios_); };
 }
 
@@ -97,10 +100,9 @@ void Programa::PrepararVestibulo(const OpcionesArranque& opciones) {
 
   e.NombreCentro = ajustes->NombreCentro;
   e.CodigoIdioma = ajustes->CodigoIdioma;
-  const Preferencias preferencias =
-      AplicarLineaOrdenes({ajustes->LetraTema, ajustes->ConAnimacion != 0,
-                           SubcarpetaIdioma(ajustes->CodigoIdioma)},
-                          opciones.posicionales);
+  const Preferencias preferencias = AplicarLineaOrdenes(
+      {ajustes->LetraTema, ajustes->ConAnimacion != 0, SubcarpetaIdioma(ajustes->CodigoIdioma)},
+      opciones.posicionales);
   e.LetraTema = preferencias.LetraTema;
   e.ConAnimacion = preferencias.ConAnimacion;
   e.entorno.instalacion.FijarIdioma(preferencias.subcarpeta);

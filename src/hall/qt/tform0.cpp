@@ -67,13 +67,14 @@ Tform0::Tform0(Servicios& servicios, QWidget* padre) : QWidget(padre), servicios
   QFont puerta(QStringLiteral("Times New Roman"));
   puerta.setPixelSize(14);
   puerta.setBold(true);
-  const auto puertas = PuertasVestibulo(
-      [&](int n) -> std::string_view { return servicios.catalogo.Texto(n); });
+  const auto puertas =
+      PuertasVestibulo([&](int n) -> std::string_view { return servicios.catalogo.Texto(n); });
   std::map<std::string_view, EtiquetaPuerta*> etiquetas;
   for (const PuertaVestibulo& p : puertas) {
     const bool dejar = p.codigo == 0;
-    auto* e = dejar ? new EtiquetaPuerta(this, ColorQ(tema.ColorAno), ColorQ(tema.ColorPuerta), true)
-                    : new EtiquetaPuerta(this, Qt::black, ColorQ(tema.ColorPuerta), false);
+    auto* e = dejar
+                  ? new EtiquetaPuerta(this, ColorQ(tema.ColorAno), ColorQ(tema.ColorPuerta), true)
+                  : new EtiquetaPuerta(this, Qt::black, ColorQ(tema.ColorPuerta), false);
     e->setObjectName(QString::fromLatin1(p.nombre.data(), static_cast<qsizetype>(p.nombre.size())));
     e->setGeometry(p.x, p.y, p.ancho, p.alto);
     e->setText(DeWin(p.texto));
@@ -110,14 +111,14 @@ Tform0::Tform0(Servicios& servicios, QWidget* padre) : QWidget(padre), servicios
 
   // The shadowed titles: black below, the theme's colour 2 pixels up and left.
   const QString nombre = servicios.Nombre();
-  LabelCentro = Rotulo(this, QStringLiteral("LabelCentro"), nombre, {136, 624, 705, 26}, 21,
-                       Qt::black);
+  LabelCentro =
+      Rotulo(this, QStringLiteral("LabelCentro"), nombre, {136, 624, 705, 26}, 21, Qt::black);
   LabelCentro2 = Rotulo(this, QStringLiteral("LabelCentro2"), nombre, {134, 622, 705, 26}, 21,
                         ColorQ(tema.ColorAno));
   LabelAno = Rotulo(this, QStringLiteral("LabelAno"), QStringLiteral("2009"), {440, 648, 89, 33},
                     27, Qt::black);
-  Labelano2 = Rotulo(this, QStringLiteral("Labelano2"), QStringLiteral("2009"),
-                     {438, 646, 89, 33}, 27, ColorQ(tema.ColorAno));
+  Labelano2 = Rotulo(this, QStringLiteral("Labelano2"), QStringLiteral("2009"), {438, 646, 89, 33},
+                     27, ColorQ(tema.ColorAno));
   LabelDejar->raise();
 
   NombrarAccesibles(this);

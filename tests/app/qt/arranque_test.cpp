@@ -42,10 +42,10 @@ class Arranque : public testing::Test {
 };
 
 const QStringList kOrden = {
-    QStringLiteral("Tform0"),   QStringLiteral("TForm6"),   QStringLiteral("TForm1"),
-    QStringLiteral("TForm2"),   QStringLiteral("TForm5"),   QStringLiteral("TForm3"),
-    QStringLiteral("TForm4"),   QStringLiteral("TFIniPro"), QStringLiteral("TCertifica"),
-    QStringLiteral("Tprofe"),   QStringLiteral("TFormCat")};
+    QStringLiteral("Tform0"), QStringLiteral("TForm6"),   QStringLiteral("TForm1"),
+    QStringLiteral("TForm2"), QStringLiteral("TForm5"),   QStringLiteral("TForm3"),
+    QStringLiteral("TForm4"), QStringLiteral("TFIniPro"), QStringLiteral("TCertifica"),
+    QStringLiteral("Tprofe"), QStringLiteral("TFormCat")};
 
 TEST_F(Arranque, CreaLasOncePantallasEnOrdenYMuestraElVestibulo) {
   ASSERT_TRUE(Arrancar());

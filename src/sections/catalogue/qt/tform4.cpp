@@ -74,8 +74,8 @@ TForm4::TForm4(Servicios& servicios, QWidget* padre)
   Radio1->setChecked(true);
   Radio1->hide();
 
-  Radio2 = new QRadioButton(
-      servicios.Texto(586) + QStringLiteral(" + ") + servicios.Texto(428), PanelImprimir);
+  Radio2 = new QRadioButton(servicios.Texto(586) + QStringLiteral(" + ") + servicios.Texto(428),
+                            PanelImprimir);
   Radio2->setObjectName(QStringLiteral("Radio2"));
   Radio2->setGeometry(40, 48, 320, 24);
   Radio2->hide();
