@@ -4,8 +4,6 @@
 #include <QImage>
 #include <QString>
 
-#include "mapas.h"
-
 namespace sendaro::recursos {
 
 // Theme letters: I Inca, F flowers, C castle, N snow, A Aztec, P prehistoric.
@@ -17,9 +15,5 @@ QImage Lateral(char tema);      // side picture of the hall
 QImage Rotulo(bool nieve);      // stop-studying sign, 97 x 57
 QImage Chica();                 // the guide girl
 QImage Helicoptero();
-
-QImage MapaComunidades(const Rejilla& r);
-QImage MapaComarcas(const Rejilla& r);
-QImage MapaZonas(const Rejilla& r);
 
 }  // namespace sendaro::recursos

@@ -14,6 +14,7 @@
 
 #include "dibujo.h"
 #include "geografia.h"
+#include "mapas/dibujo_mapas.h"
 #include "piel.h"
 #include "sonidos.h"
 
