@@ -236,6 +236,60 @@ inline constexpr DisposicionRegistros kDatFPL2{"datFPL2", 4, 170, 351, 2};
 inline constexpr DisposicionRegistros kPuntos3{"puntos3", 1, 281, 636, 4};
 static_assert(kDatFPL2.BytesPorRegistro() == 119340);
 static_assert(kPuntos3.BytesTotales() == 714864);
+
+// Degree records: five records of 200 rows (degree 1..200) x 101 bytes. In a
+// row byte 0 is a count n and bytes 1..n the list. Record 1 the universities
+// ("LUGAR" lines), 2 the requirement codes ("REQUISIT" lines), 3 the cut-off
+// at each university of record 1 in tenths (10 = none known), 4 the outlet
+// codes ("SALIDAS" lines), 5 the groups in bytes 0..9 and the related
+// degrees from byte 10.
+inline constexpr DisposicionRegistros kDatcar{"datcar", 5, 200, 101, 1};
+// The same for the new degrees ("carreran" rows); record 5 unused.
+inline constexpr DisposicionRegistros kDatcarn{"datcarn", 5, 200, 101, 1};
+// Interest groups: record 1 the qualities, record 2 the interests of each.
+inline constexpr DisposicionRegistros kDatgru{"datgru", 2, 200, 101, 1};
+// Higher vocational centres: record k for "LU"k, 170 titles x 351 16-bit
+// words (word 0 a count, then centre line numbers).
+inline constexpr DisposicionRegistros kDatFPL{"datFPL", 4, 170, 351, 2};
+// Higher vocational titles: one record of three tables one after the other,
+// 51 bytes per title in all (see kTramosFPR).
+inline constexpr DisposicionRegistros kDatFPR{"datFPR", 1, 170, 51, 1};
+
+// Record numbers (1-based) of "datcar" and "datcarn".
+inline constexpr int kRegistroUniversidades = 1;
+inline constexpr int kRegistroRequisitos = 2;
+inline constexpr int kRegistroNotas = 3;
+inline constexpr int kRegistroSalidas = 4;
+inline constexpr int kRegistroGruposYRelacionadas = 5;
+// Record 5 of "datcar": groups count and list in bytes 0..9, related degrees
+// count at byte 10 and list after it.
+inline constexpr int kMaxGruposCarrera = 9;
+inline constexpr int kInicioRelacionadas = 10;
+// The largest list a 101-byte row holds after its count byte.
+inline constexpr int kMaxLista = 100;
+// A cut-off of 10 (1,0) means no known cut-off.
+inline constexpr int kSinNota = 10;
+
+// A table of "datFPR": at `inicio` + bytesPorTitulo x (t - 1) the count
+// (at most `maximo`) and the list of title t.
+struct TramoRegistro {
+  std::string_view nombre;
+  int inicio;
+  int bytesPorTitulo;
+  int maximo;
+};
+inline constexpr TramoRegistro kFPRRequisitos{"requisitos", 0, 21, 20};
+inline constexpr TramoRegistro kFPRCarreras{"carreras", 3570, 26, 25};
+inline constexpr TramoRegistro kFPRGrupos{"grupos", 7990, 4, 3};
+inline constexpr std::array kTramosFPR{kFPRRequisitos, kFPRCarreras, kFPRGrupos};
+static_assert(kFPRCarreras.inicio == kFPRRequisitos.inicio + 170 * kFPRRequisitos.bytesPorTitulo);
+static_assert(kFPRGrupos.inicio == kFPRCarreras.inicio + 170 * kFPRCarreras.bytesPorTitulo);
+static_assert(kDatFPR.BytesTotales() == kFPRGrupos.inicio + 170 * kFPRGrupos.bytesPorTitulo);
+static_assert(kDatFPR.BytesTotales() == 8670);
+static_assert(kDatcar.BytesPorRegistro() == 20200);
+
+// Every record file, in the order the program reads them.
+inline constexpr std::array kTodos{kDatFPL2, kPuntos3, kDatgru, kDatcarn, kDatcar, kDatFPL, kDatFPR};
 }  // namespace registros
 
 }  // namespace sendaro

@@ -1,7 +1,7 @@
 #include <fstream>
-#include <sstream>
 #include <system_error>
 
+#include "enunciados.h"
 #include "ficheros.h"
 #include "herramienta.h"
 
@@ -36,81 +36,14 @@ std::string NombreFuente(const fs::path& raiz, const fs::path& ruta) {
   return ec ? ruta.string() : relativa.generic_string();
 }
 
-void Escribir(const fs::path& ruta, const std::string& contenido, std::vector<Problema>& problemas) {
+void Escribir(const fs::path& ruta, const std::string& contenido,
+              std::vector<Problema>& problemas) {
   if (!EscribirTodo(ruta, contenido)) {
     problemas.push_back({ruta.string(), 0, "no se puede escribir"});
   }
 }
 
 }  // namespace
-
-std::string RegistrosLugaresGM(const std::vector<LineaFuente>& lineas, const std::string& fuente,
-                               std::vector<Problema>& problemas) {
-  constexpr std::size_t kTitulos = 170;
-  constexpr std::size_t kPalabras = 351;
-  // matrices[k][t] = centres of LU(k+1) teaching middle-grade title t+1.
-  std::vector<std::vector<std::vector<int>>> matrices(4, std::vector<std::vector<int>>(kTitulos));
-  for (const auto& l : lineas) {
-    if (l.texto.empty()) continue;
-    std::istringstream in(l.texto);
-    std::string fichero;
-    std::string centro_txt;
-    in >> fichero >> centro_txt;
-    int k = 0;
-    if (fichero.size() == 3 && fichero.rfind("LU", 0) == 0 && fichero[2] >= '1' && fichero[2] <= '4') {
-      k = fichero[2] - '0';
-    }
-    if (k == 0 || centro_txt.empty() || centro_txt.back() != ':') {
-      problemas.push_back({fuente, l.numero, "se esperaba \"LUk centro: títulos\""});
-      continue;
-    }
-    centro_txt.pop_back();
-    int centro = 0;
-    try {
-      centro = std::stoi(centro_txt);
-    } catch (...) {
-      centro = 0;
-    }
-    if (centro < 1 || centro > 65535) {
-      problemas.push_back({fuente, l.numero, "número de centro no válido"});
-      continue;
-    }
-    std::string palabra;
-    while (in >> palabra) {
-      int titulo = 0;
-      try {
-        titulo = std::stoi(palabra);
-      } catch (...) {
-        titulo = 0;
-      }
-      if (titulo < 1 || titulo > static_cast<int>(kTitulos)) {
-        problemas.push_back({fuente, l.numero, "título \"" + palabra + "\" fuera de 1..170"});
-        continue;
-      }
-      auto& lista = matrices[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(titulo - 1)];
-      if (lista.size() + 1 >= kPalabras) {
-        problemas.push_back({fuente, l.numero, "más de 350 centros para el título " + palabra});
-        continue;
-      }
-      lista.push_back(centro);
-    }
-  }
-  std::string salida;
-  salida.reserve(4 * kTitulos * kPalabras * 2);
-  auto palabra16 = [&salida](int v) {
-    const auto u = static_cast<unsigned>(v);
-    salida.push_back(static_cast<char>(u & 0xFFu));
-    salida.push_back(static_cast<char>((u >> 8) & 0xFFu));
-  };
-  for (const auto& matriz : matrices) {
-    for (const auto& lista : matriz) {
-      palabra16(static_cast<int>(lista.size()));
-      for (const int c : lista) palabra16(c);
-      for (std::size_t i = lista.size() + 1; i < kPalabras; ++i) palabra16(0);
-    }
-  }
-  return salida;
-}
 
 std::vector<Problema> Compilar(const OpcionesCompilar& op, std::vector<std::string>& avisos) {
   std::vector<Problema> problemas;
@@ -122,8 +55,10 @@ std::vector<Problema> Compilar(const OpcionesCompilar& op, std::vector<std::stri
     return problemas;
   }
 
-  // Text data files.
-  for (const auto& f : kFicherosTexto) {
+  // Text data files. The Spanish sources are kept: their statements make the
+  // record files.
+  FuentesLeidas leidas;
+  for (const auto& f : FicherosTexto()) {
     const fs::path ruta = carpeta_datos / (std::string(f.nombre) + ".txt");
     const std::string fuente = NombreFuente(op.fuentes, ruta);
     std::string contenido;
@@ -136,17 +71,20 @@ std::vector<Problema> Compilar(const OpcionesCompilar& op, std::vector<std::stri
     problemas.insert(problemas.end(), lineas.problemas.begin(), lineas.problemas.end());
     const std::string salida = FicheroCp1252(lineas.lineas, fuente, problemas);
     Escribir(op.destino / f.nombre, salida, problemas);
+    leidas.emplace(std::string(f.nombre), FuenteLeida{fuente, std::move(lineas)});
     if (!f.idioma) continue;
     for (const auto& idioma : kIdiomas) {
       if (*idioma.subcarpeta == '\0') continue;
       // A translated source, when there is one, replaces the Spanish copy.
-      const fs::path traducida = carpeta_datos / idioma.subcarpeta / (std::string(f.nombre) + ".txt");
+      const fs::path traducida =
+          carpeta_datos / idioma.subcarpeta / (std::string(f.nombre) + ".txt");
       std::string propio;
       if (LeerTodo(traducida, propio)) {
         const std::string fuente_t = NombreFuente(op.fuentes, traducida);
         auto lt = f.bloque > 0 ? LineasDeBloques(propio, fuente_t, f.bloque)
                                : LineasDeFuente(propio, fuente_t);
         problemas.insert(problemas.end(), lt.problemas.begin(), lt.problemas.end());
+        // Statements belong to the Spanish source; a translation's are ignored.
         Escribir(op.destino / idioma.subcarpeta / f.nombre,
                  FicheroCp1252(lt.lineas, fuente_t, problemas), problemas);
       } else {
@@ -182,19 +120,22 @@ std::vector<Problema> Compilar(const OpcionesCompilar& op, std::vector<std::stri
     Escribir(salida, texto, problemas);
   }
 
-  // Middle-grade places (record file).
-  {
-    const fs::path ruta = carpeta_datos / "datFPL2.txt";
+  // Record files, from the statements beside the data and from the places
+  // sources "datFPL.txt" (higher grade) and "datFPL2.txt" (middle grade).
+  for (const char* lugares : {"datFPL", "datFPL2"}) {
+    const fs::path ruta = carpeta_datos / (std::string(lugares) + ".txt");
     const std::string fuente = NombreFuente(op.fuentes, ruta);
     std::string contenido;
     if (!LeerTodo(ruta, contenido)) {
-      problemas.push_back({fuente, 0, "falta la fuente del fichero datFPL2"});
-    } else {
-      auto lineas = LineasDeFuente(contenido, fuente);
-      problemas.insert(problemas.end(), lineas.problemas.begin(), lineas.problemas.end());
-      Escribir(op.destino / "datFPL2", RegistrosLugaresGM(lineas.lineas, fuente, problemas),
-               problemas);
+      problemas.push_back({fuente, 0, "falta la fuente del fichero " + std::string(lugares)});
+      continue;
     }
+    auto lineas = LineasDeFuente(contenido, fuente);
+    problemas.insert(problemas.end(), lineas.problemas.begin(), lineas.problemas.end());
+    leidas.emplace(lugares, FuenteLeida{fuente, std::move(lineas)});
+  }
+  for (const auto& r : GenerarRegistros(leidas, problemas)) {
+    Escribir(op.destino / r.nombre, r.bytes, problemas);
   }
 
   // Centre settings: copied as they are (UTF-8; the program reads UTF-8).

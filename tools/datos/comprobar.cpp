@@ -39,8 +39,8 @@ std::vector<std::string> LineasCrLf(const std::string& bytes, const std::string&
       continue;
     }
     if (!byte_malo && (b < 0x20 || b == 0x7F || !CaracterCp1252(b))) {
-      problemas.push_back({nombre, numero,
-                           "byte " + std::to_string(b) + " que no es texto en Windows-1252"});
+      problemas.push_back(
+          {nombre, numero, "byte " + std::to_string(b) + " que no es texto en Windows-1252"});
       byte_malo = true;
     }
     actual.push_back(static_cast<char>(b));
@@ -95,9 +95,9 @@ class Comprobador {
     const auto lineas = LineasCrLf(bytes, nombre, problemas);
     if (lineas.empty()) problemas.push_back({nombre, 0, "el fichero está vacío"});
     if (static_cast<int>(lineas.size()) > f.capacidad) {
-      problemas.push_back({nombre, f.capacidad + 1,
-                           "pasa de las " + std::to_string(f.capacidad) +
-                               " líneas que el programa lee"});
+      problemas.push_back(
+          {nombre, f.capacidad + 1,
+           "pasa de las " + std::to_string(f.capacidad) + " líneas que el programa lee"});
     }
     if (f.bloque > 0 && lineas.size() % static_cast<std::size_t>(f.bloque) != 0) {
       problemas.push_back({nombre, static_cast<int>(lineas.size()),
@@ -133,9 +133,10 @@ class Comprobador {
 
   void Registro(const FicheroRegistro& r) {
     std::string bytes;
-    if (!Abrir(r.nombre, bytes)) return;
+    const std::string nombre(r.nombre);
+    if (!Abrir(nombre, bytes)) return;
     if (bytes.size() != r.bytes) {
-      problemas.push_back({r.nombre, 0,
+      problemas.push_back({nombre, 0,
                            "mide " + std::to_string(bytes.size()) + " bytes; debe medir " +
                                std::to_string(r.bytes)});
     }
@@ -196,12 +197,12 @@ std::vector<Problema> Comprobar(const fs::path& carpeta, int& comprobados) {
   }
   for (const auto& idioma : kIdiomas) {
     const std::string prefijo = *idioma.subcarpeta ? std::string(idioma.subcarpeta) + "/" : "";
-    for (const auto& f : kFicherosTexto) {
-      if (prefijo.empty() || f.idioma) c.Texto(f, prefijo + f.nombre);
+    for (const auto& f : FicherosTexto()) {
+      if (prefijo.empty() || f.idioma) c.Texto(f, prefijo + std::string(f.nombre));
     }
     c.Textos(prefijo + "textos");
   }
-  for (const auto& r : kFicherosRegistro) c.Registro(r);
+  for (const auto& r : FicherosRegistro()) c.Registro(r);
   for (const auto& im : kImagenes) c.Imagen(im);
   for (const auto& s : kSonidos) c.Sonido(s);
   {

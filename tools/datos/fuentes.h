@@ -9,7 +9,10 @@
 //  - trailing blanks are dropped (every reader pads its lines to its width);
 //  - in block files a line starting with "#=" opens the next block: its text
 //    after "#=" (usually the study's name) becomes the block's first line,
-//    which the program skips; the block is padded with empty lines to its size.
+//    which the program skips; the block is padded with empty lines to its size;
+//  - a line starting with "#>" is a statement "#> key: values" about the data
+//    line above it (the record files are generated from them); it is dropped
+//    from the text file.
 // The catalogue sources (instalacion/textos/xx.txt) have their own format:
 // "N text" per line, N = catalogue line 1..1000; '#' starts a comment line;
 // blank lines are ignored; lines not given are empty.
@@ -69,11 +72,27 @@ inline std::vector<LineaFuente> PartirLineas(std::string_view contenido) {
 
 inline bool EsComentario(std::string_view linea) { return linea.rfind("#|", 0) == 0; }
 inline bool EsMarcaBloque(std::string_view linea) { return linea.rfind("#=", 0) == 0; }
+inline bool EsAnotacion(std::string_view linea) { return linea.rfind("#>", 0) == 0; }
+
+// A statement "#> key: values" about one data line.
+struct Anotacion {
+  int linea = 0;   // the data line it describes (1-based line of the file)
+  int origen = 0;  // its own line in the source
+  std::string clave;
+  std::string valor;
+};
+
+inline std::string SinBlancosAlrededor(std::string_view s) {
+  std::size_t i = 0;
+  while (i < s.size() && (s[i] == ' ' || s[i] == '\t')) ++i;
+  return SinBlancosFinales(s.substr(i));
+}
 
 // Result of turning a source into the lines of its file (still UTF-8).
 struct LineasFichero {
   std::vector<LineaFuente> lineas;  // numero = source line it came from (0: padding)
   std::vector<Problema> problemas;
+  std::vector<Anotacion> anotaciones;
 };
 
 // A plain data source: comments dropped, trailing blanks dropped.
@@ -83,6 +102,25 @@ inline LineasFichero LineasDeFuente(std::string_view contenido, const std::strin
     if (EsComentario(l.texto)) continue;
     if (EsMarcaBloque(l.texto)) {
       r.problemas.push_back({nombre, l.numero, "marca de bloque \"#=\" en un fichero sin bloques"});
+      continue;
+    }
+    if (EsAnotacion(l.texto)) {
+      const std::string_view resto = std::string_view(l.texto).substr(2);
+      const std::size_t dos_puntos = resto.find(':');
+      Anotacion a;
+      a.linea = static_cast<int>(r.lineas.size());
+      a.origen = l.numero;
+      if (dos_puntos != std::string_view::npos) {
+        a.clave = SinBlancosAlrededor(resto.substr(0, dos_puntos));
+        a.valor = SinBlancosAlrededor(resto.substr(dos_puntos + 1));
+      }
+      if (a.clave.empty() || a.clave.find(' ') != std::string::npos) {
+        r.problemas.push_back({nombre, l.numero, "se esperaba \"#> clave: valores\""});
+      } else if (a.linea == 0) {
+        r.problemas.push_back({nombre, l.numero, "anotación antes de la primera línea de datos"});
+      } else {
+        r.anotaciones.push_back(std::move(a));
+      }
       continue;
     }
     r.lineas.push_back({l.numero, SinBlancosFinales(l.texto)});
@@ -108,6 +146,10 @@ inline LineasFichero LineasDeBloques(std::string_view contenido, const std::stri
   };
   for (auto& l : PartirLineas(contenido)) {
     if (EsComentario(l.texto)) continue;
+    if (EsAnotacion(l.texto)) {
+      r.problemas.push_back({nombre, l.numero, "anotación \"#>\" en un fichero de bloques"});
+      continue;
+    }
     if (EsMarcaBloque(l.texto)) {
       if (hay_bloque) cerrar();
       hay_bloque = true;
@@ -164,9 +206,9 @@ inline CatalogoFuente LeerCatalogoFuente(std::string_view contenido, const std::
     }
     const int n = std::stoi(texto.substr(i, j - i));
     if (n < 1 || n > capacidad) {
-      r.problemas.push_back({nombre, l.numero,
-                             "número de línea " + std::to_string(n) + " fuera de 1.." +
-                                 std::to_string(capacidad)});
+      r.problemas.push_back(
+          {nombre, l.numero,
+           "número de línea " + std::to_string(n) + " fuera de 1.." + std::to_string(capacidad)});
       continue;
     }
     const auto k = static_cast<std::size_t>(n - 1);

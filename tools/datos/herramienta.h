@@ -23,8 +23,4 @@ std::vector<Problema> Compilar(const OpcionesCompilar& opciones, std::vector<std
 // the number of files looked at.
 std::vector<Problema> Comprobar(const std::filesystem::path& carpeta, int& comprobados);
 
-// Builds "datFPL2" from its source: lines "LUk centre: title title ...".
-std::string RegistrosLugaresGM(const std::vector<LineaFuente>& lineas, const std::string& fuente,
-                               std::vector<Problema>& problemas);
-
 }  // namespace sendaro::datos
