@@ -12,6 +12,7 @@
 
 #include <array>
 
+#include "data/carreras/datos_carreras.h"
 #include "data/entorno.h"
 #include "data/lectores.h"
 #include "data/lectores_fijos.h"
@@ -46,6 +47,9 @@ struct TablasDatos {
   TablaDobles dobles;                       // "dobles"
   TablaComarcas comarcas;                   // "comarcas"
   TablaZonas zonas;                         // "comarcasm"
+  // The degree record files and what is derived after loading
+  // (CargarTablasCarreras, CargarDatosFijos).
+  DatosCarreras datosCarreras;
 
   // Itineraries screen.
   TablaLinea materias;                                  // "MATERIAS"
