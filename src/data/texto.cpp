@@ -1,7 +1,6 @@
 #include "data/texto.h"
 
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 namespace sendaro {
@@ -80,8 +79,16 @@ std::optional<std::string> LeerFicheroCompleto(const std::filesystem::path& ruta
   if (std::filesystem::is_directory(ruta, error)) return std::nullopt;
   std::ifstream entrada(ruta, std::ios::binary);
   if (!entrada) return std::nullopt;
-  std::string contenido((std::istreambuf_iterator<char>(entrada)),
-                        std::istreambuf_iterator<char>());
+  // One read of the whole file: the record files are large and are read at start-up.
+  std::string contenido;
+  entrada.seekg(0, std::ios::end);
+  const std::streamoff tamano = entrada.tellg();
+  entrada.seekg(0, std::ios::beg);
+  if (tamano > 0) {
+    contenido.resize(static_cast<std::size_t>(tamano));
+    entrada.read(contenido.data(), static_cast<std::streamsize>(tamano));
+    contenido.resize(static_cast<std::size_t>(entrada.gcount()));
+  }
   if (entrada.bad()) return std::nullopt;
   return contenido;
 }
