@@ -210,6 +210,8 @@ std::vector<Problema> Comprobar(const fs::path& carpeta, int& comprobados) {
     c.Abrir(kPiel, piel);
   }
   c.Ajustes();
+  const auto referencias = ComprobarReferencias(carpeta);
+  c.problemas.insert(c.problemas.end(), referencias.begin(), referencias.end());
   comprobados = c.comprobados;
   return c.problemas;
 }

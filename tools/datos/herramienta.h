@@ -23,4 +23,10 @@ std::vector<Problema> Compilar(const OpcionesCompilar& opciones, std::vector<std
 // the number of files looked at.
 std::vector<Problema> Comprobar(const std::filesystem::path& carpeta, int& comprobados);
 
+// The links between files: every number of the degree and vocational record
+// files in range and pointing at the right kind of line, and the number
+// columns of "LUGAR", "COMUINT" and "dobles". Record files of the wrong size
+// are left to Comprobar's own size check.
+std::vector<Problema> ComprobarReferencias(const std::filesystem::path& carpeta);
+
 }  // namespace sendaro::datos
