@@ -1,6 +1,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "comprobar_mapas.h"
 #include "data/catalogo.h"
 #include "ficheros.h"
 #include "herramienta.h"
@@ -204,6 +205,7 @@ std::vector<Problema> Comprobar(const fs::path& carpeta, int& comprobados) {
   }
   for (const auto& r : FicherosRegistro()) c.Registro(r);
   for (const auto& im : kImagenes) c.Imagen(im);
+  ComprobarMapas(carpeta, c.problemas);
   for (const auto& s : kSonidos) c.Sonido(s);
   {
     std::string piel;

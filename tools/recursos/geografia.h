@@ -1,218 +1,373 @@
-// The three maps: Spain's communities, Catalonia's comarcas, Madrid's zones.
-// Schematic: coast and borders are simplified outlines; inside them every
-// pixel belongs to the nearest seed (province capitals, comarca capitals,
-// zone centres), which gives recognisable shapes at this small size.
+// Geometry of the three map pictures, read from the sources in
+// instalacion/mapas: the communities' outlines (in the units of the drawing
+// they come from), neighbouring land, the comarca capitals of Catalonia and
+// the places of Madrid's zones. From it come the region grids of "mapa",
+// "mapac" and "mapam": one code per pixel, the same grid for the picture and
+// for "puntos3", so the code under every pixel is the region drawn there.
+// Plain C++ (no Qt).
 #pragma once
 
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <map>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "mapas.h"
 
 namespace sendaro::recursos {
 
-// Longitude/latitude to pixels of the communities map.
-inline Punto Peninsula(double lon, double lat) { return {40 + (lon + 9.4) * 15.0, 26 + (43.8 - lat) * 18.5}; }
-// Longitude/latitude to pixels of the comarcas map.
-inline Punto Cataluna(double lon, double lat) { return {22 + (lon - 0.15) * 72.0, 8 + (42.88 - lat) * 88.0}; }
+using Anillo = std::vector<Punto>;
 
-inline std::vector<Punto> Proyectar(const std::vector<Punto>& lonlat, Punto (*f)(double, double)) {
-  std::vector<Punto> r;
-  for (const auto& p : lonlat) r.push_back(f(p.x, p.y));
-  return r;
-}
+inline constexpr double kPi = 3.14159265358979323846;
 
-// Spain's mainland outline (lon, lat), clockwise from the mouth of the Miño.
-inline std::vector<Punto> ContornoEspana() {
-  return {{-8.87, 41.87}, {-8.85, 42.2}, {-9.05, 42.5}, {-9.3, 42.9},  {-9.2, 43.2},  {-8.4, 43.4},
-          {-8.2, 43.55},  {-7.7, 43.79}, {-7.0, 43.56}, {-6.0, 43.58}, {-5.8, 43.66}, {-5.2, 43.5},
-          {-3.8, 43.5},   {-2.93, 43.42}, {-1.98, 43.33}, {-1.78, 43.37}, {-1.4, 43.05}, {-0.7, 42.8},
-          {0.0, 42.7},    {0.7, 42.86},  {1.45, 42.6},  {2.0, 42.4},   {2.6, 42.35},  {3.17, 42.43},
-          {3.3, 42.32},   {3.15, 41.9},  {2.8, 41.65},  {2.2, 41.38},  {1.5, 41.18},  {1.2, 41.08},
-          {0.9, 40.75},   {0.4, 40.3},   {0.0, 39.98},  {-0.33, 39.45}, {-0.2, 39.0},  {0.23, 38.73},
-          {-0.48, 38.34}, {-0.7, 37.9},  {-0.98, 37.6}, {-1.6, 37.35}, {-2.2, 36.72}, {-2.46, 36.83},
-          {-3.5, 36.72},  {-4.42, 36.7}, {-5.0, 36.45}, {-5.35, 36.15}, {-5.6, 36.0},  {-6.3, 36.5},
-          {-6.4, 36.8},   {-6.95, 37.2}, {-7.42, 37.2}, {-7.5, 37.5},  {-7.3, 38.0},  {-7.1, 38.2},
-          {-7.3, 38.6},   {-7.0, 39.0},  {-7.5, 39.6},  {-6.9, 40.2},  {-6.8, 40.9},  {-6.9, 41.0},
-          {-6.2, 41.6},   {-6.6, 41.95}, {-7.2, 41.9},  {-8.1, 42.0}};
-}
-
-// Portugal and the south of France, drawn as neighbouring land (no region).
-inline std::vector<Punto> ContornoPortugal() {
-  return {{-8.87, 41.87}, {-8.1, 42.0}, {-7.2, 41.9}, {-6.6, 41.95}, {-6.2, 41.6}, {-6.9, 41.0},
-          {-6.8, 40.9},   {-6.9, 40.2}, {-7.5, 39.6}, {-7.0, 39.0},  {-7.3, 38.6}, {-7.1, 38.2},
-          {-7.3, 38.0},   {-7.5, 37.5}, {-7.42, 37.2}, {-8.0, 37.0}, {-8.95, 37.0}, {-8.8, 38.0},
-          {-8.9, 38.5},   {-9.5, 38.75}, {-9.4, 39.4}, {-8.9, 40.6},  {-8.7, 41.2}};
-}
-inline std::vector<Punto> ContornoFrancia() {
-  return {{-1.78, 43.37}, {-1.5, 43.6}, {-1.25, 44.7}, {4.5, 44.7}, {4.5, 43.4}, {3.9, 43.5},
-          {3.1, 43.1},    {3.05, 42.6}, {3.17, 42.43}, {2.6, 42.35}, {2.0, 42.4}, {1.45, 42.6},
-          {0.7, 42.86},   {0.0, 42.7},  {-0.7, 42.8},  {-1.4, 43.05}};
-}
-inline std::vector<Punto> ContornoAfrica() {
-  return {{-6.3, 35.78}, {-5.9, 35.8}, {-5.4, 35.92}, {-5.2, 35.6}, {-4.4, 35.2}, {-3.0, 35.25},
-          {-2.2, 35.1},  {-1.2, 35.3}, {0.2, 35.9},   {1.2, 36.0},  {1.2, 34.9},  {-6.3, 34.9}};
-}
-
-// Balearic Islands (lon, lat).
-inline std::vector<std::vector<Punto>> IslasBaleares() {
-  return {
-      {{2.35, 39.6}, {2.6, 39.95}, {3.1, 39.95}, {3.48, 39.72}, {3.25, 39.35}, {2.95, 39.35}, {2.75, 39.5}},
-      {{3.8, 40.05}, {4.3, 39.98}, {4.32, 39.85}, {3.85, 39.93}},
-      {{1.2, 38.98}, {1.45, 39.12}, {1.62, 39.03}, {1.5, 38.87}, {1.3, 38.88}},
-      {{1.38, 38.7}, {1.6, 38.72}, {1.55, 38.64}}};
-}
-
-// The Canary Islands, drawn in an inset at the lower left (pixels).
-inline std::vector<std::vector<Punto>> IslasCanarias() {
-  auto isla = [](std::vector<Punto> pts) {
-    for (auto& p : pts) p = {8 + (p.x + 18.3) * 13.0, 158 + (29.45 - p.y) * 15.0};
-    return pts;
-  };
-  return {isla({{-18.0, 28.85}, {-17.75, 28.85}, {-17.75, 28.5}, {-17.9, 28.5}}),   // La Palma
-          isla({{-17.35, 28.2}, {-17.1, 28.2}, {-17.1, 28.02}, {-17.35, 28.05}}),   // La Gomera
-          isla({{-18.15, 27.82}, {-17.9, 27.85}, {-17.9, 27.65}, {-18.1, 27.7}}),   // El Hierro
-          isla({{-16.9, 28.4}, {-16.1, 28.58}, {-16.3, 28.3}, {-16.6, 28.0}, {-16.9, 28.15}}),  // Tenerife
-          isla({{-15.8, 28.17}, {-15.4, 28.15}, {-15.35, 27.9}, {-15.6, 27.74}, {-15.8, 27.9}}),  // Gran Canaria
-          isla({{-14.5, 28.75}, {-13.85, 28.72}, {-13.9, 28.2}, {-14.5, 28.05}}),   // Fuerteventura
-          isla({{-13.9, 29.25}, {-13.4, 29.2}, {-13.45, 28.85}, {-13.85, 28.9}})};  // Lanzarote
-}
-
-// Communities in the program's numbering.
-enum Comunidad : std::uint8_t {
-  kAndalucia = 1, kAragon, kAsturias, kBaleares, kCanarias, kCantabria, kCastillaLaMancha,
-  kCastillaLeon, kCataluna, kExtremadura, kGalicia, kRioja, kMadrid, kMurcia, kNavarra,
-  kValenciana, kPaisVasco, kCeuta, kMelilla
+// Longitude and latitude (degrees) to the source drawing's units: Mercator,
+// fitted to the drawing.
+struct Proyeccion {
+  double kx = 1, cx = 0, ky = 1, cy = 0;
+  Punto operator()(double lon, double lat) const {
+    const double merc = std::log(std::tan(kPi / 4 + lat * kPi / 360)) * 180 / kPi;
+    return {kx * lon + cx, cy - ky * merc};
+  }
 };
 
-// Province capitals (and a few helper points that shape the long borders).
-inline std::vector<Semilla> SemillasComunidades() {
-  struct S {
-    std::uint8_t c;
-    double lon, lat;
-  };
-  const S s[] = {
-      {kAndalucia, -2.3, 37.25}, {kAndalucia, -5.8, 36.55}, {kAndalucia, -4.8, 37.95},
-      {kAndalucia, -3.25, 37.3}, {kAndalucia, -6.8, 37.65}, {kAndalucia, -3.5, 38.0},
-      {kAndalucia, -4.6, 36.85}, {kAndalucia, -5.7, 37.45},
-      {kAragon, -0.1, 42.2},     {kAragon, -1.0, 41.6},     {kAragon, -0.8, 40.6},
-      {kAsturias, -6.0, 43.3},   {kAsturias, -6.8, 43.3},
-      {kCantabria, -4.0, 43.2},
-      {kCastillaLaMancha, -1.9, 38.8}, {kCastillaLaMancha, -3.8, 38.95}, {kCastillaLaMancha, -2.0, 39.95},
-      {kCastillaLaMancha, -2.5, 40.85}, {kCastillaLaMancha, -4.15, 39.75},
-      {kCastillaLeon, -4.95, 40.6}, {kCastillaLeon, -3.65, 42.3}, {kCastillaLeon, -5.8, 42.65},
-      {kCastillaLeon, -4.5, 42.35}, {kCastillaLeon, -6.05, 40.8}, {kCastillaLeon, -4.0, 41.15},
-      {kCastillaLeon, -2.55, 41.65}, {kCastillaLeon, -4.8, 41.65}, {kCastillaLeon, -6.0, 41.75},
-      {kCataluna, 1.9, 41.7},    {kCataluna, 2.6, 42.1},    {kCataluna, 1.0, 42.0},
-      {kCataluna, 0.9, 41.1},
-      {kExtremadura, -6.3, 38.7}, {kExtremadura, -6.2, 39.7},
-      {kGalicia, -8.3, 43.1},    {kGalicia, -7.5, 43.0},    {kGalicia, -7.7, 42.2},
-      {kGalicia, -8.5, 42.4},
-      {kRioja, -2.45, 42.3},
-      {kMadrid, -3.7, 40.45},
-      {kMurcia, -1.5, 38.0},
-      {kNavarra, -1.6, 42.75},
-      {kValenciana, -0.6, 38.5}, {kValenciana, -0.2, 40.2}, {kValenciana, -0.7, 39.3},
-      {kPaisVasco, -2.7, 42.85}, {kPaisVasco, -2.1, 43.2},  {kPaisVasco, -2.9, 43.25},
-  };
-  std::vector<Semilla> r;
-  for (const auto& e : s) r.push_back({e.c, Peninsula(e.lon, e.lat)});
-  return r;
-}
-
-// Ceuta and Melilla: small marks on the African coast (pixels).
-inline Punto CentroCeuta() { return Peninsula(-5.32, 35.6); }
-inline Punto CentroMelilla() { return Peninsula(-2.94, 35.05); }
-
-inline Rejilla RejillaComunidades() {
-  Rejilla r(kAnchoMapa, kAltoComunidades);
-  Repartir(r, Proyectar(ContornoEspana(), Peninsula), SemillasComunidades());
-  for (const auto& isla : IslasBaleares()) Rellenar(r, Proyectar(isla, Peninsula), kBaleares);
-  for (const auto& isla : IslasCanarias()) Rellenar(r, isla, kCanarias);
-  auto marca = [&r](Punto c, std::uint8_t codigo) {
-    for (int dy = -2; dy <= 2; ++dy)
-      for (int dx = -2; dx <= 2; ++dx)
-        if (dx * dx + dy * dy <= 5) r.Poner(static_cast<int>(c.x) + dx, static_cast<int>(c.y) + dy, codigo);
-  };
-  marca(CentroCeuta(), kCeuta);
-  marca(CentroMelilla(), kMelilla);
-  return r;
-}
-
-// Catalonia's outline (lon, lat), clockwise from the Val d'Aran.
-inline std::vector<Punto> ContornoCataluna() {
-  return {{0.66, 42.86}, {0.98, 42.8},  {1.2, 42.72},  {1.44, 42.6},  {1.42, 42.45}, {1.72, 42.49},
-          {1.98, 42.44}, {2.5, 42.35},  {3.17, 42.43}, {3.32, 42.32}, {3.12, 42.12}, {3.22, 41.95},
-          {2.8, 41.65},  {2.3, 41.45},  {2.1, 41.28},  {1.6, 41.18},  {1.2, 41.06},  {0.95, 40.95},
-          {0.87, 40.72}, {0.6, 40.6},   {0.52, 40.52}, {0.28, 40.62}, {0.22, 40.8},  {0.3, 41.1},
-          {0.35, 41.4},  {0.38, 41.75}, {0.55, 42.05}, {0.7, 42.3},   {0.66, 42.6}};
-}
-
-// Comarca seeds: number in "comarcas" (1..41) and capital (lon, lat); some
-// comarcas have a second point to follow their shape.
-struct ComarcaGeo {
-  std::uint8_t numero;
-  double lon, lat;
+struct RegionGeo {
+  int codigo = 0;
+  std::string nombre;
+  std::vector<Anillo> anillos;
 };
-inline std::vector<ComarcaGeo> SemillasComarcasLonLat() {
-  return {
-      {1, 1.25, 41.29},  {2, 2.96, 42.27},  {2, 2.95, 42.38},  {3, 1.70, 41.38},  {4, 1.46, 42.3},
-      {4, 1.35, 42.15},  {5, 0.74, 42.45},  {6, 1.62, 41.58},  {7, 1.83, 41.75},  {8, 1.02, 41.18},
-      {9, 0.5, 40.85},   {10, 3.05, 41.96}, {11, 1.98, 41.4},  {12, 1.5, 41.24},  {37, 2.16, 41.4},
-      {14, 1.85, 42.12}, {15, 1.85, 42.42}, {16, 1.16, 41.4},  {17, 1.76, 41.26}, {18, 0.87, 41.45},
-      {19, 2.49, 42.18}, {20, 2.82, 41.98}, {21, 2.5, 41.6},   {22, 0.5, 40.66},  {23, 0.95, 41.9},
-      {23, 0.8, 41.8},   {24, 2.25, 41.95}, {25, 0.92, 42.2},  {26, 1.18, 42.55}, {27, 0.9, 41.64},
-      {28, 2.74, 42.12}, {29, 0.8, 41.17},  {30, 0.62, 41.1},  {31, 2.2, 42.25},  {32, 1.28, 41.7},
-      {33, 0.57, 41.6},  {34, 2.7, 41.8},   {35, 1.52, 42.0},  {36, 1.24, 41.12}, {13, 0.42, 41.05},
-      {38, 1.12, 41.63}, {39, 0.8, 42.72},  {40, 2.04, 41.56}, {41, 2.3, 41.66},
-  };
-}
 
-inline Rejilla RejillaComarcas() {
-  Rejilla r(kAnchoMapa, kAltoDetalle);
-  std::vector<Semilla> semillas;
-  for (const auto& c : SemillasComarcasLonLat()) semillas.push_back({c.numero, Cataluna(c.lon, c.lat)});
-  Repartir(r, Proyectar(ContornoCataluna(), Cataluna), semillas);
+struct MarcaGeo {
+  int codigo = 0;
+  double lon = 0, lat = 0;
+  std::string nombre;
+};
+
+struct TierraGeo {
+  std::string nombre;
+  Anillo lonlat;  // x longitude, y latitude
+};
+
+struct LugarGeo {
+  int numero = 0;
+  double lat = 0, lon = 0;
+  std::string nombre;
+};
+
+struct CiudadGeo {
+  double lat = 0, lon = 0, radio_km = 0, aumento = 0;
+};
+
+struct Geografia {
+  Proyeccion proyeccion;
+  std::vector<RegionGeo> comunidades;
+  std::vector<MarcaGeo> marcas;
+  std::vector<TierraGeo> vecinos;
+  std::vector<LugarGeo> comarcas;
+  std::vector<LugarGeo> zonas;
+  CiudadGeo ciudad;
+
+  const RegionGeo* Comunidad(int codigo) const {
+    for (const auto& r : comunidades)
+      if (r.codigo == codigo) return &r;
+    return nullptr;
+  }
+};
+
+namespace detalle {
+
+inline std::vector<std::string_view> Palabras(std::string_view linea) {
+  std::vector<std::string_view> r;
+  std::size_t i = 0;
+  while (i < linea.size()) {
+    while (i < linea.size() && (linea[i] == ' ' || linea[i] == '\t')) ++i;
+    const std::size_t inicio = i;
+    while (i < linea.size() && linea[i] != ' ' && linea[i] != '\t') ++i;
+    if (i > inicio) r.push_back(linea.substr(inicio, i - inicio));
+  }
   return r;
 }
 
-// Madrid: the community's outline and the zone centres, in pixels of a
-// schematic map in which the capital is drawn larger than it is, so that its
-// eleven zones can be pointed at.
-inline std::vector<Punto> ContornoMadrid() {
-  return {{150, 8},   {166, 20},  {176, 44},  {200, 58},  {228, 72},  {240, 94},  {233, 120},
-          {220, 148}, {203, 168}, {188, 186}, {168, 190}, {150, 186}, {134, 174}, {110, 166},
-          {82, 160},  {56, 154},  {40, 140},  {50, 120},  {60, 100},  {76, 76},   {96, 56},
-          {116, 40},  {132, 24}};
-}
-inline Punto CentroCiudad() { return {152, 108}; }
-inline constexpr double kRadioCiudad = 40.0;
-
-inline std::vector<Semilla> SemillasCiudad() {
-  return {{1, {150, 104}},  {2, {156, 128}}, {3, {168, 92}},  {4, {148, 80}},
-          {5, {126, 104}},  {6, {134, 128}}, {7, {172, 130}}, {8, {184, 114}},
-          {9, {186, 98}},   {10, {174, 76}}, {11, {150, 144}}};
-}
-inline std::vector<Semilla> SemillasAfueras() {
-  return {{28, {150, 28}},  {13, {140, 54}},  {12, {172, 56}},  {16, {96, 64}},
-          {27, {66, 96}},   {14, {106, 80}},  {15, {100, 108}}, {26, {66, 140}},
-          {23, {104, 138}}, {22, {118, 162}}, {21, {134, 156}}, {20, {160, 164}},
-          {24, {150, 176}}, {25, {176, 182}}, {19, {200, 146}}, {18, {212, 112}},
-          {17, {218, 86}}};
+inline bool Numero(std::string_view s, double& v) {
+  const auto [fin, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+  return ec == std::errc() && fin == s.data() + s.size();
 }
 
-inline Rejilla RejillaZonas() {
-  Rejilla r(kAnchoMapa, kAltoDetalle);
-  Repartir(r, ContornoMadrid(), SemillasAfueras());
-  const auto ciudad = SemillasCiudad();
-  const Punto c = CentroCiudad();
+inline bool Entero(std::string_view s, int& v) {
+  const auto [fin, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+  return ec == std::errc() && fin == s.data() + s.size();
+}
+
+// The rest of the line after the first n words.
+inline std::string Resto(std::string_view linea, std::size_t n) {
+  std::size_t i = 0;
+  for (std::size_t k = 0; k < n; ++k) {
+    while (i < linea.size() && (linea[i] == ' ' || linea[i] == '\t')) ++i;
+    while (i < linea.size() && linea[i] != ' ' && linea[i] != '\t') ++i;
+  }
+  while (i < linea.size() && (linea[i] == ' ' || linea[i] == '\t')) ++i;
+  std::string r(linea.substr(i));
+  while (!r.empty() && (r.back() == ' ' || r.back() == '\r')) r.pop_back();
+  return r;
+}
+
+// Calls `linea(number, text)` for each line that is not empty nor a comment.
+template <typename F>
+bool CadaLinea(std::string_view texto, F linea) {
+  int n = 0;
+  std::size_t i = 0;
+  while (i <= texto.size()) {
+    std::size_t fin = texto.find('\n', i);
+    if (fin == std::string_view::npos) fin = texto.size();
+    std::string_view l = texto.substr(i, fin - i);
+    ++n;
+    if (!l.empty() && l.back() == '\r') l.remove_suffix(1);
+    const auto p = Palabras(l);
+    if (!p.empty() && p[0][0] != '#' && !linea(n, l, p)) return false;
+    i = fin + 1;
+  }
+  return true;
+}
+
+inline bool Fallo(std::string& error, const char* fichero, int n, const std::string& que) {
+  error = std::string(fichero) + ":" + std::to_string(n) + ": " + que;
+  return false;
+}
+
+}  // namespace detalle
+
+// Reads the four sources; false with "fichero:línea: qué" on the first fault.
+inline bool LeerGeografia(std::string_view comunidades, std::string_view vecinos,
+                          std::string_view comarcas, std::string_view zonas, Geografia& g,
+                          std::string& error) {
+  using namespace detalle;
+  g = Geografia{};
+  bool con_proyeccion = false;
+  if (!CadaLinea(comunidades, [&](int n, std::string_view l, const std::vector<std::string_view>& p) {
+        const char* f = "comunidades.txt";
+        if (p[0] == "proyeccion") {
+          if (p.size() != 5 || !Numero(p[1], g.proyeccion.kx) || !Numero(p[2], g.proyeccion.cx) ||
+              !Numero(p[3], g.proyeccion.ky) || !Numero(p[4], g.proyeccion.cy))
+            return Fallo(error, f, n, "proyección mal escrita");
+          con_proyeccion = true;
+        } else if (p[0] == "region") {
+          RegionGeo r;
+          if (p.size() < 3 || !Entero(p[1], r.codigo) || r.codigo < 1 || r.codigo > 255)
+            return Fallo(error, f, n, "región mal escrita");
+          r.nombre = Resto(l, 2);
+          g.comunidades.push_back(r);
+        } else if (p[0] == "anillo") {
+          if (g.comunidades.empty()) return Fallo(error, f, n, "anillo fuera de una región");
+          g.comunidades.back().anillos.emplace_back();
+        } else if (p[0] == "marca") {
+          MarcaGeo m;
+          if (p.size() < 5 || !Entero(p[1], m.codigo) || !Numero(p[2], m.lon) || !Numero(p[3], m.lat))
+            return Fallo(error, f, n, "marca mal escrita");
+          m.nombre = Resto(l, 4);
+          g.marcas.push_back(m);
+        } else {
+          if (g.comunidades.empty() || g.comunidades.back().anillos.empty() || p.size() % 2 != 0)
+            return Fallo(error, f, n, "coordenadas fuera de un anillo");
+          for (std::size_t i = 0; i < p.size(); i += 2) {
+            Punto q{};
+            if (!Numero(p[i], q.x) || !Numero(p[i + 1], q.y)) return Fallo(error, f, n, "coordenada mal escrita");
+            g.comunidades.back().anillos.back().push_back(q);
+          }
+        }
+        return true;
+      }))
+    return false;
+  if (!con_proyeccion) return Fallo(error, "comunidades.txt", 0, "falta la proyección");
+  if (!CadaLinea(vecinos, [&](int n, std::string_view l, const std::vector<std::string_view>& p) {
+        if (p[0] == "tierra") {
+          g.vecinos.push_back({Resto(l, 1), {}});
+          return true;
+        }
+        if (g.vecinos.empty() || p.size() % 2 != 0) return Fallo(error, "vecinos.txt", n, "coordenadas fuera de una tierra");
+        for (std::size_t i = 0; i < p.size(); i += 2) {
+          Punto q{};
+          if (!Numero(p[i], q.x) || !Numero(p[i + 1], q.y)) return Fallo(error, "vecinos.txt", n, "coordenada mal escrita");
+          g.vecinos.back().lonlat.push_back(q);
+        }
+        return true;
+      }))
+    return false;
+  auto lugares = [&](std::string_view texto, const char* f, std::vector<LugarGeo>& destino) {
+    return CadaLinea(texto, [&](int n, std::string_view l, const std::vector<std::string_view>& p) {
+      if (p[0] == "ciudad") {
+        if (p.size() != 5 || !Numero(p[1], g.ciudad.lat) || !Numero(p[2], g.ciudad.lon) ||
+            !Numero(p[3], g.ciudad.radio_km) || !Numero(p[4], g.ciudad.aumento))
+          return Fallo(error, f, n, "ciudad mal escrita");
+        return true;
+      }
+      LugarGeo lugar;
+      if (p.size() < 4 || !Entero(p[0], lugar.numero) || !Numero(p[1], lugar.lat) || !Numero(p[2], lugar.lon))
+        return Fallo(error, f, n, "lugar mal escrito");
+      lugar.nombre = Resto(l, 3);
+      destino.push_back(lugar);
+      return true;
+    });
+  };
+  return lugares(comarcas, "comarcas_cataluna.txt", g.comarcas) && lugares(zonas, "zonas_madrid.txt", g.zonas);
+}
+
+// Fills with `codigo` the pixels whose centre lies inside the rings (even-odd
+// over all of them, so a ring inside another is a hole).
+inline void RellenarAnillos(Rejilla& r, const std::vector<Anillo>& anillos, std::uint8_t codigo) {
+  std::vector<double> cortes;
+  for (int y = 0; y < r.alto; ++y) {
+    const double cy = y + 0.5;
+    cortes.clear();
+    for (const auto& a : anillos) {
+      for (std::size_t i = 0, j = a.size() - 1; i < a.size(); j = i++) {
+        const Punto& p = a[i];
+        const Punto& q = a[j];
+        if ((p.y > cy) != (q.y > cy)) cortes.push_back(p.x + (cy - p.y) * (q.x - p.x) / (q.y - p.y));
+      }
+    }
+    std::sort(cortes.begin(), cortes.end());
+    for (std::size_t k = 0; k + 1 < cortes.size(); k += 2) {
+      const int desde = static_cast<int>(std::ceil(cortes[k] - 0.5));
+      const int hasta = static_cast<int>(std::floor(cortes[k + 1] - 0.5));
+      for (int x = std::max(desde, 0); x <= std::min(hasta, r.ancho - 1); ++x) r.Poner(x, y, codigo);
+    }
+  }
+}
+
+// Slivers between neighbouring outlines: an empty pixel with at least three
+// filled neighbours takes the most common of their codes.
+inline void CerrarRendijas(Rejilla& r) {
+  for (int pasada = 0; pasada < 2; ++pasada) {
+    Rejilla antes = r;
+    for (int y = 1; y + 1 < r.alto; ++y) {
+      for (int x = 1; x + 1 < r.ancho; ++x) {
+        if (antes.En(x, y) != 0) continue;
+        const std::uint8_t v[4] = {antes.En(x - 1, y), antes.En(x + 1, y), antes.En(x, y - 1), antes.En(x, y + 1)};
+        int llenos = 0;
+        std::uint8_t mejor = 0;
+        int veces_mejor = 0;
+        for (auto c : v) {
+          if (c == 0) continue;
+          ++llenos;
+          const auto veces = static_cast<int>(std::count(std::begin(v), std::end(v), c));
+          if (veces > veces_mejor) {
+            veces_mejor = veces;
+            mejor = c;
+          }
+        }
+        if (llenos >= 3) r.Poner(x, y, mejor);
+      }
+    }
+  }
+}
+
+// Scale and offset from source units to picture pixels.
+struct Encuadre {
+  double escala = 1, dx = 0, dy = 0;
+  Punto operator()(Punto p) const { return {dx + p.x * escala, dy + p.y * escala}; }
+  Anillo operator()(const Anillo& a) const {
+    Anillo r;
+    r.reserve(a.size());
+    for (const auto& p : a) r.push_back((*this)(p));
+    return r;
+  }
+  std::vector<Anillo> operator()(const std::vector<Anillo>& v) const {
+    std::vector<Anillo> r;
+    for (const auto& a : v) r.push_back((*this)(a));
+    return r;
+  }
+};
+
+// Bounding box of rings.
+struct Caja {
+  double x0 = 1e300, y0 = 1e300, x1 = -1e300, y1 = -1e300;
+  void Anadir(const std::vector<Anillo>& v) {
+    for (const auto& a : v)
+      for (const auto& p : a) {
+        x0 = std::min(x0, p.x);
+        y0 = std::min(y0, p.y);
+        x1 = std::max(x1, p.x);
+        y1 = std::max(y1, p.y);
+      }
+  }
+};
+
+// Encuadre that fits `caja` into the pixel rectangle, centred.
+inline Encuadre Ajustar(const Caja& caja, double x0, double y0, double x1, double y1) {
+  const double e = std::min((x1 - x0) / (caja.x1 - caja.x0), (y1 - y0) / (caja.y1 - caja.y0));
+  return {e, (x0 + x1) / 2 - (caja.x0 + caja.x1) / 2 * e, (y0 + y1) / 2 - (caja.y0 + caja.y1) / 2 * e};
+}
+
+// What a picture needs besides its grid, in pixels.
+struct MapaGeo {
+  Rejilla rejilla;
+  std::vector<Anillo> tierra;     // neighbouring land, drawn under the regions
+  std::vector<Anillo> lindes;     // outlines of neighbouring regions, drawn as thin lines
+  std::vector<Anillo> recuadros;  // inset frames
+  std::map<int, std::string> nombres;
+  int maximo = 0;                 // codes are 1..maximo
+};
+
+// Picture layout. The communities map keeps rows 1..24 free of regions: in
+// "puntos3" the zone map's rows 197..220 are those same integers of the next
+// column, so the zone map keeps its rows from 197 on free too.
+inline constexpr int kPrimeraFilaComunidades = 25;
+inline constexpr int kUltimaFilaZonas = 196;
+
+// Communities, with the Canary Islands in an inset at the lower left and
+// Ceuta and Melilla as small round marks in their places.
+inline MapaGeo GeoComunidades(const Geografia& g) {
+  MapaGeo m;
+  m.rejilla = Rejilla(kAnchoMapa, kAltoComunidades);
+  m.maximo = 19;
+  // The mainland, the Balearic Islands and the two cities fill rows
+  // 25..195 and reach the right edge.
+  const double escala = 0.549;
+  const Encuadre e{escala, 277 - 612.2 * escala, kPrimeraFilaComunidades + 0.5};
+  // The inset keeps its place from the source drawing (x 0..130, y 488..544).
+  const double escala_recuadro = 0.62;
+  const Encuadre recuadro{escala_recuadro, 5, 192 - 543.5 * escala_recuadro};
+  for (const auto& t : g.vecinos) {
+    Anillo a;
+    for (const auto& p : t.lonlat) a.push_back(g.proyeccion(p.x, p.y));
+    m.tierra.push_back(e(a));
+  }
+  {
+    Caja c;
+    if (const auto* canarias = g.Comunidad(5)) c.Anadir(canarias->anillos);
+    const Punto a = recuadro({c.x0, c.y0});
+    const Punto b = recuadro({c.x1, c.y1});
+    m.recuadros.push_back({{a.x - 3, a.y - 3}, {b.x + 3, a.y - 3}, {b.x + 3, b.y + 2}, {a.x - 3, b.y + 2}});
+  }
+  for (const auto& r : g.comunidades) {
+    m.nombres[r.codigo] = r.nombre;
+    RellenarAnillos(m.rejilla, r.codigo == 5 ? recuadro(r.anillos) : e(r.anillos), static_cast<std::uint8_t>(r.codigo));
+  }
+  CerrarRendijas(m.rejilla);
+  for (const auto& mc : g.marcas) {
+    m.nombres[mc.codigo] = mc.nombre;
+    const Punto c = e(g.proyeccion(mc.lon, mc.lat));
+    for (int y = static_cast<int>(c.y) - 4; y <= static_cast<int>(c.y) + 4; ++y)
+      for (int x = static_cast<int>(c.x) - 4; x <= static_cast<int>(c.x) + 4; ++x)
+        if ((x + 0.5 - c.x) * (x + 0.5 - c.x) + (y + 0.5 - c.y) * (y + 0.5 - c.y) <= 3.2 * 3.2)
+          m.rejilla.Poner(x, y, static_cast<std::uint8_t>(mc.codigo));
+  }
+  return m;
+}
+
+// Every pixel inside `contorno` goes to the nearest seed.
+inline void RepartirEntre(Rejilla& r, const std::vector<Anillo>& contorno, const std::vector<Semilla>& semillas) {
+  Rejilla dentro(r.ancho, r.alto);
+  RellenarAnillos(dentro, contorno, 1);
   for (int y = 0; y < r.alto; ++y) {
     for (int x = 0; x < r.ancho; ++x) {
-      const double dx = x + 0.5 - c.x;
-      const double dy = y + 0.5 - c.y;
-      if (dx * dx + dy * dy > kRadioCiudad * kRadioCiudad) continue;
+      if (dentro.En(x, y) == 0) continue;
       double mejor = 1e300;
       std::uint8_t codigo = 0;
-      for (const auto& s : ciudad) {
+      for (const auto& s : semillas) {
         const double d = (s.p.x - x - 0.5) * (s.p.x - x - 0.5) + (s.p.y - y - 0.5) * (s.p.y - y - 0.5);
         if (d < mejor) {
           mejor = d;
@@ -222,7 +377,97 @@ inline Rejilla RejillaZonas() {
       r.Poner(x, y, codigo);
     }
   }
-  return r;
+}
+
+// Catalonia's comarcas: the community's outline shared out among the comarca
+// capitals; Aragón, Valencia, France and Andorra around it.
+inline MapaGeo GeoComarcas(const Geografia& g) {
+  MapaGeo m;
+  m.rejilla = Rejilla(kAnchoMapa, kAltoDetalle);
+  m.maximo = 41;
+  const RegionGeo* cat = g.Comunidad(9);
+  if (cat == nullptr) return m;
+  Caja caja;
+  caja.Anadir(cat->anillos);
+  const Encuadre e = Ajustar(caja, 30, 3, 262, 217);
+  for (const auto& t : g.vecinos) {
+    Anillo a;
+    for (const auto& p : t.lonlat) a.push_back(g.proyeccion(p.x, p.y));
+    m.tierra.push_back(e(a));
+  }
+  for (const auto& r : g.comunidades) {
+    if (r.codigo == 9) continue;
+    for (const auto& a : e(r.anillos)) {
+      m.tierra.push_back(a);
+      m.lindes.push_back(a);
+    }
+  }
+  std::vector<Semilla> semillas;
+  for (const auto& c : g.comarcas) {
+    semillas.push_back({static_cast<std::uint8_t>(c.numero), e(g.proyeccion(c.lon, c.lat))});
+    m.nombres[c.numero] = c.nombre;
+  }
+  RepartirEntre(m.rejilla, e(cat->anillos), semillas);
+  return m;
+}
+
+// Madrid's zones. The city is enlarged around its centre (a fisheye: `aumento`
+// times larger at the centre, fading within a few `radio_km`), so that its
+// districts can be pointed at; the community's outline and the zone centres
+// go through the same distortion before the community is shared out among
+// the zones.
+inline MapaGeo GeoZonas(const Geografia& g) {
+  MapaGeo m;
+  m.rejilla = Rejilla(kAnchoMapa, kAltoDetalle);
+  m.maximo = 28;
+  const RegionGeo* mad = g.Comunidad(13);
+  if (mad == nullptr) return m;
+  const Punto centro = g.proyeccion(g.ciudad.lon, g.ciudad.lat);
+  const double km_por_unidad = 111.32 * std::cos(g.ciudad.lat * kPi / 180) / g.proyeccion.kx;
+  const double radio = g.ciudad.radio_km / km_por_unidad;
+  const double aumento = g.ciudad.aumento;
+  auto lupa = [&](Punto p) {
+    const double dx = p.x - centro.x;
+    const double dy = p.y - centro.y;
+    const double d = std::hypot(dx, dy);
+    if (d < 1e-9) return centro;
+    const double nuevo = d + (aumento - 1) * radio * (1 - std::exp(-d / radio));
+    return Punto{centro.x + dx * nuevo / d, centro.y + dy * nuevo / d};
+  };
+  auto lupa_anillos = [&](const std::vector<Anillo>& v) {
+    std::vector<Anillo> r;
+    for (const auto& a : v) {
+      Anillo b;
+      for (const auto& p : a) b.push_back(lupa(p));
+      r.push_back(b);
+    }
+    return r;
+  };
+  const auto contorno = lupa_anillos(mad->anillos);
+  Caja caja;
+  caja.Anadir(contorno);
+  const Encuadre e = Ajustar(caja, 4, 4, 277, kUltimaFilaZonas - 3);
+  for (const auto& r : g.comunidades) {
+    if (r.codigo == 13) continue;
+    for (const auto& a : e(lupa_anillos(r.anillos))) m.lindes.push_back(a);
+  }
+  std::map<int, Punto> suma;
+  std::map<int, int> cuenta;
+  for (const auto& z : g.zonas) {
+    const Punto p = g.proyeccion(z.lon, z.lat);
+    suma[z.numero].x += p.x;
+    suma[z.numero].y += p.y;
+    ++cuenta[z.numero];
+    auto& nombre = m.nombres[z.numero];
+    nombre += nombre.empty() ? z.nombre : " - " + z.nombre;
+  }
+  std::vector<Semilla> semillas;
+  for (const auto& [numero, s] : suma) {
+    const Punto media{s.x / cuenta[numero], s.y / cuenta[numero]};
+    semillas.push_back({static_cast<std::uint8_t>(numero), e(lupa(media))});
+  }
+  RepartirEntre(m.rejilla, e(contorno), semillas);
+  return m;
 }
 
 }  // namespace sendaro::recursos

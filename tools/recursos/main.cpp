@@ -13,7 +13,6 @@
 #include <string>
 
 #include "dibujo.h"
-#include "geografia.h"
 #include "mapas/dibujo_mapas.h"
 #include "piel.h"
 #include "sonidos.h"
@@ -83,20 +82,17 @@ int main(int argc, char** argv) {
   guardar(QStringLiteral("chica.bmp"), Chica());
   guardar(QStringLiteral("heli.bmp"), Helicoptero());
 
-  // Maps and the region table from the same grids.
-  const Rejilla comunidades = RejillaComunidades();
-  const Rejilla comarcas = RejillaComarcas();
-  const Rejilla zonas = RejillaZonas();
-  guardar(QStringLiteral("mapa.bmp"), MapaComunidades(comunidades));
-  guardar(QStringLiteral("mapac.bmp"), MapaComarcas(comarcas));
-  guardar(QStringLiteral("mapam.bmp"), MapaZonas(zonas));
+  // Maps and the region table from the same geometry.
+  MapasDibujados mapas;
   std::string error;
-  const std::string puntos = Puntos3(comunidades, comarcas, zonas, error);
-  if (!error.empty()) {
-    std::fprintf(stderr, "puntos3: %s\n", error.c_str());
+  if (!DibujarMapas(mapas, error)) {
+    std::fprintf(stderr, "mapas: %s\n", error.c_str());
     bien = false;
   }
-  bien = Escribir(destino + QStringLiteral("/puntos3"), puntos) && bien;
+  guardar(QStringLiteral("mapa.bmp"), mapas.mapa);
+  guardar(QStringLiteral("mapac.bmp"), mapas.mapac);
+  guardar(QStringLiteral("mapam.bmp"), mapas.mapam);
+  bien = Escribir(destino + QStringLiteral("/puntos3"), mapas.puntos3) && bien;
 
   bien = Escribir(destino + QStringLiteral("/tecla.wav"), Wav(Tecla())) && bien;
   bien = Escribir(destino + QStringLiteral("/motor.wav"), Wav(Motor())) && bien;

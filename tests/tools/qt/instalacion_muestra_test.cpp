@@ -11,6 +11,7 @@
 #include <map>
 
 #include "../../../tools/recursos/mapas.h"
+#include "../../../tools/recursos/mapas/dibujo_mapas.h"
 
 namespace {
 
@@ -29,14 +30,18 @@ struct Mapa {
   const char* fichero;
   int tabla;  // 0 communities, 1 comarcas, 2 zones
   int maximo;
+  int filas;  // rows of the table that may hold regions: 1..filas
 };
 
-// Over the whole picture: pixels of one region share one colour unless they
-// are on its outline, and no other region nor the background has that colour.
+// Over the whole picture: every pixel of a region has that region's own colour
+// or the border colour; no two regions share a colour, no region's colour is
+// seen outside it, and every region shows its colour. Rows that "puntos3"
+// shares between the zone map and the next column's communities hold none.
 TEST(InstalacionMuestra, CadaMapaCoincideConSuTablaDeRegiones) {
   const std::string puntos = LeerBytes(kInstalacion + QStringLiteral("/puntos3"));
   ASSERT_EQ(puntos.size(), 714864u);
-  const Mapa mapas[] = {{"mapa.bmp", 0, 19}, {"mapac.bmp", 1, 41}, {"mapam.bmp", 2, 28}};
+  const QRgb borde = sendaro::recursos::kColorBorde.rgb();
+  const Mapa mapas[] = {{"mapa.bmp", 0, 19, 196}, {"mapac.bmp", 1, 41, 220}, {"mapam.bmp", 2, 28, 196}};
   for (const auto& m : mapas) {
     QImage im(kInstalacion + QLatin1Char('/') + QLatin1String(m.fichero));
     ASSERT_FALSE(im.isNull()) << m.fichero;
@@ -49,20 +54,31 @@ TEST(InstalacionMuestra, CadaMapaCoincideConSuTablaDeRegiones) {
         if (c == 0) {
           ++fondo[im.pixel(x, y)];
         } else {
+          ASSERT_LE(y, m.filas) << m.fichero << " " << x << "," << y;
           ++colores[c][im.pixel(x, y)];
         }
       }
     }
+    if (m.tabla == 0) {
+      for (int x = 1; x <= 281; ++x)
+        for (int y = 1; y <= 24; ++y) ASSERT_EQ(LeerTablaPuntos(puntos, 0, x, y), 0) << x << "," << y;
+    }
     EXPECT_EQ(static_cast<int>(colores.size()), m.maximo) << m.fichero << ": every region is drawn";
     std::map<QRgb, int> duena;
     for (const auto& [region, cuenta] : colores) {
-      // The region's own colour is its most common one.
-      auto mayor = cuenta.begin();
-      for (auto it = cuenta.begin(); it != cuenta.end(); ++it)
-        if (it->second > mayor->second) mayor = it;
-      EXPECT_TRUE(duena.emplace(mayor->first, region).second)
-          << m.fichero << ": regions " << region << " and " << duena[mayor->first] << " look alike";
-      EXPECT_EQ(fondo.count(mayor->first), 0u) << m.fichero << ": region " << region << " colour outside it";
+      QRgb propio = 0;
+      int pixeles = 0;
+      for (const auto& [color, n] : cuenta) {
+        if (color == borde) continue;
+        EXPECT_EQ(propio == 0 || propio == color, true)
+            << m.fichero << ": region " << region << " has a second colour " << std::hex << color;
+        propio = color;
+        pixeles = n;
+      }
+      EXPECT_GE(pixeles, 4) << m.fichero << ": region " << region << " shows too little of its colour";
+      EXPECT_TRUE(duena.emplace(propio, region).second)
+          << m.fichero << ": regions " << region << " and " << duena[propio] << " look alike";
+      EXPECT_EQ(fondo.count(propio), 0u) << m.fichero << ": region " << region << " colour outside it";
     }
   }
 }
@@ -77,20 +93,35 @@ struct Punto {
 
 TEST(InstalacionMuestra, LugaresConocidosDeLosMapas) {
   const std::string puntos = LeerBytes(kInstalacion + QStringLiteral("/puntos3"));
-  // Pixel positions of places on our maps (see tools/recursos/geografia.h).
+  // Pixels of real places on our maps (instalacion/mapas has the geometry).
   const Punto puntos_conocidos[] = {
-      {"mapa.bmp", 0, 125, 87, 13, "Madrid"},
-      {"mapa.bmp", 0, 213, 70, 9, "Barcelona"},
-      {"mapa.bmp", 0, 62, 54, 11, "Santiago de Compostela"},
-      {"mapa.bmp", 0, 87, 150, 1, "Sevilla"},
-      {"mapa.bmp", 0, 229, 103, 4, "Mallorca"},
-      {"mapa.bmp", 0, 140, 10, 0, "Francia, fuera de las tablas"},
-      {"mapac.bmp", 1, 166, 138, 37, "Barcelona"},
-      {"mapac.bmp", 1, 56, 119, 33, "Lleida"},
+      {"mapa.bmp", 0, 157, 93, 13, "Madrid"},
+      {"mapa.bmp", 0, 239, 67, 9, "Manresa"},
+      {"mapa.bmp", 0, 84, 44, 11, "Santiago de Compostela"},
+      {"mapa.bmp", 0, 122, 151, 1, "Sevilla"},
+      {"mapa.bmp", 0, 251, 109, 4, "Palma"},
+      {"mapa.bmp", 0, 206, 111, 16, "Valencia"},
+      {"mapa.bmp", 0, 168, 36, 17, "Bilbao"},
+      {"mapa.bmp", 0, 175, 52, 12, "Logroño"},
+      {"mapa.bmp", 0, 117, 122, 10, "Mérida"},
+      {"mapa.bmp", 0, 31, 180, 5, "Tenerife, en el recuadro"},
+      {"mapa.bmp", 0, 48, 185, 5, "Gran Canaria, en el recuadro"},
+      {"mapa.bmp", 0, 132, 178, 18, "Ceuta"},
+      {"mapa.bmp", 0, 168, 189, 19, "Melilla"},
+      {"mapa.bmp", 0, 75, 126, 0, "Lisboa"},
+      {"mapa.bmp", 0, 140, 10, 0, "mar Cantábrico, fuera de las tablas"},
+      {"mapac.bmp", 1, 175, 138, 37, "Barcelona"},
+      {"mapac.bmp", 1, 69, 117, 33, "Lleida"},
+      {"mapac.bmp", 1, 220, 84, 20, "Girona"},
+      {"mapac.bmp", 1, 112, 162, 36, "Tarragona"},
+      {"mapac.bmp", 1, 81, 17, 39, "Vielha"},
       {"mapac.bmp", 1, 5, 5, 0, "fuera de Cataluña"},
-      {"mapam.bmp", 2, 150, 104, 1, "Sol, distrito Centro"},
-      {"mapam.bmp", 2, 176, 182, 25, "Aranjuez"},
-      {"mapam.bmp", 2, 150, 200, 0, "al sur, fuera"},
+      {"mapac.bmp", 1, 260, 200, 0, "el mar"},
+      {"mapam.bmp", 2, 149, 104, 1, "Sol, distrito Centro"},
+      {"mapam.bmp", 2, 169, 167, 25, "zona de Aranjuez y Ciempozuelos"},
+      {"mapam.bmp", 2, 161, 29, 28, "zona de Buitrago y Torrelaguna, al norte"},
+      {"mapam.bmp", 2, 203, 98, 17, "zona de Alcalá y Torrejón, al este"},
+      {"mapam.bmp", 2, 150, 205, 0, "al sur, fuera"},
   };
   for (const auto& p : puntos_conocidos) {
     EXPECT_EQ(LeerTablaPuntos(puntos, p.tabla, p.x, p.y), p.region) << p.fichero << ": " << p.que;

@@ -2,124 +2,133 @@
 
 #include <QPainter>
 #include <QPolygonF>
-#include <cmath>
-#include <functional>
+#include <algorithm>
+#include <set>
 
-#include "../geografia.h"
+#include "fuentes_mapas.h"
 
 namespace sendaro::recursos {
 
 namespace {
 
-QImage Lienzo(int w, int h, QColor fondo) {
-  QImage im(w, h, QImage::Format_RGB32);
-  im.fill(fondo);
-  return im;
+// Soft, friendly families; neighbours never share one.
+const QColor kFamilias[] = {
+    QColor(246, 196, 140),  // apricot
+    QColor(186, 224, 166),  // mint
+    QColor(247, 228, 140),  // butter
+    QColor(204, 188, 232),  // lavender
+    QColor(242, 168, 166),  // salmon
+    QColor(156, 214, 206),  // aqua
+    QColor(238, 186, 222),  // pink
+    QColor(222, 234, 150),  // lime
+};
+// Warm families only for the city districts of the zone map, cool ones for
+// the rest of the community.
+const int kCalidas[] = {0, 2, 4, 6};
+const int kFrias[] = {1, 3, 5, 7};
+
+QColor Aclarar(QColor c, int d) {
+  return QColor(std::clamp(c.red() + d, 0, 255), std::clamp(c.green() + d, 0, 255), std::clamp(c.blue() + d, 0, 255));
 }
 
-const QColor kMar(184, 218, 240);
-const QColor kTierraAjena(226, 222, 210);
-
-// Soft colours for the regions, far enough apart to tell neighbours apart.
-QColor ColorRegion(int codigo, int total, double saturacion = 0.38, double valor = 0.96) {
-  const double h = std::fmod(codigo * 0.6180339887, 1.0);
-  (void)total;
-  return QColor::fromHsvF(static_cast<float>(h), static_cast<float>(saturacion), static_cast<float>(valor));
-}
-
-// Paints a label grid: region colours, darker lines where regions meet.
-void PintarRejilla(QImage& im, const Rejilla& r, const std::function<QColor(int)>& color) {
-  for (int y = 0; y < r.alto && y < im.height(); ++y) {
-    for (int x = 0; x < r.ancho && x < im.width(); ++x) {
-      const int c = r.En(x, y);
-      if (c == 0) continue;
-      const bool borde = r.En(x + 1, y) != c || r.En(x, y + 1) != c || r.En(x - 1, y) != c ||
-                         r.En(x, y - 1) != c;
-      QColor col = color(c);
-      if (borde) col = col.darker(185);
-      im.setPixelColor(x, y, col);
-    }
-  }
-}
-
-void PintarTierra(QImage& im, const std::vector<Punto>& pol) {
+void PintarPoligonos(QImage& im, const std::vector<Anillo>& anillos, QColor relleno, QColor linea) {
   QPainter p(&im);
   p.setRenderHint(QPainter::Antialiasing, true);
-  p.setPen(QPen(kTierraAjena.darker(130), 1));
-  p.setBrush(kTierraAjena);
-  QPolygonF q;
-  for (const auto& pt : pol) q << QPointF(pt.x, pt.y);
-  p.drawPolygon(q);
+  p.setPen(linea.isValid() ? QPen(linea, 0.8) : QPen(Qt::NoPen));
+  p.setBrush(relleno.isValid() ? QBrush(relleno) : QBrush(Qt::NoBrush));
+  for (const auto& a : anillos) {
+    QPolygonF q;
+    for (const auto& pt : a) q << QPointF(pt.x, pt.y);
+    p.drawPolygon(q);
+  }
 }
 
 }  // namespace
 
-QImage MapaComunidades(const Rejilla& r) {
-  QImage im = Lienzo(r.ancho, r.alto, kMar);
-  PintarTierra(im, Proyectar(ContornoPortugal(), Peninsula));
-  PintarTierra(im, Proyectar(ContornoFrancia(), Peninsula));
-  PintarTierra(im, Proyectar(ContornoAfrica(), Peninsula));
-  {
-    QPainter p(&im);  // the Canary Islands' inset frame
-    p.setPen(QPen(QColor(110, 140, 170), 1));
-    p.setBrush(QColor(196, 226, 246));
-    p.drawRect(QRectF(3.5, 153.5, 72, 38));
+std::map<int, QColor> ColoresRegiones(const Rejilla& r, int maximo, int calidos) {
+  std::vector<std::set<int>> vecinos(static_cast<std::size_t>(maximo) + 1);
+  for (int y = 0; y < r.alto; ++y) {
+    for (int x = 0; x < r.ancho; ++x) {
+      const int c = r.En(x, y);
+      if (c < 1 || c > maximo) continue;
+      for (const int o : {static_cast<int>(r.En(x + 1, y)), static_cast<int>(r.En(x, y + 1)),
+                          static_cast<int>(r.En(x + 1, y + 1)), static_cast<int>(r.En(x - 1, y + 1))}) {
+        if (o >= 1 && o <= maximo && o != c) {
+          vecinos[static_cast<std::size_t>(c)].insert(o);
+          vecinos[static_cast<std::size_t>(o)].insert(c);
+        }
+      }
+    }
   }
-  PintarRejilla(im, r, [](int c) { return ColorRegion(c, 19); });
-  return im;
-}
-
-QImage MapaComarcas(const Rejilla& r) {
-  QImage im = Lienzo(r.ancho, r.alto, kMar);
-  {
-    QPainter p(&im);  // Aragón, Valencia, France and Andorra around Catalonia
-    p.setPen(Qt::NoPen);
-    p.setBrush(kTierraAjena);
-    QPolygonF costa;
-    for (const auto& pt : Proyectar({{-0.5, 43.2}, {3.17, 43.2}, {3.17, 42.43}, {3.32, 42.32},
-                                     {3.12, 42.12}, {3.22, 41.95}, {2.8, 41.65}, {2.3, 41.45},
-                                     {2.1, 41.28}, {1.6, 41.18}, {1.2, 41.06}, {0.95, 40.95},
-                                     {0.87, 40.72}, {0.6, 40.6}, {0.52, 40.52}, {0.3, 40.2},
-                                     {-0.5, 40.2}},
-                                    Cataluna))
-      costa << QPointF(pt.x, pt.y);
-    p.drawPolygon(costa);
-  }
-  // Province tints: Barcelona warm, Girona green, Lleida blue, Tarragona gold.
-  auto color = [](int c) {
-    static const int provincia[42] = {0, 4, 2, 1, 3, 3, 1, 1, 4, 4, 2, 1, 4, 4, 1, 2, 4, 1, 3, 2,
-                                      2, 1, 4, 3, 1, 3, 3, 3, 2, 4, 4, 2, 3, 3, 2, 3, 4, 1, 3, 3,
-                                      1, 1};
-    static const double tono[5] = {0, 0.04, 0.33, 0.58, 0.13};
-    const int pr = c >= 1 && c <= 41 ? provincia[c] : 1;
-    const double h = tono[pr] + std::fmod(c * 0.037, 0.07);
-    const double s = 0.22 + std::fmod(c * 0.13, 0.22);
-    return QColor::fromHsvF(static_cast<float>(std::fmod(h + 1.0, 1.0)), static_cast<float>(s), 0.97f);
-  };
-  PintarRejilla(im, r, color);
-  return im;
-}
-
-QImage MapaZonas(const Rejilla& r) {
-  QImage im = Lienzo(r.ancho, r.alto, QColor(236, 240, 226));
-  {
-    QPainter p(&im);  // Segovia, Guadalajara, Toledo and Ávila around Madrid
-    p.setPen(QPen(QColor(200, 204, 190), 1));
-    for (int x = -220; x < 281; x += 14) p.drawLine(x, 220, x + 220, 0);
-  }
-  PintarRejilla(im, r, [](int c) {
-    return c <= 11 ? QColor::fromHsvF(static_cast<float>(std::fmod(0.02 + c * 0.083, 1.0)), 0.42f, 0.98f)
-                   : ColorRegion(c, 28, 0.30, 0.95);
+  // Greedy colouring, most connected first; within a family the members are
+  // told apart by a small change of lightness.
+  std::vector<int> orden;
+  for (int c = 1; c <= maximo; ++c) orden.push_back(c);
+  std::stable_sort(orden.begin(), orden.end(), [&](int a, int b) {
+    return vecinos[static_cast<std::size_t>(a)].size() > vecinos[static_cast<std::size_t>(b)].size();
   });
-  {
-    QPainter p(&im);  // the capital's boundary
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(QPen(QColor(120, 40, 40, 180), 1.2));
-    p.setBrush(Qt::NoBrush);
-    const Punto c = CentroCiudad();
-    p.drawEllipse(QPointF(c.x, c.y), kRadioCiudad, kRadioCiudad);
+  std::map<int, int> familia;
+  std::map<int, int> usos;
+  std::map<int, QColor> colores;
+  for (const int c : orden) {
+    std::vector<int> candidatas;
+    if (calidos > 0) {
+      if (c <= calidos) candidatas.assign(std::begin(kCalidas), std::end(kCalidas));
+      else candidatas.assign(std::begin(kFrias), std::end(kFrias));
+    } else {
+      for (int f = 0; f < static_cast<int>(std::size(kFamilias)); ++f) candidatas.push_back(f);
+    }
+    int elegida = -1;
+    for (const int f : candidatas) {
+      bool libre = true;
+      for (const int v : vecinos[static_cast<std::size_t>(c)])
+        if (familia.count(v) != 0 && familia[v] == f) libre = false;
+      if (libre && (elegida < 0 || usos[f] < usos[elegida])) elegida = f;
+    }
+    if (elegida < 0) elegida = candidatas[static_cast<std::size_t>(c) % candidatas.size()];
+    familia[c] = elegida;
+    const int k = usos[elegida]++;
+    const int cambio = (k % 2 == 0 ? 1 : -1) * ((k + 1) / 2) * 7;
+    colores[c] = Aclarar(kFamilias[elegida], cambio);
+  }
+  return colores;
+}
+
+QImage DibujarMapa(const MapaGeo& m, const std::map<int, QColor>& colores, QColor fondo) {
+  const Rejilla& r = m.rejilla;
+  QImage im(r.ancho, r.alto, QImage::Format_RGB32);
+  im.fill(fondo);
+  PintarPoligonos(im, m.tierra, kColorTierraAjena, kColorTierraAjena.darker(118));
+  PintarPoligonos(im, m.lindes, QColor(), kColorTierraAjena.darker(135));
+  PintarPoligonos(im, m.recuadros, kColorMar.lighter(106), kColorBorde.lighter(150));
+  for (int y = 0; y < r.alto; ++y) {
+    for (int x = 0; x < r.ancho; ++x) {
+      const int c = r.En(x, y);
+      if (c == 0) continue;
+      // One pixel wide: on the coast every region pixel touching the outside,
+      // between regions the pixel before the change to the right or below.
+      const bool costa = r.En(x - 1, y) == 0 || r.En(x + 1, y) == 0 || r.En(x, y - 1) == 0 || r.En(x, y + 1) == 0;
+      const bool linde = (r.En(x + 1, y) != 0 && r.En(x + 1, y) != c) || (r.En(x, y + 1) != 0 && r.En(x, y + 1) != c);
+      const auto it = colores.find(c);
+      im.setPixelColor(x, y, costa || linde || it == colores.end() ? kColorBorde : it->second);
+    }
   }
   return im;
+}
+
+bool DibujarMapas(MapasDibujados& salida, std::string& error) {
+  Geografia g;
+  if (!LeerGeografia(fuentes::comunidades, fuentes::vecinos, fuentes::comarcas_cataluna, fuentes::zonas_madrid, g,
+                     error))
+    return false;
+  const MapaGeo comunidades = GeoComunidades(g);
+  const MapaGeo comarcas = GeoComarcas(g);
+  const MapaGeo zonas = GeoZonas(g);
+  salida.mapa = DibujarMapa(comunidades, ColoresRegiones(comunidades.rejilla, comunidades.maximo), kColorMar);
+  salida.mapac = DibujarMapa(comarcas, ColoresRegiones(comarcas.rejilla, comarcas.maximo), kColorMar);
+  salida.mapam = DibujarMapa(zonas, ColoresRegiones(zonas.rejilla, zonas.maximo, 11), kColorTierraAjena);
+  salida.puntos3 = Puntos3(comunidades.rejilla, comarcas.rejilla, zonas.rejilla, error);
+  return error.empty();
 }
 
 }  // namespace sendaro::recursos
