@@ -1,0 +1,187 @@
+#include "hall/qt/escena_qt.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QThread>
+#include <QTimer>
+
+#include "ui/imagenes.h"
+
+namespace sendaro {
+
+namespace {
+
+QString Ruta(const std::filesystem::path& carpeta, std::string_view nombre) {
+  return QDir(QFile::decodeName(carpeta.c_str()))
+      .filePath(QString::fromLatin1(nombre.data(), static_cast<qsizetype>(nombre.size())));
+}
+
+}  // namespace
+
+DXDraw::DXDraw(QWidget* padre) : QWidget(padre) {
+  setObjectName(QStringLiteral("DXDraw"));
+  setAccessibleName(QStringLiteral("Vest\u00edbulo animado"));
+  setGeometry(0, 0, Superficie::kAncho, Superficie::kAlto);
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  DXTimer = new QTimer(this);
+  DXTimer->setObjectName(QStringLiteral("DXTimer"));
+  DXTimer->setInterval(33);
+  DXTimer->setTimerType(Qt::PreciseTimer);
+  connect(DXTimer, &QTimer::timeout, this, &DXDraw::DXTimerTimer);
+}
+
+DXDraw::~DXDraw() = default;
+
+std::unique_ptr<DXDraw> DXDraw::Crear(const std::filesystem::path& carpeta, const Tema& tema,
+                                      escena::DatosEscena datos, QString& error, QWidget* padre) {
+  std::unique_ptr<DXDraw> d(new DXDraw(padre));
+  for (const std::string_view lista : {std::string_view("segdxg1.DXG"), tema.Escena, tema.Decoraciones}) {
+    if (lista.empty()) continue;
+    if (!d->imagenes_.Cargar(Ruta(carpeta, lista), error)) return nullptr;
+  }
+  const auto todo = CargarImagen(carpeta, tema.Todo);
+  if (!todo) {
+    error = QStringLiteral("falta la imagen del vest\u00edbulo");
+    return nullptr;
+  }
+  d->cortina_ = std::make_unique<SuperficieCortina>(todo->toImage());
+  // Without its sound list the scene runs silent.
+  datos.conMusica = !tema.Sonidos.empty() && d->sonidos_.Cargar(Ruta(carpeta, tema.Sonidos)) &&
+                    d->sonidos_.Tiene(QStringLiteral("inicio"));
+  datos.letraTema = tema.letra;
+  std::string motivo;
+  d->escena_ = escena::Escena::Construir(d->imagenes_.Banco(), std::move(datos), *d, motivo);
+  if (!d->escena_) {
+    error = QString::fromStdString(motivo);
+    return nullptr;
+  }
+  return d;
+}
+
+void DXDraw::DXDrawInitialize() {
+  escena_->Iniciar();
+  Sincronizar();
+}
+
+void DXDraw::DXDrawFinalize() {
+  escena_->Finalizar();
+  Sincronizar();
+}
+
+void DXDraw::Sincronizar() {
+  const bool marcha = escena_->Corriendo() && isVisible();
+  if (marcha && !DXTimer->isActive()) DXTimer->start();
+  if (!marcha && DXTimer->isActive()) DXTimer->stop();
+  setCursor(escena_->Mano() ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+void DXDraw::DXTimerTimer() {
+  escena_->Frame(this);
+  if (escena_) Sincronizar();
+}
+
+void DXDraw::DXDrawClick() {
+  escena_->Click();
+  Sincronizar();
+}
+
+void DXDraw::DXDrawDblClick() {
+  escena_->DobleClick();
+  Sincronizar();
+}
+
+void DXDraw::Sprites(escena::Mundo& mundo) { superficie_.DibujarMundo(mundo, imagenes_); }
+
+void DXDraw::Texto(const escena::TextoEscena& texto) { superficie_.Texto(texto); }
+
+void DXDraw::Voltear() {
+  // The page is the back buffer itself: it is only shown between frames.
+  update();
+}
+
+void DXDraw::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.drawImage(0, 0, superficie_.Imagen());
+}
+
+void DXDraw::mouseMoveEvent(QMouseEvent* evento) {
+  const QPoint q = evento->position().toPoint();
+  escena_->FijarPuntero(q.x(), q.y());
+}
+
+void DXDraw::mousePressEvent(QMouseEvent* evento) {
+  const QPoint q = evento->position().toPoint();
+  escena_->FijarPuntero(q.x(), q.y());
+  dobleClic_ = false;
+}
+
+void DXDraw::mouseReleaseEvent(QMouseEvent* evento) {
+  if (evento->button() != Qt::LeftButton) return;
+  // The release that ends a double click is not another click.
+  if (dobleClic_) {
+    dobleClic_ = false;
+    return;
+  }
+  DXDrawClick();
+}
+
+void DXDraw::mouseDoubleClickEvent(QMouseEvent* evento) {
+  if (evento->button() != Qt::LeftButton) return;
+  dobleClic_ = true;
+  DXDrawDblClick();
+}
+
+void DXDraw::wheelEvent(QWheelEvent* evento) {
+  evento->accept();
+  DXDrawClick();
+}
+
+void DXDraw::hideEvent(QHideEvent* evento) {
+  QWidget::hideEvent(evento);
+  DXTimer->stop();
+}
+
+void DXDraw::AbrirPuerta(int codigo) {
+  if (ganchos_.puerta) ganchos_.puerta(codigo);
+}
+
+void DXDraw::DejarEstudiar() {
+  if (ganchos_.dejar) ganchos_.dejar();
+}
+
+bool DXDraw::Salir() {
+  DXTimer->stop();
+  return ganchos_.salir ? ganchos_.salir() : false;
+}
+
+void DXDraw::Ayuda(bool cortina) {
+  DXTimer->stop();
+  if (cortina) Cortina();
+  hide();
+  setCursor(Qt::ArrowCursor);
+  if (ganchos_.ayuda) ganchos_.ayuda();
+}
+
+void DXDraw::Sonar(std::string_view nombre) {
+  sonidos_.Reproducir(QString::fromLatin1(nombre.data(), static_cast<qsizetype>(nombre.size())));
+}
+
+void DXDraw::Cortina() {
+  // The full hall picture rises from the lower left corner over the scene.
+  int c = 1, d = 1;
+  while (c < Superficie::kAncho) {
+    cortina_->Copiar(superficie_.Imagen(), QRect(0, Superficie::kAlto - d, c, d));
+    repaint();
+    QThread::msleep(10);
+    c += 65;
+    d += 50;
+  }
+  cortina_->Copiar(superficie_.Imagen(), QRect(0, 0, Superficie::kAncho, Superficie::kAlto));
+  repaint();
+}
+
+}  // namespace sendaro

@@ -1,0 +1,87 @@
+// DXDraw: the animated hall's drawing surface. It loads the theme's image
+// and sound lists, builds the scene, runs it on the 33 ms frame timer and
+// turns the mouse into the scene's clicks; what the scene asks of the hall
+// goes out through the hooks.
+#pragma once
+
+#include <QWidget>
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+#include "hall/escena/escena.h"
+#include "hall/temas.h"
+#include "ui/sprites/motor.h"
+
+class QTimer;
+
+namespace sendaro {
+
+class DXDraw : public QWidget, private escena::AccionesEscena, private escena::Lienzo {
+  Q_OBJECT
+
+ public:
+  struct Ganchos {
+    std::function<void(int)> puerta;  // the door's click handler
+    std::function<void()> dejar;      // the stop-studying action
+    std::function<bool()> salir;      // the exit question; true = leaving
+    std::function<void()> ayuda;      // the help panel
+  };
+
+  // Loads the lists of the theme from the installation folder and builds the
+  // scene. Nothing, with the reason in `error`, when any of it fails.
+  static std::unique_ptr<DXDraw> Crear(const std::filesystem::path& carpeta, const Tema& tema,
+                                       escena::DatosEscena datos, QString& error,
+                                       QWidget* padre = nullptr);
+  ~DXDraw() override;
+
+  void FijarGanchos(Ganchos ganchos) { ganchos_ = std::move(ganchos); }
+
+  // Starts the frame timer; DXDrawFinalize stops it.
+  void DXDrawInitialize();
+  void DXDrawFinalize();
+  // One frame of the scene.
+  void DXTimerTimer();
+  void DXDrawClick();
+  void DXDrawDblClick();
+
+  escena::Escena& Escena() { return *escena_; }
+  QImage& Pagina() { return superficie_.Imagen(); }
+  QTimer* DXTimer = nullptr;
+
+ protected:
+  void paintEvent(QPaintEvent* evento) override;
+  void mouseMoveEvent(QMouseEvent* evento) override;
+  void mousePressEvent(QMouseEvent* evento) override;
+  void mouseReleaseEvent(QMouseEvent* evento) override;
+  void mouseDoubleClickEvent(QMouseEvent* evento) override;
+  void wheelEvent(QWheelEvent* evento) override;
+  void hideEvent(QHideEvent* evento) override;
+
+ private:
+  explicit DXDraw(QWidget* padre);
+
+  // escena::AccionesEscena
+  void AbrirPuerta(int codigo) override;
+  void DejarEstudiar() override;
+  bool Salir() override;
+  void Ayuda(bool cortina) override;
+  void Sonar(std::string_view nombre) override;
+  // escena::Lienzo
+  void Sprites(escena::Mundo& mundo) override;
+  void Texto(const escena::TextoEscena& texto) override;
+  void Voltear() override;
+
+  void Cortina();
+  void Sincronizar();
+
+  ImagenesEscena imagenes_;
+  Superficie superficie_;
+  std::unique_ptr<SuperficieCortina> cortina_;
+  SonidosEscena sonidos_;
+  std::unique_ptr<escena::Escena> escena_;
+  Ganchos ganchos_;
+  bool dobleClic_ = false;
+};
+
+}  // namespace sendaro

@@ -1,0 +1,136 @@
+#include "ui/sprites/motor.h"
+
+#include <QFile>
+#include <QAudioDevice>
+#include <QMediaDevices>
+#include <QPainter>
+#include <QSoundEffect>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <cmath>
+
+#include "ui/sprites/paquete.h"
+#include "ui/texto_qt.h"
+
+namespace sendaro {
+
+bool ImagenesEscena::Cargar(const QString& ruta, QString& error) {
+  QFile f(ruta);
+  if (!f.open(QIODevice::ReadOnly)) {
+    error = QStringLiteral("no se puede abrir ") + ruta;
+    return false;
+  }
+  const auto items = paquete::LeerImagenes(f.readAll());
+  if (!items) {
+    error = QStringLiteral("lista de im\u00e1genes da\u00f1ada: ") + ruta;
+    return false;
+  }
+  for (const auto& it : *items) {
+    const auto& im = banco_.Agregar(it.nombre, it.ancho, it.alto, static_cast<int>(it.patrones.size()));
+    if (static_cast<std::size_t>(im.id) >= pixeles_.size()) pixeles_.resize(static_cast<std::size_t>(im.id) + 1);
+    pixeles_[static_cast<std::size_t>(im.id)] = it.patrones;
+  }
+  return true;
+}
+
+const QImage& ImagenesEscena::Patron(const escena::Imagen& imagen, int patron) const {
+  const auto& v = pixeles_.at(static_cast<std::size_t>(imagen.id));
+  return v.at(static_cast<std::size_t>(std::clamp(patron, 0, static_cast<int>(v.size()) - 1)));
+}
+
+Superficie::Superficie() : buffer_(kAncho, kAlto, QImage::Format_RGB32) { buffer_.fill(Qt::black); }
+
+void Superficie::DibujarMundo(escena::Mundo& mundo, const ImagenesEscena& imagenes) {
+  QPainter p(&buffer_);
+  p.fillRect(buffer_.rect(), Qt::black);
+  const double ox = mundo.DesplazX, oy = mundo.DesplazY;
+  for (const escena::Sprite* s : mundo.EnOrden()) {
+    if (!s->Visible || s->imagen() == nullptr) continue;
+    const escena::Imagen& im = *s->imagen();
+    if (s->Mosaico) {
+      // The floor: one tile repeated without end, fixed to the world.
+      QImage& tesela = mosaicos_[&im];
+      if (tesela.isNull()) tesela = imagenes.Patron(im, 0);
+      QBrush brocha(tesela);
+      const double tx = std::fmod(s->X - ox, im.ancho), ty = std::fmod(s->Y - oy, im.alto);
+      brocha.setTransform(QTransform::fromTranslate(std::floor(tx), std::floor(ty)));
+      p.fillRect(buffer_.rect(), brocha);
+      continue;
+    }
+    const int x = static_cast<int>(std::floor(s->X - ox));
+    const int y = static_cast<int>(std::floor(s->Y - oy));
+    if (x >= kAncho || y >= kAlto || x + im.ancho <= 0 || y + im.alto <= 0) continue;
+    p.drawImage(x, y, imagenes.Patron(im, s->Patron()));
+  }
+}
+
+const QFont& Superficie::Letra(std::string_view nombre, int tamano, bool negrita) {
+  const int clave = tamano * 2 + (negrita ? 1 : 0) + (nombre == "Times New Roman" ? 0 : 100000);
+  auto it = letras_.find(clave);
+  if (it == letras_.end()) {
+    QFont f(QString::fromLatin1(nombre.data(), static_cast<qsizetype>(nombre.size())));
+    f.setPixelSize(std::max(1, tamano * 4 / 3));  // point sizes at 96 dpi
+    f.setBold(negrita);
+    it = letras_.insert(clave, f);
+  }
+  return *it;
+}
+
+void Superficie::Texto(const escena::TextoEscena& t) {
+  if (t.texto.empty()) return;
+  QPainter p(&buffer_);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  const QFont& f = Letra(t.letra, t.tamano, t.negrita);
+  p.setFont(f);
+  p.setPen(ColorQ(t.color));
+  const QString s = DeWin(t.texto);
+  const QFontMetrics m(f);
+  double x = t.x;
+  if (t.centrado) x -= m.horizontalAdvance(s) / 2.0;
+  p.drawText(QPointF(x, t.y + m.ascent()), s);
+}
+
+SuperficieCortina::SuperficieCortina(const QImage& imagen)
+    : imagen_(imagen.convertToFormat(QImage::Format_ARGB32)) {
+  for (int y = 0; y < imagen_.height(); ++y) {
+    auto* linea = reinterpret_cast<QRgb*>(imagen_.scanLine(y));
+    for (int x = 0; x < imagen_.width(); ++x) {
+      if ((linea[x] & 0xFFFFFFu) == 0xFFFFFFu) linea[x] = 0;
+    }
+  }
+  imagen_ = imagen_.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+void SuperficieCortina::Copiar(QImage& destino, const QRect& rect) const {
+  QPainter p(&destino);
+  p.drawImage(rect.topLeft(), imagen_, rect);
+}
+
+SonidosEscena::SonidosEscena() = default;
+SonidosEscena::~SonidosEscena() { qDeleteAll(efectos_); }
+
+bool SonidosEscena::Cargar(const QString& ruta) {
+  QFile f(ruta);
+  if (!f.open(QIODevice::ReadOnly)) return false;
+  const auto items = paquete::LeerSonidos(f.readAll());
+  if (!items) return false;
+  for (const auto& it : *items) datos_.insert(QString::fromStdString(it.nombre), it.wav);
+  return true;
+}
+
+void SonidosEscena::Reproducir(const QString& nombre) {
+  if (!datos_.contains(nombre) || QMediaDevices::audioOutputs().isEmpty()) return;
+  QSoundEffect*& efecto = efectos_[nombre];
+  if (efecto == nullptr) {
+    if (!carpeta_) carpeta_ = std::make_unique<QTemporaryDir>();
+    const QString ruta = carpeta_->filePath(nombre + QStringLiteral(".wav"));
+    QFile f(ruta);
+    if (!f.open(QIODevice::WriteOnly) || f.write(datos_.value(nombre)) < 0) return;
+    f.close();
+    efecto = new QSoundEffect(QMediaDevices::defaultAudioOutput());
+    efecto->setSource(QUrl::fromLocalFile(ruta));
+  }
+  efecto->play();
+}
+
+}  // namespace sendaro
