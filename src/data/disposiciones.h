@@ -20,11 +20,12 @@ struct CampoFijo {
   int columna;  // first column, counted from 1
   int ancho;    // bytes
   ClaseCampo clase;
-  int repeticiones = 1;  // consecutive fields of the same width
+  int repeticiones = 1;  // fields of the same width
+  int paso = 0;          // columns from one repetition to the next (0: the width)
 
   // First column of repetition k (0-based).
-  constexpr int ColumnaDe(int k) const { return columna + ancho * k; }
-  constexpr int UltimaColumna() const { return columna + ancho * repeticiones - 1; }
+  constexpr int ColumnaDe(int k) const { return columna + (paso > 0 ? paso : ancho) * k; }
+  constexpr int UltimaColumna() const { return ColumnaDe(repeticiones - 1) + ancho - 1; }
 };
 
 // The fields of one kind of line of a file.
@@ -51,6 +52,7 @@ enum class Lector {
   kDobles,
   kLugaresGM,
   kPuntos,
+  kColumnas,  // read by its screen: each line padded to the width, fixed columns
 };
 
 struct FicheroDatos {
@@ -58,6 +60,7 @@ struct FicheroDatos {
   Lector lector;
   int ancho;    // the width given to the reader; 0 when it takes none
   bool idioma;  // opened behind the language subfolder when one is in use
+  int capacidad = 0;  // lines kept, for the files a screen reads itself
 };
 
 namespace ficheros {
@@ -116,6 +119,13 @@ inline constexpr FicheroDatos kFpip{"fpip", Lector::kTabla, kAnchoNormal, true};
 inline constexpr FicheroDatos kIPmodulos{"IPmodulos", Lector::kTabla, kAnchoNormal, true};
 inline constexpr FicheroDatos kFamilias{"familias", Lector::kTablaSimple, 60, true};
 inline constexpr FicheroDatos kPuntos3{"puntos3", Lector::kPuntos, 0, false};
+// Professions questionnaire.
+inline constexpr FicheroDatos kFraLargas{"FRALARGAS", Lector::kColumnas, 134, true, 20};
+inline constexpr FicheroDatos kFraCortas{"FRACORTAS", Lector::kColumnas, 70, true, 120};
+inline constexpr FicheroDatos kActivida{"ACTIVIDA", Lector::kColumnas, 65, true, 30};
+inline constexpr FicheroDatos kProfesio{"profesio", Lector::kColumnas, 84, true, 250};
+// Titles catalogue: the families of each study, always from the program folder.
+inline constexpr FicheroDatos kIndices{"indices", Lector::kColumnas, 6, false, 600};
 
 inline constexpr std::array kTodos{
     kTextos,   kCarreran,  kCarrera,    kOtros,    kRequisit,  kSalidas,    kCualidad, kInteres,
@@ -123,7 +133,8 @@ inline constexpr std::array kTodos{
     kComunida, kLugar,     kComuint,    kLU1,      kLU2,       kLU3,        kLU4,      kDobles,
     kComarcas, kComarcasm, kArtesplas,  kMusica,   kDanza,     kDramatico,  kMaterias, kCarreras,
     kInforma,  kFPS,       kTitulos,    kCuestion, kCuesgm,    kItinerar,   kFP2,      kAsignagm,
-    kDatFPL2,  kCertifica, kCertificaH, kFpip,     kIPmodulos, kFamilias,   kPuntos3,
+    kDatFPL2,  kCertifica, kCertificaH, kFpip,     kIPmodulos, kFamilias,   kPuntos3,  kFraLargas,
+    kFraCortas, kActivida, kProfesio,   kIndices,
 };
 
 }  // namespace ficheros
@@ -192,6 +203,51 @@ inline constexpr CampoFijo kFamiliaMarca{"marca", 1, 1, ClaseCampo::kCodigo};
 inline constexpr CampoFijo kFamiliaTexto{"familia", 2, ficheros::kAnchoNormal, ClaseCampo::kTexto};
 inline constexpr char kMarcaFamilia = '-';
 
+// "FRALARGAS": a long phrase and four activity codes ("ACTIVIDA"), four
+// blanks for none; the columns between the codes are separators.
+inline constexpr CampoFijo kFraseLargaTexto{"texto", 1, 115, ClaseCampo::kTexto};
+inline constexpr CampoFijo kFraseLargaActividades{"actividades", 116, 4, ClaseCampo::kCodigo, 4, 5};
+
+// "FRACORTAS": line n is short phrase n; activity B may be four blanks.
+inline constexpr CampoFijo kFraseCortaActividadA{"actividadA", 1, 4, ClaseCampo::kCodigo};
+inline constexpr CampoFijo kFraseCortaActividadB{"actividadB", 6, 4, ClaseCampo::kCodigo};
+inline constexpr CampoFijo kFraseCortaTexto{"texto", 11, 60, ClaseCampo::kTexto};
+
+// "ACTIVIDA": one professional activity per line.
+inline constexpr CampoFijo kActividadCodigo{"codigo", 1, 4, ClaseCampo::kCodigo};
+inline constexpr CampoFijo kActividadNombre{"nombre", 6, 60, ClaseCampo::kTexto};
+
+// "profesio": a profession, its activities, two short phrases ("FRACORTAS"
+// lines, 0 none) and seven study codes: a letter of kLetrasEstudio and a
+// three-digit line of its file; any other first character ends the list.
+inline constexpr CampoFijo kProfesionActividadA{"actividadA", 1, 4, ClaseCampo::kCodigo};
+inline constexpr CampoFijo kProfesionActividadB{"actividadB", 6, 4, ClaseCampo::kCodigo};
+inline constexpr CampoFijo kProfesionNombre{"nombre", 11, 40, ClaseCampo::kTexto};
+inline constexpr CampoFijo kProfesionFrases{"frases", 51, 3, ClaseCampo::kNumero, 2};
+inline constexpr CampoFijo kProfesionEstudios{"estudios", 57, 4, ClaseCampo::kCodigo, 7};
+struct LetraEstudio {
+  char letra;
+  std::string_view fichero;
+};
+inline constexpr std::array<LetraEstudio, 4> kLetrasEstudio{
+    {{'C', "CARRERA"}, {'S', "FP"}, {'M', "FP2"}, {'O', "OTROS"}}};
+
+// "indices": line c holds two family codes ("familias" column 1) of degree c
+// of "CARRERA", two of title c of "FP" and two of title c of "FP2".
+inline constexpr CampoFijo kIndiceCarrera{"carrera", 1, 1, ClaseCampo::kCodigo, 2};
+inline constexpr CampoFijo kIndiceFP{"fp", 3, 1, ClaseCampo::kCodigo, 2};
+inline constexpr CampoFijo kIndiceFP2{"fp2", 5, 1, ClaseCampo::kCodigo, 2};
+
+// "CUESGM": lines 1-11 the areas, then up to 100 statements: an answer code
+// (a family of "FP2", "0".."9" or "A".."U" for 0..30, then "T" its titles, "Z"
+// titles 1 and 2, or a digit d its title d), the primary and secondary areas.
+inline constexpr int kAreasCuesGM = 11;
+inline constexpr int kMaxEnunciadosCuesGM = 100;
+inline constexpr CampoFijo kCuesGMRespuesta{"respuesta", 1, 2, ClaseCampo::kCodigo};
+inline constexpr CampoFijo kCuesGMArea{"area", 3, 1, ClaseCampo::kCodigo};
+inline constexpr CampoFijo kCuesGMAreaSegunda{"area2", 4, 1, ClaseCampo::kCodigo};
+inline constexpr CampoFijo kCuesGMTexto{"texto", 5, 70, ClaseCampo::kTexto};
+
 inline constexpr std::array kComarcasLineas{kComarcaCodigo, kComarcaNumero, kComarcaNombre};
 inline constexpr std::array kSubareasLineas{kSubareaCodigo, kSubareaNombre};
 inline constexpr std::array kZonasLineas{kZonaCodigo, kZonaNumero, kZonaNombre};
@@ -202,8 +258,18 @@ inline constexpr std::array kCentrosLineas{kCentroLinea, kCentroCodigos};
 inline constexpr std::array kDoblesUniversidad{kDobleUniversidad, kDobleNombre};
 inline constexpr std::array kDoblesDetalle{kDobleTipo, kDobleNumero1, kDobleNumero2};
 inline constexpr std::array kFamiliasLineas{kFamiliaMarca, kFamiliaTexto};
+inline constexpr std::array kFrasesLargasLineas{kFraseLargaTexto, kFraseLargaActividades};
+inline constexpr std::array kFrasesCortasLineas{kFraseCortaActividadA, kFraseCortaActividadB,
+                                                kFraseCortaTexto};
+inline constexpr std::array kActividadesLineas{kActividadCodigo, kActividadNombre};
+inline constexpr std::array kProfesionesLineas{kProfesionActividadA, kProfesionActividadB,
+                                               kProfesionNombre, kProfesionFrases,
+                                               kProfesionEstudios};
+inline constexpr std::array kIndicesLineas{kIndiceCarrera, kIndiceFP, kIndiceFP2};
+inline constexpr std::array kCuesGMEnunciados{kCuesGMRespuesta, kCuesGMArea, kCuesGMAreaSegunda,
+                                              kCuesGMTexto};
 
-inline constexpr std::array<DisposicionLinea, 9> kTodas{{
+inline constexpr std::array<DisposicionLinea, 15> kTodas{{
     {"comarcas", "1-41", kComarcasLineas},
     {"comarcas", "42-", kSubareasLineas},
     {"comarcasm", "todas", kZonasLineas},
@@ -213,7 +279,19 @@ inline constexpr std::array<DisposicionLinea, 9> kTodas{{
     {"dobles", "universidad", kDoblesUniversidad},
     {"dobles", "detalle", kDoblesDetalle},
     {"FP, FP2", "familia", kFamiliasLineas},
+    {"FRALARGAS", "todas", kFrasesLargasLineas},
+    {"FRACORTAS", "todas", kFrasesCortasLineas},
+    {"ACTIVIDA", "todas", kActividadesLineas},
+    {"profesio", "todas", kProfesionesLineas},
+    {"indices", "todas", kIndicesLineas},
+    {"CUESGM", "12-", kCuesGMEnunciados},
 }};
+static_assert(kFraseLargaActividades.UltimaColumna() == ficheros::kFraLargas.ancho);
+static_assert(kFraseCortaTexto.UltimaColumna() == ficheros::kFraCortas.ancho);
+static_assert(kActividadNombre.UltimaColumna() == ficheros::kActivida.ancho);
+static_assert(kProfesionEstudios.UltimaColumna() == ficheros::kProfesio.ancho);
+static_assert(kIndiceFP2.UltimaColumna() == ficheros::kIndices.ancho);
+static_assert(kCuesGMTexto.UltimaColumna() == 74);
 
 }  // namespace columnas
 
@@ -288,8 +366,26 @@ static_assert(kDatFPR.BytesTotales() == kFPRGrupos.inicio + 170 * kFPRGrupos.byt
 static_assert(kDatFPR.BytesTotales() == 8670);
 static_assert(kDatcar.BytesPorRegistro() == 20200);
 
+// Study questionnaire areas: two records of 30 entries (area 1..30) x 101
+// bytes, byte 0 a count n and bytes 1..n the list. Record 1 the questions
+// ("CUESTION" lines) of each area, graded for areas 1..20; record 2 the
+// titles ("TITULOS" lines) shown for areas 1..13, those from line 89 on
+// after a heading. Always in the program folder.
+inline constexpr DisposicionRegistros kDatitine{"datitine", 2, 30, 101, 1};
+inline constexpr int kRegistroPreguntas = 1;
+inline constexpr int kRegistroTitulos = 2;
+inline constexpr int kAreasConPreguntas = 20;
+inline constexpr int kAreasConTitulos = 13;
+// Questions 1..35 are the first part; the first stage grades areas 14..19
+// over those only, so each of them needs one.
+inline constexpr int kPreguntasPrimeraParte = 35;
+inline constexpr int kPrimeraAreaCorta = 14;
+inline constexpr int kUltimaAreaCorta = 19;
+static_assert(kDatitine.BytesPorRegistro() == 3030);
+
 // Every record file, in the order the program reads them.
-inline constexpr std::array kTodos{kDatFPL2, kPuntos3, kDatgru, kDatcarn, kDatcar, kDatFPL, kDatFPR};
+inline constexpr std::array kTodos{kDatFPL2, kPuntos3, kDatgru,   kDatcarn,
+                                   kDatcar,  kDatFPL,  kDatFPR, kDatitine};
 }  // namespace registros
 
 }  // namespace sendaro

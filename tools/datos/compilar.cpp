@@ -120,9 +120,10 @@ std::vector<Problema> Compilar(const OpcionesCompilar& op, std::vector<std::stri
     Escribir(salida, texto, problemas);
   }
 
-  // Record files, from the statements beside the data and from the places
-  // sources "datFPL.txt" (higher grade) and "datFPL2.txt" (middle grade).
-  for (const char* lugares : {"datFPL", "datFPL2"}) {
+  // Record files, from the statements beside the data, from the places
+  // sources "datFPL.txt" (higher grade) and "datFPL2.txt" (middle grade) and
+  // from the study questionnaire areas "datitine.txt".
+  for (const char* lugares : {"datFPL", "datFPL2", "datitine"}) {
     const fs::path ruta = carpeta_datos / (std::string(lugares) + ".txt");
     const std::string fuente = NombreFuente(op.fuentes, ruta);
     std::string contenido;

@@ -100,6 +100,15 @@ class Comprobador {
           {nombre, f.capacidad + 1,
            "pasa de las " + std::to_string(f.capacidad) + " líneas que el programa lee"});
     }
+    for (std::size_t i = 0; f.ancho > 0 && i < lineas.size(); ++i) {
+      std::string_view l = lineas[i];
+      while (!l.empty() && l.back() == ' ') l.remove_suffix(1);
+      if (static_cast<int>(l.size()) > f.ancho) {
+        problemas.push_back({nombre, static_cast<int>(i) + 1,
+                             "texto después de la columna " + std::to_string(f.ancho) +
+                                 ", que el programa no lee"});
+      }
+    }
     if (f.bloque > 0 && lineas.size() % static_cast<std::size_t>(f.bloque) != 0) {
       problemas.push_back({nombre, static_cast<int>(lineas.size()),
                            "el número de líneas (" + std::to_string(lineas.size()) +

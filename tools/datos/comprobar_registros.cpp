@@ -7,10 +7,12 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "data/carreras/datos_carreras.h"
 #include "data/disposiciones.h"
+#include "data/provincias.h"
 #include "data/texto.h"
 #include "herramienta.h"
 
@@ -91,6 +93,26 @@ class Referencias {
   void Universidades();
   void Direcciones();
   void Dobles();
+  void CuestionarioGM();
+  void Profesiones();
+  void Areas();
+  void Indices();
+  void CentrosLugares();
+
+  // A line of `tabla` that is a title: not a family ("-") nor empty.
+  bool EsTitulo(const std::string& tabla, int n) {
+    const Fichero& f = Texto(tabla);
+    return n >= 1 && n <= f.Cuenta() && !f.Linea(n).starts_with("-") && !f.Vacia(n);
+  }
+  // The family lines of "FP2" (the middle-grade family starts).
+  std::vector<int> FamiliasGM() {
+    const Fichero& f = Texto("FP2");
+    std::vector<int> r;
+    for (int n = 1; n <= f.Cuenta(); ++n) {
+      if (f.Linea(n).starts_with("-")) r.push_back(n);
+    }
+    return r;
+  }
 
   fs::path carpeta_;
   std::map<std::string, Fichero, std::less<>> textos_;
@@ -364,6 +386,404 @@ void Referencias::Dobles() {
   }
 }
 
+// "CUESGM" statements: answer codes point at a family of "FP2" and at titles
+// that family has; the area digits are digits.
+void Referencias::CuestionarioGM() {
+  const Fichero& f = Texto("CUESGM");
+  const Fichero& fp2 = Texto("FP2");
+  if (!f.existe) return;
+  using columnas::kAreasCuesGM;
+  if (f.Cuenta() < kAreasCuesGM) {
+    Mal("CUESGM", f.Cuenta(), "faltan las " + std::to_string(kAreasCuesGM) + " líneas de áreas");
+  }
+  const int ultima = kAreasCuesGM + columnas::kMaxEnunciadosCuesGM;
+  if (f.Cuenta() > ultima) {
+    Mal("CUESGM", ultima + 1,
+        "más de " + std::to_string(columnas::kMaxEnunciadosCuesGM) + " frases; sobran desde aquí");
+  }
+  const std::vector<int> familias = FamiliasGM();
+  const int num_familias = static_cast<int>(familias.size());
+  const auto titulos_de = [&](int fam) {
+    const int siguiente =
+        fam < num_familias ? familias[static_cast<std::size_t>(fam)] : fp2.Cuenta() + 1;
+    return siguiente - familias[static_cast<std::size_t>(fam - 1)] - 1;
+  };
+  for (int n = kAreasCuesGM + 1; n <= f.Cuenta(); ++n) {
+    const auto linea = f.Linea(n);
+    if (EsBlanco(linea)) {
+      Mal("CUESGM", n, "línea vacía entre las frases");
+      continue;
+    }
+    if (EsBlanco(Columnas(linea, columnas::kCuesGMTexto.columna, columnas::kCuesGMTexto.ancho))) {
+      Mal("CUESGM", n, "columnas 5-74: falta la frase");
+    }
+    const auto area = Columnas(linea, columnas::kCuesGMArea.columna, 1);
+    const auto area2 = Columnas(linea, columnas::kCuesGMAreaSegunda.columna, 1);
+    if (area.size() != 1 || area[0] < '0' || area[0] > '9') {
+      Mal("CUESGM", n, "columna 3: el área principal debe ser una cifra (0 = área 10)");
+    }
+    if (area2.size() != 1 || area2[0] < '0' || area2[0] > '9') {
+      Mal("CUESGM", n, "columna 4: el área secundaria debe ser una cifra (0 = ninguna)");
+    }
+    const std::string codigo(Columnas(linea, 1, 2));
+    const char c = codigo.empty() ? ' ' : codigo[0];
+    int fam = -1;
+    if (c >= '0' && c <= '9') fam = c - '0';
+    if (c >= 'A' && c <= 'U') fam = c - 'A' + 10;
+    if (fam < 0) {
+      Mal("CUESGM", n, "código \"" + codigo + "\": la familia va de 0-9 o A-U");
+      continue;
+    }
+    if (fam < 1 || fam > num_familias || fp2.Cuenta() == 0) {
+      if (fp2.existe) {
+        Mal("CUESGM", n,
+            "código \"" + codigo + "\": la familia " + std::to_string(fam) + " no está en FP2 (" +
+                std::to_string(num_familias) + " familias)");
+      }
+      continue;
+    }
+    const int titulos = titulos_de(fam);
+    const int inicio = familias[static_cast<std::size_t>(fam - 1)];
+    const char t = codigo.size() > 1 ? codigo[1] : ' ';
+    const std::string donde = "código \"" + codigo + "\": la familia " + std::to_string(fam) +
+                              " (FP2:" + std::to_string(inicio) + ") ";
+    if (t == 'T') continue;
+    if (t == 'Z') {
+      if (titulos < 2) Mal("CUESGM", n, donde + "tiene " + std::to_string(titulos) + " ciclo; Z marca el 1 y el 2");
+      continue;
+    }
+    if (t < '1' || t > '9') {
+      Mal("CUESGM", n, "código \"" + codigo + "\": el segundo carácter es T, Z o un ciclo 1-9");
+      continue;
+    }
+    if (t - '0' > titulos) {
+      Mal("CUESGM", n, donde + "tiene " + std::to_string(titulos) + " ciclos; no hay ciclo " + t);
+    } else if (!EsTitulo("FP2", inicio + (t - '0'))) {
+      Mal("CUESGM", n, donde + ": su ciclo " + t + " es una línea vacía");
+    }
+  }
+}
+
+// A four-character activity code that must be in "ACTIVIDA" (four blanks
+// allowed when `vacio`).
+namespace {
+std::string Actividad(std::string_view codigo, const std::map<std::string, int, std::less<>>& codigos,
+                      bool vacio) {
+  if (EsBlanco(codigo) && codigo.size() == 4 && vacio) return {};
+  if (EsBlanco(codigo) && vacio) return {};
+  if (EsBlanco(codigo)) return "falta la actividad";
+  if (codigos.find(codigo) == codigos.end()) {
+    return "la actividad \"" + std::string(codigo) + "\" no está en ACTIVIDA";
+  }
+  return {};
+}
+}  // namespace
+
+void Referencias::Profesiones() {
+  const Fichero& act = Texto("ACTIVIDA");
+  if (!act.existe) return;
+  std::map<std::string, int, std::less<>> codigos;
+  for (int n = 1; n <= act.Cuenta(); ++n) {
+    const auto linea = act.Linea(n);
+    const std::string codigo(Columnas(linea, 1, 4));
+    if (codigo.size() < 4 || codigo.find(' ') != std::string::npos) {
+      Mal("ACTIVIDA", n, "columnas 1-4: el código de actividad tiene cuatro caracteres");
+    } else if (const auto [it, nuevo] = codigos.emplace(codigo, n); !nuevo) {
+      Mal("ACTIVIDA", n, "el código \"" + codigo + "\" ya es de la línea " + std::to_string(it->second));
+    }
+    if (!EsBlanco(Columnas(linea, 5, 1))) Mal("ACTIVIDA", n, "columna 5: debe quedar en blanco");
+    if (EsBlanco(Columnas(linea, 6, 60))) Mal("ACTIVIDA", n, "columnas 6-65: falta el nombre");
+  }
+  const auto campo = [](const CampoFijo& c, int k = 0) {
+    return "columnas " + std::to_string(c.ColumnaDe(k)) + "-" +
+           std::to_string(c.ColumnaDe(k) + c.ancho - 1) + ": ";
+  };
+  if (const Fichero& f = Texto("FRALARGAS"); f.existe) {
+    const auto& c = columnas::kFraseLargaActividades;
+    for (int n = 1; n <= f.Cuenta(); ++n) {
+      const auto linea = f.Linea(n);
+      if (EsBlanco(Columnas(linea, 1, columnas::kFraseLargaTexto.ancho))) {
+        Mal("FRALARGAS", n, "columnas 1-115: falta la frase");
+      }
+      bool alguna = false;
+      for (int k = 0; k < c.repeticiones; ++k) {
+        const auto codigo = Columnas(linea, c.ColumnaDe(k), c.ancho);
+        alguna = alguna || !EsBlanco(codigo);
+        if (auto m = Actividad(codigo, codigos, true); !m.empty()) Mal("FRALARGAS", n, campo(c, k) + m);
+        if (k + 1 < c.repeticiones && !EsBlanco(Columnas(linea, c.ColumnaDe(k) + c.ancho, 1))) {
+          Mal("FRALARGAS", n,
+              "columna " + std::to_string(c.ColumnaDe(k) + c.ancho) + ": separador que no está en blanco");
+        }
+      }
+      if (!alguna) Mal("FRALARGAS", n, "la frase no tiene ninguna actividad");
+    }
+  }
+  const Fichero& cortas = Texto("FRACORTAS");
+  if (cortas.existe) {
+    for (int n = 1; n <= cortas.Cuenta(); ++n) {
+      const auto linea = cortas.Linea(n);
+      if (auto m = Actividad(Columnas(linea, 1, 4), codigos, false); !m.empty())
+        Mal("FRACORTAS", n, "columnas 1-4: " + m);
+      if (auto m = Actividad(Columnas(linea, 6, 4), codigos, true); !m.empty())
+        Mal("FRACORTAS", n, "columnas 6-9: " + m);
+      if (!EsBlanco(Columnas(linea, 5, 1)) || !EsBlanco(Columnas(linea, 10, 1))) {
+        Mal("FRACORTAS", n, "columnas 5 y 10: deben quedar en blanco");
+      }
+      if (EsBlanco(Columnas(linea, 11, 60))) Mal("FRACORTAS", n, "columnas 11-70: falta la frase");
+    }
+  }
+  const Fichero& f = Texto("profesio");
+  if (!f.existe) return;
+  for (int n = 1; n <= f.Cuenta(); ++n) {
+    const auto linea = f.Linea(n);
+    if (auto m = Actividad(Columnas(linea, 1, 4), codigos, false); !m.empty())
+      Mal("profesio", n, "columnas 1-4: " + m);
+    if (auto m = Actividad(Columnas(linea, 6, 4), codigos, true); !m.empty())
+      Mal("profesio", n, "columnas 6-9: " + m);
+    if (EsBlanco(Columnas(linea, 11, 40))) Mal("profesio", n, "columnas 11-50: falta la profesión");
+    const auto& fr = columnas::kProfesionFrases;
+    for (int k = 0; k < fr.repeticiones; ++k) {
+      const auto texto = Columnas(linea, fr.ColumnaDe(k), fr.ancho);
+      const auto numero = NumeroDecimal(texto);
+      if (!numero) {
+        Mal("profesio", n, campo(fr, k) + "\"" + std::string(texto) + "\" no es un número (0 = ninguna)");
+      } else if (*numero != 0 && cortas.existe) {
+        Codigo("profesio", n, campo(fr, k) + "frase", *numero, "FRACORTAS");
+      }
+    }
+    const auto& es = columnas::kProfesionEstudios;
+    bool terminada = false;
+    for (int k = 0; k < es.repeticiones; ++k) {
+      const auto codigo = Columnas(linea, es.ColumnaDe(k), es.ancho);
+      const char letra = codigo.empty() ? ' ' : codigo[0];
+      const auto tipo = std::find_if(columnas::kLetrasEstudio.begin(), columnas::kLetrasEstudio.end(),
+                                     [letra](const auto& l) { return l.letra == letra; });
+      if (tipo == columnas::kLetrasEstudio.end()) {
+        terminada = true;
+        continue;
+      }
+      if (terminada) {
+        Mal("profesio", n, campo(es, k) + "\"" + std::string(codigo) +
+                               "\" después del final de la lista: no se lee");
+        continue;
+      }
+      const auto numero = codigo.size() == 4 && codigo[1] != ' ' ? NumeroDecimal(codigo.substr(1))
+                                                                 : std::nullopt;
+      if (!numero) {
+        Mal("profesio", n, campo(es, k) + "\"" + std::string(codigo) + "\": tras la letra van tres cifras");
+        continue;
+      }
+      const std::string destino(tipo->fichero);
+      const std::string que = campo(es, k) + std::string(codigo) + ":";
+      if (letra == 'C') {
+        const int num = Texto(destino).Cuenta() - 4;
+        Codigo("profesio", n, que, *numero, destino, [num](int c) {
+          return c > num ? "es una de las cuatro últimas líneas de CARRERA, no una carrera"
+                         : std::string();
+        });
+      } else if (letra == 'S' || letra == 'M') {
+        Codigo("profesio", n, que, *numero, destino, [this, destino](int c) {
+          return Texto(destino).Linea(c).starts_with("-") ? "es una familia de " + destino
+                                                          : std::string();
+        });
+      } else {
+        Codigo("profesio", n, que, *numero, destino);
+      }
+    }
+  }
+}
+
+void Referencias::Areas() {
+  const auto& d = registros::kDatitine;
+  const auto bytes = Registro(d);
+  if (!bytes) return;
+  RegistrosFilas r(d);
+  r.Analizar(*bytes);
+  const std::string_view f = d.fichero;
+  const Fichero& cuestion = Texto("CUESTION");
+  for (int reg = 1; reg <= d.registros; ++reg) {
+    const bool preguntas = reg == registros::kRegistroPreguntas;
+    const int areas = preguntas ? registros::kAreasConPreguntas : registros::kAreasConTitulos;
+    const std::string tabla = preguntas ? "CUESTION" : "TITULOS";
+    const std::string que = preguntas ? "pregunta" : "título";
+    for (int a = 1; a <= d.filas; ++a) {
+      const int cuenta = r.Byte(reg, a, 0);
+      const std::string donde = "registro " + std::to_string(reg) + ", área " + std::to_string(a) + ": ";
+      if (a > areas) {
+        if (cuenta != 0) Mal(f, a, donde + "tiene datos, pero solo se leen las áreas 1.." + std::to_string(areas));
+        continue;
+      }
+      if (cuenta > kMaxLista) {
+        Mal(f, a, donde + std::to_string(cuenta) + " elementos; caben " + std::to_string(kMaxLista));
+      }
+      const auto lista = r.Lista(reg, a, 0, kMaxLista);
+      if (preguntas && lista.empty()) Mal(f, a, donde + "no tiene preguntas");
+      for (const int c : lista) Codigo(f, a, donde + que, c, tabla);
+      if (preguntas && cuestion.existe && a >= registros::kPrimeraAreaCorta &&
+          a <= registros::kUltimaAreaCorta &&
+          std::none_of(lista.begin(), lista.end(),
+                       [](int q) { return q >= 1 && q <= registros::kPreguntasPrimeraParte; })) {
+        Mal(f, a, donde + "ninguna pregunta de la primera parte (1..35): la primera etapa no puede calificarla");
+      }
+    }
+  }
+}
+
+// "indices": each family code is a family of "familias", and line c with
+// codes for a kind of study must be one of those studies.
+void Referencias::Indices() {
+  const Fichero& f = Texto("indices");
+  const Fichero& familias = Texto("familias");
+  if (!f.existe) return;
+  std::string codigos;
+  for (int n = 1; n <= familias.Cuenta(); ++n) {
+    if (!familias.Vacia(n)) codigos.push_back(familias.Linea(n)[0]);
+  }
+  const int carreras = Texto("CARRERA").Cuenta() - 4;
+  struct Lista {
+    const CampoFijo* campo;
+    const char* tabla;
+    const char* que;
+  };
+  const Lista listas[] = {{&columnas::kIndiceCarrera, "CARRERA", "carrera"},
+                          {&columnas::kIndiceFP, "FP", "ciclo de grado superior"},
+                          {&columnas::kIndiceFP2, "FP2", "ciclo de grado medio"}};
+  for (const auto& l : listas) {
+    const Fichero& tabla = Texto(l.tabla);
+    const int ultima = std::max(f.Cuenta(), l.campo == &columnas::kIndiceCarrera ? carreras : tabla.Cuenta());
+    for (int n = 1; n <= ultima; ++n) {
+      const auto campo = Columnas(f.Linea(n), l.campo->columna, 2);
+      const std::string columnas_txt = "columnas " + std::to_string(l.campo->columna) + "-" +
+                                       std::to_string(l.campo->UltimaColumna()) + ": ";
+      bool alguna = false;
+      for (const char c : campo) {
+        if (c == ' ') continue;
+        alguna = true;
+        if (familias.existe && codigos.find(c) == std::string::npos) {
+          Mal("indices", n, columnas_txt + "la familia \"" + std::string(1, c) + "\" no está en familias");
+        }
+      }
+      if (!tabla.existe) continue;
+      const bool es_estudio = l.campo == &columnas::kIndiceCarrera
+                                  ? n <= carreras && !tabla.Vacia(n)
+                                  : EsTitulo(l.tabla, n);
+      if (alguna && !es_estudio) {
+        Mal("indices", n, columnas_txt + "hay familia, pero la línea " + std::to_string(n) + " de " +
+                              l.tabla + " no es una " + std::string(l.que == std::string("carrera") ? "carrera" : "línea de ciclo"));
+      } else if (!alguna && es_estudio) {
+        Mal("indices", n, columnas_txt + "sin familia: " + std::string(l.tabla) + ":" + std::to_string(n) +
+                              " no sale en el catálogo de títulos");
+      }
+    }
+  }
+}
+
+// The centre files: province characters of their group, each province in
+// one run of lines, programme numbers into "fpip", and the comarca codes of
+// "LU4" and zone codes of "LU2".
+void Referencias::CentrosLugares() {
+  const Fichero& fpip = Texto("fpip");
+  constexpr int kAreasProgramas = 9;
+  const int programas = fpip.Cuenta() - kAreasProgramas;
+  for (int g = 1; g <= 4; ++g) {
+    const std::string lu = "LU" + std::to_string(g);
+    const Fichero& f = Texto(lu);
+    if (!f.existe) continue;
+    std::string provincias;
+    for (const auto& p : TablaProvincias) {
+      if (p[0] == static_cast<char>('0' + g)) provincias.push_back(p[1]);
+    }
+    std::map<char, int> ultima;  // province character -> its last line
+    for (int n = 1; n <= f.Cuenta(); ++n) {
+      const auto linea = f.Linea(n);
+      if (linea.empty()) {
+        Mal(lu, n, "línea vacía");
+        continue;
+      }
+      char p = linea[0];
+      if (provincias.find(p) == std::string::npos) {
+        Mal(lu, n, "columna 1: \"" + std::string(1, p) + "\" no es una provincia de " + lu +
+                       " (" + provincias + ")");
+      }
+      if (g == 4 && p == 'A') p = '5';
+      if (g == 2 && p == 'H') p = '8';
+      if (const auto it = ultima.find(p); it != ultima.end() && it->second != n - 1) {
+        Mal(lu, n, "la provincia \"" + std::string(1, p) + "\" ya acabó en la línea " +
+                       std::to_string(it->second) + ": sus centros van seguidos");
+      }
+      ultima[p] = n;
+      const auto& c = columnas::kCentroCodigos;
+      for (int k = 0; k < c.repeticiones; ++k) {
+        const auto texto = Columnas(linea, c.ColumnaDe(k), c.ancho);
+        if (EsBlanco(texto)) break;
+        const auto numero = NumeroDecimal(texto);
+        const std::string donde = "columnas " + std::to_string(c.ColumnaDe(k)) + "-" +
+                                  std::to_string(c.ColumnaDe(k) + 1) + ": ";
+        if (!numero) {
+          Mal(lu, n, donde + "\"" + std::string(texto) + "\" no es un número de programa");
+          continue;
+        }
+        if (!fpip.existe) continue;
+        if (*numero < 1 || *numero > programas) {
+          Mal(lu, n, donde + "programa " + std::to_string(*numero) + " fuera de fpip (1.." +
+                         std::to_string(std::max(0, programas)) + ")");
+        } else if (const auto l = fpip.Linea(*numero + kAreasProgramas); EsBlanco(l)) {
+          Mal(lu, n, donde + "programa " + std::to_string(*numero) + " es una línea vacía de fpip");
+        } else if (Columnas(l, 2, 1) == "-") {
+          Mal(lu, n, donde + "programa " + std::to_string(*numero) + " es un encabezado de fpip (línea " +
+                         std::to_string(*numero + kAreasProgramas) + ")");
+        }
+      }
+    }
+  }
+  // Comarca codes of "LU4" and zone codes of "LU2": column 1 and column 45.
+  const auto codigos = [](const Fichero& f, int desde, int hasta, const std::set<std::string>& validos,
+                          const std::string& lu, const std::string& de, auto&& mal) {
+    for (int n = desde; n <= hasta; ++n) {
+      const auto linea = f.Linea(n);
+      std::string codigo(Columnas(linea, 1, 1));
+      codigo += Columnas(linea, 45, 1);
+      if (lu == "LU4" && codigo[0] == 'A') codigo[0] = '5';
+      if (lu == "LU2" && codigo[0] == 'H') codigo[0] = '8';
+      if (validos.count(codigo) == 0) {
+        mal(n, "columnas 1 y 45: el código \"" + codigo + "\" no es " + de);
+      }
+    }
+  };
+  const auto primera = [](const Fichero& f, char a, char b, int desde) {
+    for (int n = desde; n <= f.Cuenta(); ++n) {
+      const auto l = f.Linea(n);
+      if (!l.empty() && (l[0] == a || l[0] == b)) return n;
+    }
+    return 0;
+  };
+  if (const Fichero& lu4 = Texto("LU4"), &comarcas = Texto("comarcas"); lu4.existe && comarcas.existe) {
+    std::set<std::string> validos;
+    for (int n = 1; n <= comarcas.Cuenta(); ++n) validos.emplace(Columnas(comarcas.Linea(n), 1, 2));
+    if (const int desde = primera(lu4, '5', 'A', 1); desde > 0) {
+      codigos(lu4, desde, lu4.Cuenta(), validos, "LU4", "el de ninguna comarca de comarcas",
+              [&](int n, std::string m) { Mal("LU4", n, std::move(m)); });
+    }
+  }
+  if (const Fichero& lu2 = Texto("LU2"), &zonas = Texto("comarcasm"); lu2.existe && zonas.existe) {
+    std::set<std::string> validos;
+    std::set<int> vistas;
+    for (int n = 1; n <= zonas.Cuenta(); ++n) {
+      const auto zona = NumeroDecimal(Columnas(zonas.Linea(n), 3, 2));
+      if (zona && vistas.insert(*zona).second) validos.emplace(Columnas(zonas.Linea(n), 1, 2));
+    }
+    const int desde = primera(lu2, '8', 'H', 1);
+    const int fin = primera(lu2, 'D', 'D', 1);
+    if (desde > 0 && fin > 0 && fin < desde) {
+      Mal("LU2", fin, "la primera línea de la provincia D va antes de las de Madrid (8): ningún centro tendría zona");
+    } else if (desde > 0) {
+      codigos(lu2, desde, fin > 0 ? fin - 1 : lu2.Cuenta(), validos, "LU2",
+              "el del primer municipio de ninguna zona de comarcasm",
+              [&](int n, std::string m) { Mal("LU2", n, std::move(m)); });
+    }
+  }
+}
+
 void Referencias::Todo() {
   Universidades();
   Direcciones();
@@ -374,6 +794,11 @@ void Referencias::Todo() {
   TitulosFP();
   Centros(registros::kDatFPL, "FP");
   Centros(registros::kDatFPL2, "FP2");
+  CuestionarioGM();
+  Profesiones();
+  Areas();
+  Indices();
+  CentrosLugares();
 }
 
 }  // namespace

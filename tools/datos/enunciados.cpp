@@ -1,5 +1,6 @@
 #include "enunciados.h"
 
+#include <algorithm>
 #include <array>
 #include <set>
 #include <sstream>
@@ -140,6 +141,7 @@ class Generador {
   RegistroGenerado Grupos();
   RegistroGenerado TitulosFP();
   RegistroGenerado Lugares(const char* fuente, const char* titulos, const DisposicionRegistros& d);
+  RegistroGenerado Areas();
 
   Aceptable Requisito() {
     return [this](int n) {
@@ -479,6 +481,90 @@ RegistroGenerado Generador::Lugares(const char* fuente, const char* titulos,
   return reg.Generado();
 }
 
+// "datitine.txt": "preguntas K: q q" and "titulos K: t t" lines add to entry
+// K of the first or the second record.
+RegistroGenerado Generador::Areas() {
+  const auto& d = registros::kDatitine;
+  Registros reg(d);
+  const FuenteLeida* f = Fuente(d.fichero);
+  if (f == nullptr) return reg.Generado();
+  struct Tipo {
+    std::string_view palabra;
+    const char* tabla;
+    int areas;
+  };
+  const Tipo tipos[] = {{"preguntas", "CUESTION", registros::kAreasConPreguntas},
+                        {"titulos", "TITULOS", registros::kAreasConTitulos}};
+  std::vector<std::vector<int>> listas(static_cast<std::size_t>(d.registros * d.filas));
+  for (const auto& l : f->contenido.lineas) {
+    if (l.texto.empty()) continue;
+    const std::size_t dos_puntos = l.texto.find(':');
+    std::istringstream cabeza(dos_puntos == std::string::npos ? std::string()
+                                                              : l.texto.substr(0, dos_puntos));
+    std::string palabra;
+    std::string area_txt;
+    std::string sobra;
+    cabeza >> palabra >> area_txt >> sobra;
+    int registro = 0;
+    for (int i = 0; i < 2; ++i) {
+      if (palabra == tipos[i].palabra) registro = i + 1;
+    }
+    const auto area = Entero(area_txt);
+    if (registro == 0 || !area || !sobra.empty()) {
+      Problema_(*f, l.numero, "se esperaba \"preguntas K: números\" o \"titulos K: números\"");
+      continue;
+    }
+    const Tipo& tipo = tipos[registro - 1];
+    if (*area < 1 || *area > tipo.areas) {
+      Problema_(*f, l.numero,
+                "área " + std::to_string(*area) + " fuera de 1.." + std::to_string(tipo.areas) +
+                    " (las " + std::string(tipo.palabra) + " de otras áreas no se leen)");
+      continue;
+    }
+    IndiceLineas& tabla = Indice(tipo.tabla);
+    auto& lista = listas[static_cast<std::size_t>((registro - 1) * d.filas + *area - 1)];
+    for (const auto& numero : Palabras(std::string_view(l.texto).substr(dos_puntos + 1))) {
+      std::string error;
+      const auto n = tabla.Resolver(numero, error);
+      if (!n) {
+        Problema_(*f, l.numero, std::string(tipo.palabra) + ": " + error);
+        continue;
+      }
+      if (const std::string motivo = NoVacia(tabla, *n); !motivo.empty()) {
+        Problema_(*f, l.numero,
+                  std::string(tipo.palabra) + ": \"" + numero + "\" (" + tipo.tabla + ":" +
+                      std::to_string(*n) + ") " + motivo);
+        continue;
+      }
+      if (*n > 255) {
+        Problema_(*f, l.numero,
+                  std::string(tipo.palabra) + ": \"" + numero + "\" es la línea " +
+                      std::to_string(*n) + "; en el registro solo caben números hasta 255");
+        continue;
+      }
+      if (std::find(lista.begin(), lista.end(), *n) != lista.end()) {
+        Problema_(*f, l.numero,
+                  std::string(tipo.palabra) + ": " + std::to_string(*n) + " ya está en el área " +
+                      std::to_string(*area));
+        continue;
+      }
+      if (lista.size() >= static_cast<std::size_t>(registros::kMaxLista)) {
+        Problema_(*f, l.numero,
+                  "el área " + std::to_string(*area) + " pasa de " +
+                      std::to_string(registros::kMaxLista) + " " + std::string(tipo.palabra));
+        break;
+      }
+      lista.push_back(*n);
+    }
+  }
+  for (int r = 1; r <= d.registros; ++r) {
+    for (int a = 1; a <= d.filas; ++a) {
+      reg.Lista(r, a, 0, listas[static_cast<std::size_t>((r - 1) * d.filas + a - 1)]);
+    }
+  }
+  return reg.Generado();
+}
+
 std::vector<RegistroGenerado> Generador::Generar() {
   ComprobarClaves();
   // Universities are also named by their web address.
@@ -495,6 +581,7 @@ std::vector<RegistroGenerado> Generador::Generar() {
   r.push_back(TitulosFP());
   r.push_back(Lugares("datFPL", "FP", registros::kDatFPL));
   r.push_back(Lugares("datFPL2", "FP2", registros::kDatFPL2));
+  r.push_back(Areas());
   return r;
 }
 

@@ -84,8 +84,11 @@ struct RegistroGenerado {
 };
 
 // Generates "datcar", "datcarn", "datgru", "datFPR" from the statements in
-// the sources, and "datFPL" and "datFPL2" from their statement sources
-// (`fuentes` keyed by file name: "CARRERA", ..., "datFPL", "datFPL2"). Every
+// the sources, "datFPL" and "datFPL2" from their statement sources, and
+// "datitine" from "preguntas K: q q" / "titulos K: t t" lines (entry K of the
+// first / second record: "CUESTION" questions / "TITULOS" lines) in
+// "datitine.txt" (`fuentes` keyed by file name: "CARRERA", ..., "datFPL",
+// "datFPL2", "datitine"). Every
 // record file is generated, also when some statements are wrong.
 std::vector<RegistroGenerado> GenerarRegistros(const FuentesLeidas& fuentes,
                                                std::vector<Problema>& problemas);

@@ -28,6 +28,7 @@ struct FicheroTexto {
   bool idioma;    // also read from the language subfolders
   int bloque;     // block size in lines (0: not a block file)
   int capacidad;  // most lines the program keeps
+  int ancho = 0;  // fixed-column files: text past this column is never read
 };
 
 // Most lines a reader keeps.
@@ -52,6 +53,8 @@ inline int CapacidadLineas(const FicheroDatos& f) {
       return TablaCentros::kCapacidad;
     case Lector::kDobles:
       return TablaDobles::kCapacidad * (1 + UniversidadDobles::kMaxDetalles);
+    case Lector::kColumnas:
+      return f.capacidad;
     default:
       return TablaLinea::kCapacidad;
   }
@@ -75,7 +78,8 @@ inline std::vector<FicheroTexto> FicherosTexto() {
         f.lector == Lector::kPuntos) {
       continue;
     }
-    r.push_back({f.nombre, f.idioma, TamanoBloque(f), CapacidadLineas(f)});
+    r.push_back({f.nombre, f.idioma, TamanoBloque(f), CapacidadLineas(f),
+                 f.lector == Lector::kColumnas ? f.ancho : 0});
   }
   return r;
 }
@@ -105,9 +109,9 @@ inline constexpr std::array<FicheroImagen, 35> kImagenes = {{
     {"rotulon.bmp", 97, 57},  {"marcoDERa.bmp", 23, 0}, {"marcoIZQa.bmp", 23, 0},
     {"marcoDE.bmp", 23, 0},   {"marcoIZ.bmp", 23, 0},   {"marcoDERn.bmp", 23, 0},
     {"marcoIZQn.bmp", 23, 0}, {"faraoni.bmp", 0, 0},    {"arbol.bmp", 0, 0},
-    {"caballe.bmp", 0, 0},    {"nieve.bmp", 0, 0},      {"partei.bmp", 174, 384},
-    {"partef.bmp", 174, 384}, {"partec.bmp", 174, 384}, {"parten.bmp", 174, 384},
-    {"partea.bmp", 174, 384}, {"partep.bmp", 174, 384}, {"todoi.bmp", 1024, 768},
+    {"caballe.bmp", 0, 0},    {"nieve.bmp", 0, 0},      {"partei.bmp", 174, 399},
+    {"partef.bmp", 174, 399}, {"partec.bmp", 174, 399}, {"parten.bmp", 174, 399},
+    {"partea.bmp", 174, 399}, {"partep.bmp", 174, 399}, {"todoi.bmp", 1024, 768},
     {"todof.bmp", 1024, 768}, {"todoc.bmp", 1024, 768}, {"todon.bmp", 1024, 768},
     {"todoa.bmp", 1024, 768}, {"todoP.bmp", 1024, 768}, {"sueloi.bmp", 0, 0},
     {"suelof.bmp", 0, 0},     {"sueloc.bmp", 0, 0},     {"suelon.bmp", 0, 0},

@@ -219,7 +219,7 @@ TEST(Enunciados, CadaFalloDiceFuenteYLinea) {
     f.plantar(fuentes);
     std::vector<Problema> problemas;
     const auto r = Generar(fuentes, problemas);
-    EXPECT_EQ(r.size(), 6u) << f.que;
+    EXPECT_EQ(r.size(), 7u) << f.que;  // every record file but puntos3
     bool hallado = false;
     std::string todos;
     for (const auto& p : problemas) {
@@ -272,6 +272,81 @@ TEST(Enunciados, NotasDeCorte) {
   EXPECT_EQ(LeerNota("13,7", kNotaMaximaGrados).value_or(-1), 137);
   EXPECT_EQ(LeerNota("14,0", kNotaMaximaGrados).value_or(-1), 140);
   EXPECT_FALSE(LeerNota("14,1", kNotaMaximaGrados));
+}
+
+}  // namespace
+}  // namespace sendaro::datos
+
+namespace sendaro::datos {
+namespace {
+
+std::map<std::string, std::string> FuentesAreas() {
+  auto f = FuentesBase();
+  for (int i = 1; i <= 40; ++i) f["CUESTION"] += "23Pregunta " + std::to_string(i) + "\n";
+  f["CUESTION"] += "#> clave: ultima\n\n";  // 41 is empty
+  for (int i = 1; i <= 95; ++i) f["TITULOS"] += "Título " + std::to_string(i) + "\n";
+  return f;
+}
+
+TEST(Enunciados, AreasExactas) {
+  auto fuentes = FuentesAreas();
+  fuentes["datitine"] =
+      "#| áreas\n"
+      "preguntas 1: 3 36\n"
+      "titulos 1: 15 90\n"
+      "preguntas 1: ultima\n"  // adds to the same entry
+      "preguntas 20: 1\n"
+      "titulos 13: 95\n";
+  std::vector<Problema> problemas;
+  const auto r = Generar(fuentes, problemas);
+  for (const auto& p : problemas) ADD_FAILURE() << p.Texto();
+  const std::string& d = r.at("datitine");
+  ASSERT_EQ(d.size(), 6060u);
+  std::string esperado(6060, '\0');
+  const auto fijar = [&](int registro, int area, std::initializer_list<int> lista) {
+    std::size_t pos = static_cast<std::size_t>((registro - 1) * 3030 + (area - 1) * 101);
+    esperado[pos++] = static_cast<char>(lista.size());
+    for (const int v : lista) esperado[pos++] = static_cast<char>(v);
+  };
+  fijar(1, 1, {3, 36, 40});
+  fijar(1, 20, {1});
+  fijar(2, 1, {15, 90});
+  fijar(2, 13, {95});
+  EXPECT_EQ(d, esperado);
+}
+
+TEST(Enunciados, AreasMalEscritasDicenFuenteYLinea) {
+  struct Caso {
+    const char* que;
+    const char* linea;
+    const char* esperado;
+  };
+  const Caso casos[] = {
+      {"pregunta que no existe", "preguntas 2: 1 42",
+       "datos/datitine.txt:1: preguntas: la línea 42 no existe en CUESTION"},
+      {"pregunta vacía", "preguntas 2: 41", "datos/datitine.txt:1: preguntas: \"41\" (CUESTION:41) es una línea vacía"},
+      {"título que no existe", "titulos 3: 96", "datos/datitine.txt:1: titulos: la línea 96 no existe en TITULOS"},
+      {"área de preguntas 21", "preguntas 21: 1", "datos/datitine.txt:1: área 21 fuera de 1..20"},
+      {"área de títulos 14", "titulos 14: 1", "datos/datitine.txt:1: área 14 fuera de 1..13"},
+      {"área 0", "titulos 0: 1", "datos/datitine.txt:1: área 0 fuera de 1..13"},
+      {"pregunta repetida", "preguntas 4: 5 5", "datos/datitine.txt:1: preguntas: 5 ya está en el área 4"},
+      {"palabra desconocida", "pregunta 4: 5", "datos/datitine.txt:1: se esperaba \"preguntas K"},
+      {"sin número de área", "titulos: 5", "datos/datitine.txt:1: se esperaba"},
+  };
+  for (const auto& c : casos) {
+    auto fuentes = FuentesAreas();
+    fuentes["datitine"] = std::string(c.linea) + "\n";
+    std::vector<Problema> problemas;
+    const auto r = Generar(fuentes, problemas);
+    EXPECT_EQ(r.at("datitine").size(), 6060u) << c.que;
+    std::string todos;
+    bool hallado = false;
+    for (const auto& p : problemas) {
+      todos += p.Texto() + "\n";
+      hallado = hallado || p.Texto().rfind(c.esperado, 0) == 0;
+    }
+    EXPECT_TRUE(hallado) << c.que << ":\n" << todos;
+  }
 }
 
 }  // namespace
