@@ -8,6 +8,7 @@
 #include <fstream>
 #include <functional>
 #include <string>
+#include <cstdio>
 
 #include "herramienta.h"
 
@@ -148,6 +149,194 @@ TEST_F(Muestra, CadaFalloPlantadoSeDiceConFicheroYLinea) {
     const std::string todos = Todos(problemas);
     EXPECT_NE(("\n" + todos).find(std::string("\n") + f.esperado), std::string::npos) << f.que << ":\n"
                                                                              << todos;
+    fs::remove_all(copia);
+  }
+}
+
+}  // namespace
+}  // namespace sendaro::datos
+
+namespace sendaro::datos {
+namespace {
+
+// Offset of line n (1-based) of a CR LF file.
+std::size_t InicioLinea(const std::string& b, int n) {
+  std::size_t pos = 0;
+  for (int i = 1; i < n; ++i) pos = b.find("\r\n", pos) + 2;
+  return pos;
+}
+// Writes `texto` at column `columna` of line n, padding the line with blanks.
+void Poner(std::string& b, int n, int columna, const std::string& texto) {
+  const std::size_t inicio = InicioLinea(b, n);
+  std::size_t fin = b.find("\r\n", inicio);
+  const auto col = static_cast<std::size_t>(columna - 1);
+  if (fin - inicio < col + texto.size()) {
+    b.insert(fin, inicio + col + texto.size() - fin, ' ');
+  }
+  b.replace(inicio + col, texto.size(), texto);
+}
+std::vector<std::string> Lineas(const std::string& b) {
+  std::vector<std::string> r;
+  for (std::size_t pos = 0; pos < b.size();) {
+    const std::size_t fin = b.find("\r\n", pos);
+    r.push_back(b.substr(pos, fin - pos));
+    pos = fin + 2;
+  }
+  return r;
+}
+// Entry `area` of record `registro` of "datitine".
+void Entrada(std::string& b, int registro, int area, std::initializer_list<int> lista) {
+  auto pos = static_cast<std::size_t>((registro - 1) * 3030 + (area - 1) * 101);
+  b[pos++] = static_cast<char>(lista.size());
+  for (const int v : lista) b[pos++] = static_cast<char>(v);
+}
+
+struct FalloEnlace {
+  const char* que;
+  const char* fichero;
+  std::function<void(std::string&)> cambio;
+  std::string esperado;
+};
+
+TEST_F(Muestra, CadaFalloDeEnlaceSeDiceConFicheroYLinea) {
+  const auto carrera = Lineas(Leer(carpeta_ / "CARRERA"));
+  const auto fp = Lineas(Leer(carpeta_ / "FP"));
+  const auto fp2 = Lineas(Leer(carpeta_ / "FP2"));
+  const int carreras = static_cast<int>(carrera.size()) - 4;
+  int familia_fp = 0;  // first family line of FP
+  while (familia_fp < static_cast<int>(fp.size()) &&
+         fp[static_cast<std::size_t>(familia_fp)][0] != '-') {
+    ++familia_fp;
+  }
+  ASSERT_LT(familia_fp, static_cast<int>(fp.size()));
+  // A family of FP2 with fewer than nine titles, and how many it has.
+  int fam = 0, titulos = 0, corta = 0, titulos_corta = 0;
+  for (std::size_t i = 0; i <= fp2.size(); ++i) {
+    if (i == fp2.size() || fp2[i][0] == '-') {
+      if (fam > 0 && fam <= 30 && corta == 0 && titulos < 9) {
+        corta = fam;
+        titulos_corta = titulos;
+      }
+      ++fam;
+      titulos = 0;
+    } else {
+      ++titulos;
+    }
+  }
+  ASSERT_GT(corta, 0);
+  const char letra = corta < 10 ? static_cast<char>('0' + corta) : static_cast<char>('A' + corta - 10);
+  const std::string sobra = std::string(1, letra) + static_cast<char>('1' + titulos_corta);
+
+  const auto tres = [](int n) {
+    std::string t = std::to_string(n);
+    return std::string(t.size() < 3 ? 3 - t.size() : 0, '0') + t;
+  };
+  const std::string fp_familia = "S" + tres(familia_fp + 1);
+  const std::string trasera = "C" + tres(carreras + 1);
+
+  const auto primera = [](const std::string& nombre, char c) {
+    const auto l = Lineas(Leer(carpeta_ / nombre));
+    for (std::size_t i = 0; i < l.size(); ++i) {
+      if (!l[i].empty() && l[i][0] == c) return static_cast<int>(i) + 1;
+    }
+    return 0;
+  };
+  const int comarca = primera("LU4", '5');
+  const int zona = primera("LU2", '8');
+  ASSERT_GT(comarca, 0);
+  ASSERT_GT(zona, 0);
+
+  const FalloEnlace fallos[] = {
+      {"familia 0 en CUESGM", "CUESGM", [](std::string& b) { Poner(b, 12, 1, "0T"); },
+       "CUESGM:12: código \"0T\": la familia 0 no está en FP2"},
+      {"familia V en CUESGM", "CUESGM", [](std::string& b) { Poner(b, 12, 1, "VT"); },
+       "CUESGM:12: código \"VT\": la familia va de 0-9 o A-U"},
+      {"ciclo que la familia no tiene", "CUESGM", [&](std::string& b) { Poner(b, 13, 1, sobra); },
+       ("CUESGM:13: código \"" + sobra + "\": la familia " + std::to_string(corta))},
+      {"segundo carácter X", "CUESGM", [](std::string& b) { Poner(b, 12, 2, "X"); },
+       "CUESGM:12: código"},
+      {"área con letra", "CUESGM", [](std::string& b) { Poner(b, 14, 3, "x"); },
+       "CUESGM:14: columna 3: el área principal debe ser una cifra"},
+      {"actividad de profesión que no existe", "profesio",
+       [](std::string& b) { Poner(b, 1, 1, "ZZZZ"); },
+       "profesio:1: columnas 1-4: la actividad \"ZZZZ\" no está en ACTIVIDA"},
+      {"estudio en una línea final de CARRERA", "profesio",
+       [&](std::string& b) { Poner(b, 2, 57, trasera); },
+       ("profesio:2: columnas 57-60: " + trasera + ": " + std::to_string(carreras + 1) +
+        " es una de las cuatro últimas líneas de CARRERA")
+           },
+      {"estudio fuera de OTROS", "profesio", [](std::string& b) { Poner(b, 3, 61, "O999"); },
+       "profesio:3: columnas 61-64: O999: 999 fuera de OTROS"},
+      {"estudio que es familia de FP", "profesio",
+       [&](std::string& b) { Poner(b, 4, 57, fp_familia); },
+       ("profesio:4: columnas 57-60: " + fp_familia + ": " +
+        std::to_string(familia_fp + 1) + " es una familia de FP")
+           },
+      {"estudio tras el final", "profesio", [](std::string& b) { Poner(b, 5, 57, "X000    C001"); },
+       "profesio:5: columnas 65-68: \"C001\" después del final de la lista"},
+      {"frase corta fuera", "profesio", [](std::string& b) { Poner(b, 6, 51, "999"); },
+       "profesio:6: columnas 51-53: frase 999 fuera de FRACORTAS"},
+      {"actividad de frase larga", "FRALARGAS", [](std::string& b) { Poner(b, 1, 121, "QQQQ"); },
+       "FRALARGAS:1: columnas 121-124: la actividad \"QQQQ\" no está en ACTIVIDA"},
+      {"frase corta sin actividad A", "FRACORTAS", [](std::string& b) { Poner(b, 2, 1, "    "); },
+       "FRACORTAS:2: columnas 1-4: falta la actividad"},
+      {"frase corta más ancha", "FRACORTAS", [](std::string& b) { Poner(b, 3, 71, "x"); },
+       "FRACORTAS:3: texto después de la columna 70"},
+      {"actividad 31", "ACTIVIDA",
+       [](std::string& b) {
+         for (char c = 'a'; Lineas(b).size() < 31; ++c) {
+           b += std::string(4, c);
+           b += " nueva\r\n";
+         }
+       },
+       "ACTIVIDA:31: pasa de las 30 líneas"},
+      {"área corta sin preguntas de la primera parte", "datitine",
+       [](std::string& b) { Entrada(b, 1, 15, {36}); },
+       "datitine:15: registro 1, área 15: ninguna pregunta de la primera parte"},
+      {"pregunta fuera de CUESTION", "datitine", [](std::string& b) { Entrada(b, 1, 2, {250}); },
+       "datitine:2: registro 1, área 2: pregunta 250 fuera de CUESTION"},
+      {"título fuera de TITULOS", "datitine", [](std::string& b) { Entrada(b, 2, 3, {250}); },
+       "datitine:3: registro 2, área 3: título 250 fuera de TITULOS"},
+      {"títulos de un área que no se lee", "datitine", [](std::string& b) { Entrada(b, 2, 14, {1}); },
+       "datitine:14: registro 2, área 14: tiene datos, pero solo se leen las áreas 1..13"},
+      {"datitine cortado", "datitine", [](std::string& b) { b.pop_back(); },
+       "datitine: mide 6059 bytes; debe medir 6060"},
+      {"familia que no existe", "indices", [](std::string& b) { Poner(b, 1, 1, "@"); },
+       "indices:1: columnas 1-2: la familia \"@\" no está en familias"},
+      {"familia de una línea final de CARRERA", "indices",
+       [&](std::string& b) { Poner(b, carreras + 1, 1, "T"); },
+       ("indices:" + std::to_string(carreras + 1) + ": columnas 1-2: hay familia, pero la línea " +
+        std::to_string(carreras + 1) + " de CARRERA no es una carrera")
+           },
+      {"familia de una familia de FP", "indices",
+       [&](std::string& b) { Poner(b, familia_fp + 1, 3, "T"); },
+       ("indices:" + std::to_string(familia_fp + 1) + ": columnas 3-4: hay familia")},
+      {"provincia de otro grupo", "LU1", [](std::string& b) { Poner(b, 1, 1, "Z"); },
+       "LU1:1: columna 1: \"Z\" no es una provincia de LU1"},
+      {"programa fuera de fpip", "LU2", [](std::string& b) { Poner(b, 3, 56, "99"); },
+       "LU2:3: columnas 56-57: programa 99 fuera de fpip"},
+      {"programa que es un encabezado", "LU3", [](std::string& b) { Poner(b, 1, 56, "01"); },
+       "LU3:1: columnas 56-57: programa 1 es un encabezado de fpip"},
+      {"comarca que no existe", "LU4", [&](std::string& b) { Poner(b, comarca, 45, "#"); },
+       "LU4:" + std::to_string(comarca) + ": columnas 1 y 45: el código \"5#\" no es el de ninguna comarca"},
+      {"zona que no existe", "LU2", [&](std::string& b) { Poner(b, zona, 45, "#"); },
+       "LU2:" + std::to_string(zona) + ": columnas 1 y 45: el código \"8#\" no es el del primer municipio"},
+      {"programa con letra", "LU4", [](std::string& b) { Poner(b, 1, 56, "x1"); },
+       "LU4:1: columnas 56-57: \"x1\" no es un número de programa"},
+  };
+  for (const auto& f : fallos) {
+    const fs::path copia = carpeta_.string() + "-enlaces";
+    fs::remove_all(copia);
+    fs::copy(carpeta_, copia, fs::copy_options::recursive);
+    std::string bytes = Leer(copia / f.fichero);
+    ASSERT_FALSE(bytes.empty()) << f.que;
+    f.cambio(bytes);
+    Escribir(copia / f.fichero, bytes);
+    int comprobados = 0;
+    const std::string todos = Todos(Comprobar(copia, comprobados));
+    EXPECT_NE(("\n" + todos).find(std::string("\n") + f.esperado), std::string::npos)
+        << f.que << ":\n"
+        << todos;
     fs::remove_all(copia);
   }
 }
