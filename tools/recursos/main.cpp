@@ -16,6 +16,7 @@
 #include "mapas/dibujo_mapas.h"
 #include "piel.h"
 #include "sonidos.h"
+#include "vestibulo.h"
 
 namespace {
 
@@ -63,7 +64,7 @@ int main(int argc, char** argv) {
   for (const char tema : {'I', 'F', 'C', 'N', 'A', 'P'}) {
     const QString l = tema == 'P' ? QStringLiteral("P") : QString(QLatin1Char(static_cast<char>(tema + ('a' - 'A'))));
     const QString minuscula = QString(QLatin1Char(static_cast<char>(tema + ('a' - 'A'))));
-    guardar(QStringLiteral("parte") + minuscula + QStringLiteral(".bmp"), Pared(tema));
+    guardar(QStringLiteral("parte") + minuscula + QStringLiteral(".bmp"), vestibulo::Pared(tema));
     guardar(QStringLiteral("todo") + l + QStringLiteral(".bmp"), Vestibulo(tema));
     guardar(QStringLiteral("suelo") + l + QStringLiteral(".bmp"), Suelo(tema));
   }
@@ -81,6 +82,16 @@ int main(int argc, char** argv) {
   guardar(QStringLiteral("rotulon.bmp"), Rotulo(true));
   guardar(QStringLiteral("chica.bmp"), Chica());
   guardar(QStringLiteral("heli.bmp"), Helicoptero());
+
+  // The static hall's image lists and speech bubble, with their alpha.
+  auto guardarPng = [&](std::string_view nombre, const QImage& im) {
+    const QString n = QString::fromLatin1(nombre.data(), static_cast<qsizetype>(nombre.size()));
+    bien = im.save(destino + QLatin1Char('/') + n, "PNG") && bien;
+    if (!vistas.isEmpty()) im.save(vistas + QLatin1Char('/') + n, "PNG");
+  };
+  guardarPng(sendaro::kTiraFigura, vestibulo::TiraGuia());
+  guardarPng(sendaro::kTiraPuerta, vestibulo::TiraPuerta());
+  guardarPng(sendaro::kImagenBocadillo, vestibulo::Bocadillo());
 
   // Maps and the region table from the same geometry.
   MapasDibujados mapas;

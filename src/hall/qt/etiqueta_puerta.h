@@ -1,4 +1,5 @@
-// A door of the hall: a label that reacts to the pointer and to clicks.
+// A door of the hall: a label that reacts to the pointer and to clicks, with
+// a hint that can be switched off and on.
 #pragma once
 
 #include <QColor>
@@ -15,6 +16,14 @@ class EtiquetaPuerta : public QLabel {
   EtiquetaPuerta(QWidget* padre, QColor normal, QColor resaltado, bool cambiaLetra);
 
   bool Resaltada() const { return resaltada_; }
+  // Back to the normal colour (the pointer moved over the wall).
+  void Normal();
+
+  // The hint text, and whether it is shown (ShowHint).
+  void FijarPista(const QString& pista);
+  void MostrarPista(bool mostrar);
+  bool PistaActiva() const { return pistaActiva_; }
+  const QString& Pista() const { return pista_; }
 
  signals:
   void Pulsada();
@@ -22,7 +31,9 @@ class EtiquetaPuerta : public QLabel {
  protected:
   void enterEvent(QEnterEvent* evento) override;
   void leaveEvent(QEvent* evento) override;
+  void mouseMoveEvent(QMouseEvent* evento) override;
   void mouseReleaseEvent(QMouseEvent* evento) override;
+  void paintEvent(QPaintEvent* evento) override;
 
  private:
   void Pintar();
@@ -31,6 +42,8 @@ class EtiquetaPuerta : public QLabel {
   QColor resaltado_;
   bool cambiaLetra_;
   bool resaltada_ = false;
+  QString pista_;
+  bool pistaActiva_ = true;
 };
 
 }  // namespace sendaro

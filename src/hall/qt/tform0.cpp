@@ -1,21 +1,42 @@
 #include "hall/qt/tform0.h"
 
+#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMetaObject>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 
 #include "app/qt/salida.h"
 #include "app/qt/servicios.h"
+#include "app/qt/sonido.h"
 #include "app/qt/ventana_principal.h"
+#include "app/union_textos.h"
 #include "hall/puertas.h"
 #include "hall/qt/etiqueta_puerta.h"
+#include "hall/qt/vestibulo_estatico.h"
 #include "ui/accesible.h"
 #include "ui/dialogos.h"
-#include "ui/mosaico.h"
+#include "ui/globo_ayuda.h"
+#include "ui/imagenes.h"
 
 namespace sendaro {
 
 namespace {
+
+QFont Letra(const QString& familia, int pixeles, bool negrita) {
+  QFont letra(familia);
+  letra.setPixelSize(pixeles);
+  letra.setBold(negrita);
+  return letra;
+}
+
+void Colorear(QWidget* w, QPalette::ColorRole papel, QColor color) {
+  QPalette paleta = w->palette();
+  paleta.setColor(papel, color);
+  w->setPalette(paleta);
+}
 
 QLabel* Rotulo(QWidget* padre, const QString& nombre, const QString& texto, QRect lugar,
                int pixeles, QColor color) {
@@ -23,14 +44,61 @@ QLabel* Rotulo(QWidget* padre, const QString& nombre, const QString& texto, QRec
   etiqueta->setObjectName(nombre);
   etiqueta->setGeometry(lugar);
   etiqueta->setAlignment(Qt::AlignCenter);
-  QFont letra(QStringLiteral("Comic Sans MS"));
-  letra.setPixelSize(pixeles);
-  letra.setBold(true);
-  etiqueta->setFont(letra);
-  QPalette paleta = etiqueta->palette();
-  paleta.setColor(QPalette::WindowText, color);
-  etiqueta->setPalette(paleta);
+  etiqueta->setFont(Letra(QStringLiteral("Comic Sans MS"), pixeles, true));
+  Colorear(etiqueta, QPalette::WindowText, color);
   return etiqueta;
+}
+
+// The largest size up to `maximo` pixels at which every word of the label's
+// text fits its width and the wrapped text fits its height.
+void AjustarLetra(QLabel* etiqueta, int maximo, int minimo) {
+  QFont letra = etiqueta->font();
+  const QRect caja = etiqueta->contentsRect().adjusted(etiqueta->margin(), etiqueta->margin(),
+                                                       -etiqueta->margin(), -etiqueta->margin());
+  const QStringList palabras =
+      etiqueta->text().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+  for (int px = maximo; px >= minimo; --px) {
+    letra.setPixelSize(px);
+    const QFontMetrics medidas(letra);
+    bool cabe = medidas.boundingRect(caja, Qt::AlignCenter | Qt::TextWordWrap, etiqueta->text())
+                    .height() <= caja.height();
+    for (const QString& p : palabras) cabe = cabe && medidas.horizontalAdvance(p) <= caja.width();
+    if (cabe || px == minimo) break;
+  }
+  etiqueta->setFont(letra);
+}
+
+QTimer* Temporizador(QObject* padre, const QString& nombre, int periodo) {
+  auto* t = new QTimer(padre);
+  t->setObjectName(nombre);
+  t->setInterval(periodo);
+  return t;
+}
+
+// Section screens that are not built yet lack the controls and actions a door
+// sets up: only what a screen has is touched.
+void Visible(QWidget* pantalla, const char* nombre, bool visible) {
+  if (auto* w = pantalla->findChild<QWidget*>(QLatin1String(nombre))) w->setVisible(visible);
+}
+
+void Accion(QWidget* pantalla, const char* metodo) {
+  const QByteArray firma = QByteArray(metodo) + "()";
+  if (pantalla->metaObject()->indexOfMethod(firma.constData()) >= 0) {
+    QMetaObject::invokeMethod(pantalla, metodo);
+  }
+}
+
+// A picture with magenta as its clear colour.
+QPixmap ConTransparencia(const std::optional<QPixmap>& imagen) {
+  if (!imagen) return {};
+  QImage im = imagen->toImage().convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < im.height(); ++y) {
+    auto* fila = reinterpret_cast<QRgb*>(im.scanLine(y));
+    for (int x = 0; x < im.width(); ++x) {
+      if ((fila[x] & 0xFFFFFFu) == 0xFF00FFu) fila[x] = 0;
+    }
+  }
+  return QPixmap::fromImage(im);
 }
 
 }  // namespace
@@ -42,11 +110,23 @@ Tform0::Tform0(Servicios& servicios, QWidget* padre) : QWidget(padre), servicios
   setFocusPolicy(Qt::StrongFocus);
   const Tema& tema = servicios.TemaActual();
   const RecursosGraficos& rec = servicios.recursos;
+  const std::filesystem::path& carpeta = servicios.estado.entorno.instalacion.Carpeta();
 
-  mosaico = new Mosaico(this);
+  globos_ = new GestorGlobos(this, &servicios.estado.PausaAyuda);
+
+  ImageTodo = new QLabel(this);
+  ImageTodo->setObjectName(QStringLiteral("ImageTodo"));
+  ImageTodo->setGeometry(0, 0, 1024, 768);
+  ImageTodo->setScaledContents(true);
+  ImageTodo->setMouseTracking(true);
+  ImageTodo->installEventFilter(this);
+  ImageTodo->hide();
+
+  mosaico = new MuroVestibulo(this);
   mosaico->setObjectName(QStringLiteral("mosaico"));
   mosaico->setGeometry(0, 0, 1024, 768);
   mosaico->FijarTesela(rec.Pared);
+  mosaico->setMouseTracking(true);
   mosaico->installEventFilter(this);
 
   Imagefaraon = new QLabel(this);
@@ -64,50 +144,15 @@ Tform0::Tform0(Servicios& servicios, QWidget* padre) : QWidget(padre), servicios
   ImageDejar->setPixmap(rec.Rotulo);
   ImageDejar->setCursor(Qt::PointingHandCursor);
 
-  QFont puerta(QStringLiteral("Times New Roman"));
-  puerta.setPixelSize(14);
-  puerta.setBold(true);
-  const auto puertas =
-      PuertasVestibulo([&](int n) -> std::string_view { return servicios.catalogo.Texto(n); });
-  std::map<std::string_view, EtiquetaPuerta*> etiquetas;
-  for (const PuertaVestibulo& p : puertas) {
-    const bool dejar = p.codigo == 0;
-    auto* e = dejar
-                  ? new EtiquetaPuerta(this, ColorQ(tema.ColorAno), ColorQ(tema.ColorPuerta), true)
-                  : new EtiquetaPuerta(this, Qt::black, ColorQ(tema.ColorPuerta), false);
-    e->setObjectName(QString::fromLatin1(p.nombre.data(), static_cast<qsizetype>(p.nombre.size())));
-    e->setGeometry(p.x, p.y, p.ancho, p.alto);
-    e->setText(DeWin(p.texto));
-    e->setToolTip(DeWin(p.pista));
-    e->setFont(puerta);
-    const int codigo = p.codigo;
-    connect(e, &EtiquetaPuerta::Pulsada, this, [this, codigo] {
-      if (codigo == 0) {
-        LabelDejarClick();
-      } else {
-        PuertaSel = codigo;
-        AbrirPuerta(codigo);
-      }
-    });
-    etiquetas[p.nombre] = e;
-  }
-  LabelCarreras = etiquetas.at("LabelCarreras");
-  LabelCat = etiquetas.at("LabelCat");
-  LabelFpS = etiquetas.at("LabelFpS");
-  LabelIti = etiquetas.at("LabelIti");
-  LabelFPM = etiquetas.at("LabelFPM");
-  LabelFPip = etiquetas.at("LabelFPip");
-  LabelProfe = etiquetas.at("LabelProfe");
-  LabelCuesB = etiquetas.at("LabelCuesB");
-  LabelCuesE = etiquetas.at("LabelCuesE");
-  LabelAsistente = etiquetas.at("LabelAsistente");
-  LabelDejar = etiquetas.at("LabelDejar");
-  // The sign is smaller than a door: a smaller font keeps its two lines inside.
-  QFont letrero = puerta;
-  letrero.setPixelSize(11);
-  LabelDejar->setFont(letrero);
-  ImageDejar->setToolTip(LabelDejar->toolTip());
+  CrearPuertas();
+  ImageDejar->setToolTip(LabelDejar->Pista());
   ImageDejar->installEventFilter(this);
+
+  // The wall shows a door only where a door label stands.
+  std::vector<Recuadro> etiquetas;
+  for (const auto& [codigo, e] : puertas_) etiquetas.push_back(ARecuadro(e->geometry()));
+  mosaico->FijarCeldasSinPuerta(
+      CeldasSinPuerta(rec.Pared.width(), rec.Pared.height(), kPuertaEnTesela, etiquetas));
 
   // The shadowed titles: black below, the theme's colour 2 pixels up and left.
   const QString nombre = servicios.Nombre();
@@ -121,36 +166,401 @@ Tform0::Tform0(Servicios& servicios, QWidget* padre) : QWidget(padre), servicios
                      27, ColorQ(tema.ColorAno));
   LabelDejar->raise();
 
+  // The static hall's speech bubble.
+  const auto t = [&](int n) -> std::string_view { return servicios.catalogo.Texto(n); };
+  const std::string_view nl = kSaltoLinea;
+  Bocadillo1 = new QLabel(this);
+  Bocadillo1->setObjectName(QStringLiteral("Bocadillo1"));
+  Bocadillo1->setGeometry(336, 144, 195, 140);
+  Bocadillo1->setPixmap(ConTransparencia(CargarImagen(carpeta, kImagenBocadillo)));
+  const QFont bocadillo = Letra(QStringLiteral("Comic Sans MS"), 13, true);
+  LabelBocadillo1 = new QLabel(this);
+  LabelBocadillo1->setObjectName(QStringLiteral("LabelBocadillo1"));
+  LabelBocadillo1->setGeometry(360, 168, 160, 82);
+  LabelBocadillo1->setText(DeWin(UnionTextos(t(264))
+                                     .Y(nl, 26)
+                                     .Y("Sendaro.", 34)
+                                     .Y(nl, 35)
+                                     .Y(t(175), 45)
+                                     .Y(" ", 46)
+                                     .Y("2008-2009", 55)
+                                     .Y(".", 56)
+                                     .Texto()));
+  labelBocadillo2 = new QLabel(this);
+  labelBocadillo2->setObjectName(QStringLiteral("labelBocadillo2"));
+  labelBocadillo2->setGeometry(358, 168, 164, 82);
+  labelBocadillo2->setText(DeWin(UnionTextos(t(16))
+                                     .Y(nl, 33)
+                                     .Y(t(265), 58)
+                                     .Y(nl, 59)
+                                     .Y(t(266), 89)
+                                     .Y(nl, 90)
+                                     .Y(t(267), 115)
+                                     .Texto()));
+  for (QLabel* l : {LabelBocadillo1, labelBocadillo2}) {
+    l->setFont(bocadillo);
+    l->setAlignment(Qt::AlignCenter);
+    Colorear(l, QPalette::WindowText, QColor(40, 30, 30));
+  }
+  Bocadillo1->hide();
+  LabelBocadillo1->hide();
+  labelBocadillo2->hide();
+
+  BotRetroce = new QPushButton(servicios.Texto(222), this);
+  BotRetroce->setObjectName(QStringLiteral("BotRetroce"));
+  BotRetroce->setGeometry(592, 296, 129, 33);
+  BotRetroce->setCursor(Qt::PointingHandCursor);
+  BotRetroce->setFocusPolicy(Qt::NoFocus);
+  connect(BotRetroce, &QPushButton::clicked, this, [this] { BotRetroceClick(); });
+
+  lienzo = new LienzoVestibulo(this);
+  lienzo->setObjectName(QStringLiteral("lienzo"));
+  lienzo->setGeometry(0, 0, 1024, 768);
+
+  CrearAyudas();
+
+  ImageList1 = CargarTira(carpeta, kTiraFigura, kCuadrosFigura);
+  ImageListPuerta = CargarTira(carpeta, kTiraPuerta, kCuadrosPuerta);
+
+  piloto = Temporizador(this, QStringLiteral("piloto"), kPeriodoPiloto);
+  TimerTexto = Temporizador(this, QStringLiteral("TimerTexto"), kPeriodoTexto);
+  TimerPuerta = Temporizador(this, QStringLiteral("TimerPuerta"), kPeriodoPuerta);
+  TimerZoom = Temporizador(this, QStringLiteral("TimerZoom"), kPeriodoZoom);
+  TimerAyuda = Temporizador(this, QStringLiteral("TimerAyuda"), kPeriodoAyuda);
+  connect(piloto, &QTimer::timeout, this, &Tform0::pilotoTimer);
+  connect(TimerTexto, &QTimer::timeout, this, &Tform0::TimerTextoTimer);
+  connect(TimerPuerta, &QTimer::timeout, this, &Tform0::TimerPuertaTimer);
+  connect(TimerZoom, &QTimer::timeout, this, &Tform0::TimerZoomTimer);
+  connect(TimerAyuda, &QTimer::timeout, this, &Tform0::TimerAyudaTimer);
+
+  NombrarAccesibles(this);
+  // The guide walks in once, when the hall is created.
+  piloto->start();
+}
+
+Tform0::~Tform0() = default;
+
+void Tform0::CrearPuertas() {
+  const Tema& tema = servicios_.TemaActual();
+  const QFont puerta = Letra(QStringLiteral("Times New Roman"), 15, true);
+  const auto puertas = PuertasVestibulo(
+      [&](int n) -> std::string_view { return servicios_.catalogo.Texto(n); });
+  std::map<std::string_view, EtiquetaPuerta*> etiquetas;
+  for (const PuertaVestibulo& p : puertas) {
+    const bool dejar = p.codigo == 0;
+    auto* e = dejar
+                  ? new EtiquetaPuerta(this, ColorQ(tema.ColorAno), ColorQ(tema.ColorPuerta), true)
+                  : new EtiquetaPuerta(this, Qt::black, ColorQ(tema.ColorPuerta), false);
+    e->setObjectName(QString::fromLatin1(p.nombre.data(), static_cast<qsizetype>(p.nombre.size())));
+    e->setGeometry(p.x, p.y, p.ancho, p.alto);
+    e->setText(DeWin(p.texto));
+    e->FijarPista(DeWin(p.pista));
+    e->setFont(puerta);
+    e->setMargin(dejar ? 0 : 2);
+    AjustarLetra(e, dejar ? 12 : 15, 9);
+    etiquetas[p.nombre] = e;
+    if (!dejar) puertas_[p.codigo] = e;
+  }
+  LabelCarreras = etiquetas.at("LabelCarreras");
+  LabelCat = etiquetas.at("LabelCat");
+  LabelFpS = etiquetas.at("LabelFpS");
+  LabelIti = etiquetas.at("LabelIti");
+  LabelFPM = etiquetas.at("LabelFPM");
+  LabelFPip = etiquetas.at("LabelFPip");
+  LabelProfe = etiquetas.at("LabelProfe");
+  LabelCuesB = etiquetas.at("LabelCuesB");
+  LabelCuesE = etiquetas.at("LabelCuesE");
+  LabelAsistente = etiquetas.at("LabelAsistente");
+  LabelDejar = etiquetas.at("LabelDejar");
+
+  // Hints off until the guide has walked in (or the door is clicked); the
+  // assistant's door has none.
+  LabelCarreras->MostrarPista(false);
+  LabelCat->MostrarPista(false);
+  LabelAsistente->MostrarPista(false);
+
+  connect(LabelCarreras, &EtiquetaPuerta::Pulsada, this, &Tform0::LabelCarrerasClick);
+  connect(LabelCat, &EtiquetaPuerta::Pulsada, this, &Tform0::LabelCatClick);
+  connect(LabelFpS, &EtiquetaPuerta::Pulsada, this, &Tform0::LabelFpSClick);
+  connect(LabelIti, &EtiquetaPuerta::Pulsada, this, &Tform0::LabelItiClick);
+  connect(LabelFPM, &EtiquetaPuerta::Pulsada, this, &Tform0::LabelFPMClick);
+  connect(LabelFPip, &EtiquetaPuerta::Pulsada, this, &Tform0::LabelFPipClick);
+  connect(LabelProfe, &EtiquetaPuerta::Pulsada, this, &Tform0::LabelProfeClick);
+  connect(LabelCuesB, &EtiquetaPuerta::Pulsada, this, &Tform0::LabelCuesBClick);
+  connect(LabelCuesE, &EtiquetaPuerta::Pulsada, this, &Tform0::LabelCuesEClick);
+  connect(LabelAsistente, &EtiquetaPuerta::Pulsada, this, &Tform0::LabelAsistenteClick);
+  connect(LabelDejar, &EtiquetaPuerta::Pulsada, this, &Tform0::LabelDejarClick);
+}
+
+void Tform0::CrearAyudas() {
+  PanelAyuda = new QFrame(this);
+  PanelAyuda->setObjectName(QStringLiteral("PanelAyuda"));
+  PanelAyuda->setGeometry(296, 264, 289, 145);
+  PanelAyuda->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  PanelAyuda->setAutoFillBackground(true);
+  Colorear(PanelAyuda, QPalette::Window, ColorQ(ColorMenu));
+  chica = new QLabel(PanelAyuda);
+  chica->setObjectName(QStringLiteral("chica"));
+  chica->setGeometry(2, 10, 56, 133);
+  chica->setScaledContents(false);
+  chica->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+  QLabel** lineas[] = {&LabelAyu1, &LabelAyu2, &LabelAyu3, &LabelAyu4, &LabelAyu5};
+  for (int i = 0; i < 5; ++i) {
+    auto* l = new QLabel(PanelAyuda);
+    l->setObjectName(QStringLiteral("LabelAyu%1").arg(i + 1));
+    l->setGeometry(84, 8 + 23 * i, 200, 22);
+    l->setFont(Letra(QStringLiteral("Times New Roman"), 15, true));
+    *lineas[i] = l;
+  }
+  PanelAyuda->hide();
+}
+
+void Tform0::AdjuntarEscena(EscenaVestibulo* escena) {
+  escena_ = escena;
+  if (escena_ == nullptr) {
+    DXDraw = nullptr;
+    return;
+  }
+  piloto->stop();
+  TimerTexto->stop();
+  lienzo->Limpiar();
+  figura_.reset();
+  Bocadillo1->hide();
+  LabelBocadillo1->hide();
+  labelBocadillo2->hide();
+  mosaico->hide();
+  if (auto todo = CargarImagen(servicios_.estado.entorno.instalacion.Carpeta(),
+                               servicios_.TemaActual().Todo)) {
+    ImageTodo->setPixmap(*todo);
+  }
+  ImageTodo->show();
+  BotRetroce->setText(servicios_.Texto(82));
+  BotRetroce->hide();
+  DXDraw = escena_->Superficie();
+  if (DXDraw != nullptr) {
+    DXDraw->setParent(this);
+    DXDraw->setGeometry(rect());
+    DXDraw->raise();
+  }
+  PanelAyuda->raise();
+  BotRetroce->raise();
   NombrarAccesibles(this);
 }
 
-void Tform0::AbrirPuerta(int codigo) {
+EtiquetaPuerta* Tform0::Puerta(int codigo) const {
+  const auto it = puertas_.find(codigo);
+  return it != puertas_.end() ? it->second : nullptr;
+}
+
+int Tform0::ContadorZoom() const { return zoom_ ? zoom_->Contador() : 0; }
+
+bool Tform0::Abriendo() const { return apertura_.has_value() || zoom_.has_value(); }
+
+void Tform0::Pulsada(int codigo, EtiquetaPuerta* etiqueta) {
+  // One door at a time: a click while a door is opening is ignored.
+  if (Abriendo()) return;
+  PuertaSel = codigo;
+  AbrirPuerta(etiqueta);
+}
+
+void Tform0::LabelCarrerasClick() {
+  if (Abriendo()) return;
+  LabelCarreras->MostrarPista(true);
+  LabelCat->MostrarPista(true);
+  Pulsada(1, LabelCarreras);
+}
+
+void Tform0::LabelCatClick() {
+  if (Abriendo()) return;
+  LabelCarreras->MostrarPista(true);
+  LabelCat->MostrarPista(true);
+  Pulsada(2, LabelCat);
+}
+
+void Tform0::LabelFpSClick() {
+  if (Abriendo()) return;
+  if (QWidget* s = servicios_.pantallas.TForm1) s->setProperty("PrimeraFilaFamilias", 0);
+  Pulsada(3, LabelFpS);
+}
+
+void Tform0::LabelItiClick() { Pulsada(4, LabelIti); }
+
+void Tform0::LabelFPMClick() {
+  if (Abriendo()) return;
+  if (QWidget* s = servicios_.pantallas.TForm3) s->setProperty("PrimeraFilaVisible", 0);
+  Pulsada(5, LabelFPM);
+}
+
+void Tform0::LabelFPipClick() { Pulsada(6, LabelFPip); }
+void Tform0::LabelProfeClick() { Pulsada(7, LabelProfe); }
+void Tform0::LabelCuesBClick() { Pulsada(8, LabelCuesB); }
+void Tform0::LabelCuesEClick() { Pulsada(9, LabelCuesE); }
+void Tform0::LabelAsistenteClick() { Pulsada(11, LabelAsistente); }
+
+void Tform0::AbrirPuerta(EtiquetaPuerta* etiqueta) {
+  piloto->stop();
+  const QSize tesela = servicios_.recursos.Pared.size();
+  abriendo_ = etiqueta;
+  if (Animado()) {
+    zoom_.emplace(PuertaSel, tesela.width(), tesela.height(), ZoomPuerta::kInmediato);
+    TimerZoom->start();
+    return;
+  }
+  etiqueta->Normal();
+  TimerTexto->stop();
+  Bocadillo1->hide();
+  LabelBocadillo1->hide();
+  labelBocadillo2->hide();
+  etiqueta->MostrarPista(false);
+  apertura_.emplace(etiqueta->x(), PuertaSel);
+  TimerPuerta->start();
+}
+
+void Tform0::pilotoTimer() {
+  if (pasoPiloto_.Terminado()) {
+    piloto->stop();
+    return;
+  }
+  if (figura_) lienzo->Borrar(*figura_);
+  const PasoPiloto::Paso paso = pasoPiloto_.Avanzar();
+  lienzo->Dibujar(paso.dibujar, ImageList1.value(paso.dibujar.cuadro));
+  figura_ = paso.dibujar.Area();
+  if (paso.fin) {
+    piloto->stop();
+    TimerTexto->start();
+    LabelCarreras->MostrarPista(true);
+    LabelCat->MostrarPista(true);
+    Bocadillo1->show();
+    LabelBocadillo1->show();
+    labelBocadillo2->hide();
+  }
+}
+
+void Tform0::TimerTextoTimer() {
+  labelBocadillo2->show();
+  LabelBocadillo1->hide();
+  TimerTexto->stop();
+}
+
+void Tform0::TimerPuertaTimer() {
+  if (!apertura_) {
+    TimerPuerta->stop();
+    return;
+  }
+  const AperturaPuerta::Paso paso = apertura_->Avanzar();
+  if (paso.primero) {
+    if (figura_) lienzo->Borrar(*figura_);
+    figura_.reset();
+    LabelBocadillo1->hide();
+    labelBocadillo2->hide();
+    piloto->stop();
+  } else if (puerta_) {
+    lienzo->Borrar(puerta_->Area());
+  }
+  lienzo->Dibujar(paso.dibujar, ImageListPuerta.value(paso.dibujar.cuadro));
+  puerta_ = paso.dibujar;
+  if (paso.fin) {
+    TimerPuerta->stop();
+    const QSize tesela = servicios_.recursos.Pared.size();
+    zoom_.emplace(PuertaSel, tesela.width(), tesela.height(), ZoomPuerta::kDesdePuerta);
+    TimerZoom->start();
+  }
+}
+
+void Tform0::TimerZoomTimer() {
+  if (!zoom_) {
+    TimerZoom->stop();
+    return;
+  }
+  const ZoomPuerta::Paso paso = zoom_->Avanzar();
+  if (paso.estirar) {
+    lienzo->Estirar(*paso.estirar, servicios_.recursos.Pared);
+    zoomRect_ = paso.estirar;
+    if (puerta_) lienzo->Dibujar(*puerta_, ImageListPuerta.value(kCuadrosPuerta - 1));
+  }
+  if (paso.abrir) {
+    TimerZoom->stop();
+    AccionPuerta();
+  }
+}
+
+void Tform0::AccionPuerta() {
+  // What was drawn for the opening goes with it: the hall is clean when it
+  // is shown again.
+  lienzo->Limpiar();
+  puerta_.reset();
+  zoomRect_.reset();
+  apertura_.reset();
+  zoom_.reset();
+  EtiquetaPuerta* etiqueta = abriendo_;
+  abriendo_ = nullptr;
   EstadoPrograma& e = servicios_.estado;
   const Pantallas& p = servicios_.pantallas;
-  switch (codigo) {
+  if (PuertaSel >= 1 && PuertaSel <= 9 && etiqueta != nullptr && etiqueta != LabelAsistente) {
+    etiqueta->MostrarPista(true);
+  }
+  switch (PuertaSel) {
     case 1:
-    case 3:
-    case 8:
+      if (p.TForm1 == nullptr) return;
       Abrir(p.TForm1);
+      Accion(p.TForm1, "BotInformacionClick");
       break;
     case 2:
       Abrir(p.TFormCat);
       break;
+    case 3:
+      if (p.TForm1 == nullptr) return;
+      Visible(p.TForm1, "PanelFP", true);
+      Abrir(p.TForm1);
+      break;
     case 4:
-    case 9:
-      Abrir(p.TForm2);
+    case 9: {
+      QWidget* s = p.TForm2;
+      if (s == nullptr) return;
+      const bool itinerarios = PuertaSel == 4;
+      Visible(s, "BotItinerarios", itinerarios);
+      Visible(s, "BotExplica", itinerarios);
+      Visible(s, "botCuestio", !itinerarios);
+      if (!itinerarios) {
+        if (auto* degradado = s->findChild<QWidget*>(QStringLiteral("degradeIti"))) {
+          degradado->setGeometry(s->rect());
+        }
+      }
+      Abrir(s);
       break;
-    case 5:
-      if (e.PrimeraVisita) e.ModoCuestionario = false;
-      Abrir(p.TForm3);
+    }
+    case 5: {
+      QWidget* s = p.TForm3;
+      if (s == nullptr) return;
+      auto* heli = s->findChild<QTimer*>(QStringLiteral("heli"));
+      if (e.PrimeraVisita) {
+        e.ModoCuestionario = false;
+        if (heli != nullptr) heli->start();
+        s->setProperty("AyudaPendiente", true);
+      } else if (heli != nullptr) {
+        heli->stop();
+      }
+      Abrir(s);
       break;
+    }
     case 6:
+      if (p.TFIniPro == nullptr) return;
       e.ModoTitulos = true;
       e.ModoLugares = false;
+      Visible(p.TFIniPro, "ListSelFp", true);
+      Visible(p.TFIniPro, "BotLug", true);
+      Visible(p.TFIniPro, "BotRetrocederFP", true);
       Abrir(p.TFIniPro);
       break;
     case 7:
+      if (p.Tprofe == nullptr) return;
       Abrir(p.Tprofe);
+      Accion(p.Tprofe, "BotCuestioClick");
+      break;
+    case 8:
+      if (p.TForm1 == nullptr) return;
+      Abrir(p.TForm1);
+      Accion(p.TForm1, "botSendaroClick");
       break;
     case 11:
       if (p.TForm5 != nullptr) {
@@ -163,12 +573,54 @@ void Tform0::AbrirPuerta(int codigo) {
   }
 }
 
-void Tform0::LabelDejarClick() { Abrir(servicios_.pantallas.TCertifica); }
+void Tform0::LabelDejarClick() {
+  if (Animado()) escena_->Detener();
+  PasoAyuda = 0;
+  Abrir(servicios_.pantallas.TCertifica);
+}
+
+void Tform0::BotRetroceClick() {
+  if (!Animado()) {
+    SalidaConfirmada(servicios_);
+    return;
+  }
+  TimerAyuda->stop();
+  PasoAyuda = 0;
+  BotRetroce->hide();
+  PanelAyuda->hide();
+  escena_->Iniciar();
+}
+
+void Tform0::TimerAyudaTimer() {
+  PanelAyuda->show();
+  PanelAyuda->raise();
+  BotRetroce->show();
+  BotRetroce->raise();
+  const PasoAyudaPanel paso = PasoDelPanelAyuda(PasoAyuda);
+  PasoAyuda += 1;
+  if (paso.fin) {
+    TimerAyuda->stop();
+    PasoAyuda = 0;
+    return;
+  }
+  QLabel* lineas[] = {LabelAyu1, LabelAyu2, LabelAyu3, LabelAyu4, LabelAyu5};
+  if (paso.etiqueta > 0) lineas[paso.etiqueta - 1]->setText(servicios_.Texto(paso.texto));
+  servicios_.sonido.SonidoTecla(true);
+  const QPixmap cuadro = ImageList1.value(paso.cuadro);
+  chica->setPixmap(cuadro.isNull() ? cuadro
+                                   : cuadro.scaled(chica->size(), Qt::KeepAspectRatio,
+                                                   Qt::SmoothTransformation));
+}
 
 void Tform0::Abrir(QWidget* pantalla) {
   if (pantalla == nullptr) return;
   servicios_.ventana.Mostrar(pantalla);
   servicios_.ventana.Ocultar(this);
+}
+
+void Tform0::PuertasNormales() {
+  for (const auto& [codigo, e] : puertas_) e->Normal();
+  LabelDejar->Normal();
 }
 
 void Tform0::keyPressEvent(QKeyEvent* evento) {
@@ -179,15 +631,44 @@ void Tform0::keyPressEvent(QKeyEvent* evento) {
   QWidget::keyPressEvent(evento);
 }
 
+void Tform0::wheelEvent(QWheelEvent* evento) {
+  if (Animado()) escena_->ClicRueda();
+  evento->accept();
+}
+
+void Tform0::FormActivate() {
+  if (servicios_.estado.FalloGrave()) {
+    QTimer::singleShot(0, &servicios_.ventana, &QWidget::close);
+    return;
+  }
+  setFocus();
+  if (Animado() && BotRetroce->isHidden()) escena_->Iniciar();
+}
+
 void Tform0::showEvent(QShowEvent* evento) {
   QWidget::showEvent(evento);
-  setFocus();
+  FormActivate();
+}
+
+void Tform0::hideEvent(QHideEvent* evento) {
+  if (Animado()) escena_->Detener();
+  QWidget::hideEvent(evento);
+}
+
+void Tform0::changeEvent(QEvent* evento) {
+  if (evento->type() == QEvent::ActivationChange && isActiveWindow() && isVisible()) {
+    FormActivate();
+  }
+  QWidget::changeEvent(evento);
 }
 
 bool Tform0::eventFilter(QObject* objeto, QEvent* evento) {
   if (objeto == ImageDejar && evento->type() == QEvent::MouseButtonRelease) {
     LabelDejarClick();
     return true;
+  }
+  if ((objeto == mosaico || objeto == ImageTodo) && evento->type() == QEvent::MouseMove) {
+    PuertasNormales();
   }
   if (objeto == mosaico && evento->type() == QEvent::Paint && !pintado_) {
     pintado_ = true;

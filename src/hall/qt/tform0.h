@@ -1,26 +1,70 @@
-// The hall: the main screen with the doors to every section, the centre's
-// name and the year. Until the door animations exist, a door opens its
-// screen at once.
+// The hall: the main screen with the ten doors, the stop-studying sign, the
+// centre's name and the year. Without the animated scene it is the static
+// hall: the guide walks in, speaks in two bubbles, and a door opens with its
+// frames and a zoom into the door panel before its section is shown.
+//
+// Attaching the animated scene: implement EscenaVestibulo (below) and call
+// AdjuntarEscena() once after the hall is created, when the scene has been
+// built. The hall then runs its animated branches through that interface:
+//  - FormShow/FormActivate (showEvent, activation) call Iniciar() unless the
+//    help panel's BotRetroce is on view;
+//  - BotRetroceClick closes the help panel and calls Iniciar();
+//  - a wheel turn calls ClicRueda(); LabelDejarClick and hiding the hall
+//    call Detener();
+//  - AbrirPuerta opens the door's section within one TimerZoom tick.
+// The scene calls back: the door handlers (LabelCarrerasClick ...
+// LabelAsistenteClick) when the figure arrives at a door, LabelDejarClick at
+// the stop-studying spot, TimerAyuda->start() to open the help panel, and
+// SalidaConfirmada() (app/qt/salida.h) at the exit door.
 #pragma once
 
+#include <QList>
+#include <QPixmap>
 #include <QWidget>
 #include <map>
+#include <optional>
 
+#include "hall/vestibulo_estatico.h"
+
+class QFrame;
 class QLabel;
+class QPushButton;
+class QTimer;
 
 namespace sendaro {
 
 struct Servicios;
-class Mosaico;
 class EtiquetaPuerta;
+class GestorGlobos;
+class LienzoVestibulo;
+class MuroVestibulo;
+
+// What the hall needs from the animated scene.
+class EscenaVestibulo {
+ public:
+  virtual ~EscenaVestibulo() = default;
+  // The drawing surface, a child of the hall covering its client area.
+  virtual QWidget* Superficie() = 0;
+  // Shows the surface, initialises it and starts the frame timer.
+  virtual void Iniciar() = 0;
+  // Stops the frame timer.
+  virtual void Detener() = 0;
+  // A wheel turn: counts as a click on the scene.
+  virtual void ClicRueda() = 0;
+};
 
 class Tform0 : public QWidget {
   Q_OBJECT
 
  public:
   explicit Tform0(Servicios& servicios, QWidget* padre = nullptr);
+  ~Tform0() override;
 
-  Mosaico* mosaico;
+  void AdjuntarEscena(EscenaVestibulo* escena);
+  bool Animado() const { return escena_ != nullptr; }
+
+  QLabel* ImageTodo;
+  MuroVestibulo* mosaico;
   QLabel* Imagefaraon;
   QLabel* ImageDejar;
   QLabel* LabelCentro;
@@ -38,12 +82,66 @@ class Tform0 : public QWidget {
   EtiquetaPuerta* LabelCuesE;
   EtiquetaPuerta* LabelAsistente;
   EtiquetaPuerta* LabelDejar;
+  QLabel* Bocadillo1;
+  QLabel* LabelBocadillo1;
+  QLabel* labelBocadillo2;
+  QFrame* PanelAyuda;
+  QLabel* chica;
+  QLabel* LabelAyu1;
+  QLabel* LabelAyu2;
+  QLabel* LabelAyu3;
+  QLabel* LabelAyu4;
+  QLabel* LabelAyu5;
+  QPushButton* BotRetroce;
+  QWidget* DXDraw = nullptr;  // the scene's surface, once attached
+  LienzoVestibulo* lienzo;     // what the static hall draws "on the window"
+
+  QTimer* piloto;
+  QTimer* TimerTexto;
+  QTimer* TimerPuerta;
+  QTimer* TimerZoom;
+  QTimer* TimerAyuda;
+
+  QList<QPixmap> ImageList1;       // the guide: walk 0..5, turning 6..7
+  QList<QPixmap> ImageListPuerta;  // the door opening
 
   int PuertaSel = 0;
+  // Step of the help reveals, shared with the section screens' help bubbles.
+  int PasoAyuda = 0;
 
-  // Opens the section of a door code (1..9, 11).
-  void AbrirPuerta(int codigo);
+  // Door click handlers: store the door's code and open it.
+  void LabelCarrerasClick();
+  void LabelCatClick();
+  void LabelFpSClick();
+  void LabelItiClick();
+  void LabelFPMClick();
+  void LabelFPipClick();
+  void LabelProfeClick();
+  void LabelCuesBClick();
+  void LabelCuesEClick();
+  void LabelAsistenteClick();
   void LabelDejarClick();
+  void BotRetroceClick();
+
+  // Starts the door's opening sequence (PuertaSel set); its section opens
+  // at the end.
+  void AbrirPuerta(EtiquetaPuerta* etiqueta);
+
+  // Timer ticks (also called directly by tests, which step the timers).
+  void pilotoTimer();
+  void TimerTextoTimer();
+  void TimerPuertaTimer();
+  void TimerZoomTimer();
+  void TimerAyudaTimer();
+
+  // The area of the guide's frame on view, if one is drawn.
+  std::optional<Recuadro> FiguraDibujada() const { return figura_; }
+  // The door frame on view while a door opens.
+  std::optional<Cuadro> PuertaDibujada() const { return puerta_; }
+  // The zoom's last stretched rectangle.
+  std::optional<Recuadro> ZoomDibujado() const { return zoomRect_; }
+  int ContadorZoom() const;
+  EtiquetaPuerta* Puerta(int codigo) const;
 
  signals:
   // After the hall's first paint.
@@ -51,13 +149,33 @@ class Tform0 : public QWidget {
 
  protected:
   void keyPressEvent(QKeyEvent* evento) override;
+  void wheelEvent(QWheelEvent* evento) override;
   bool eventFilter(QObject* objeto, QEvent* evento) override;
   void showEvent(QShowEvent* evento) override;
+  void hideEvent(QHideEvent* evento) override;
+  void changeEvent(QEvent* evento) override;
 
  private:
+  bool Abriendo() const;
+  void Pulsada(int codigo, EtiquetaPuerta* etiqueta);
+  void CrearPuertas();
+  void CrearAyudas();
+  void FormActivate();
+  void AccionPuerta();
   void Abrir(QWidget* pantalla);
+  void PuertasNormales();
 
   Servicios& servicios_;
+  EscenaVestibulo* escena_ = nullptr;
+  GestorGlobos* globos_;
+  std::map<int, EtiquetaPuerta*> puertas_;
+  EtiquetaPuerta* abriendo_ = nullptr;
+  PasoPiloto pasoPiloto_;
+  std::optional<AperturaPuerta> apertura_;
+  std::optional<ZoomPuerta> zoom_;
+  std::optional<Recuadro> figura_;
+  std::optional<Cuadro> puerta_;
+  std::optional<Recuadro> zoomRect_;
   bool pintado_ = false;
 };
 
