@@ -120,6 +120,13 @@ InstalacionPrueba::InstalacionPrueba() {
     }
   }
 
+  // The record files, all zero, at their full size.
+  for (const DisposicionRegistros& r : registros::kTodos) {
+    const QString nombre =
+        QString::fromLatin1(r.fichero.data(), static_cast<qsizetype>(r.fichero.size()));
+    if (!QFile::exists(Ruta(nombre))) Escribir(nombre, QByteArray(r.BytesTotales(), '\0'));
+  }
+
   Imagen(Ruta(QStringLiteral("chica.bmp")), Qt::magenta, {60, 100});
   Imagen(Ruta(QStringLiteral("heli.bmp")), Qt::gray, {40, 20});
   for (std::string_view m : kMapas) {

@@ -17,8 +17,8 @@ class RevelarAyuda {
  public:
   static constexpr int kPasos = 8;
   struct Paso {
-    int linea = 0;       // 1..8, the line (and label) shown now
-    bool fin = false;    // the last line: the timer stops
+    int linea = 0;     // 1..8, the line (and label) shown now
+    bool fin = false;  // the last line: the timer stops
   };
   // The next step; after the eighth the counter starts again at 0.
   Paso Avanzar();

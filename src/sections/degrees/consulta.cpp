@@ -31,12 +31,14 @@ bool Admite(const std::vector<int>& requisitos, int rama) {
 }  // namespace
 
 int NotaDeCampos(std::string_view unidades, std::string_view decimas) {
-  const std::string texto = std::string(unidades.empty() ? " " : unidades) +
-                            std::string(decimas.empty() ? " " : decimas);
+  const std::string texto =
+      std::string(unidades.empty() ? " " : unidades) + std::string(decimas.empty() ? " " : decimas);
   return NumeroDecimal(texto).value_or(50);
 }
 
-int ComunidadConsultada(int comunidad) { return comunidad == 18 || comunidad == 19 ? 1 : comunidad; }
+int ComunidadConsultada(int comunidad) {
+  return comunidad == 18 || comunidad == 19 ? 1 : comunidad;
+}
 
 std::vector<int> UniversidadesComunidad(const TablaUniversidades& universidades, int comunidad) {
   std::vector<int> lista;
@@ -111,14 +113,13 @@ std::vector<std::string> InformeConsulta(const CabeceraConsulta& c, const Result
       "  " + c.dificultad + " " + c.dificultad2,
       raya,
   };
-  if (r.estado == EstadoConsulta::kLista) lineas.insert(lineas.end(), r.filas.begin(), r.filas.end());
+  if (r.estado == EstadoConsulta::kLista)
+    lineas.insert(lineas.end(), r.filas.begin(), r.filas.end());
   return lineas;
 }
 
-}  // namespace sendaro
-
-namespace sendaro {
 std::string ComunidadInforme(const TablaLinea& comunidades, int comunidad) {
   return std::string(Columnas(comunidades[comunidad], 3, 45));
 }
+
 }  // namespace sendaro

@@ -25,9 +25,9 @@ inline constexpr int kTodasLasRamas = 5;
 inline constexpr int kSinRama = -1;
 
 struct EntradaConsulta {
-  int nota = 50;                  // tenths
-  int rama = kSinRama;            // listBachiL item
-  int dificultad = 1;             // TrackDif position 1..7
+  int nota = 50;                   // tenths
+  int rama = kSinRama;             // listBachiL item
+  int dificultad = 1;              // TrackDif position 1..7
   std::vector<int> universidades;  // UniversidadesLista
 };
 
@@ -57,7 +57,8 @@ ResultadoConsulta Consultar(const FuentesConsulta& f, const EntradaConsulta& e,
 
 // The rows the list shows: the results, or two empty rows and catalogue text
 // 660 when there are none.
-std::vector<std::string> FilasEnPantalla(const ResultadoConsulta& r, const CatalogoTextos& catalogo);
+std::vector<std::string> FilasEnPantalla(const ResultadoConsulta& r,
+                                         const CatalogoTextos& catalogo);
 
 // The universities of "LUGAR" in community c, in file order (18 and 19 are
 // taken as 1 by the caller).
@@ -68,9 +69,9 @@ int ComunidadConsultada(int comunidad);
 // What the printout's heading says.
 struct CabeceraConsulta {
   std::string nombreCentro;
-  std::string unidades, decimas;  // the two fields' texts
-  std::string rama;               // the chosen branch item
-  std::string comunidad;          // the community's "COMUNIDA" line
+  std::string unidades, decimas;        // the two fields' texts
+  std::string rama;                     // the chosen branch item
+  std::string comunidad;                // the community's "COMUNIDA" line
   std::string dificultad, dificultad2;  // LabelDificultad, LabelDificultad2
 };
 
@@ -79,10 +80,8 @@ inline constexpr int kLineasNegritaConsulta = 8;
 std::vector<std::string> InformeConsulta(const CabeceraConsulta& c, const ResultadoConsulta& r,
                                          const CatalogoTextos& catalogo);
 
-}  // namespace sendaro
-
-namespace sendaro {
 // Community c as the printout names it: its "COMUNIDA" line from column 3,
 // 45 characters.
 std::string ComunidadInforme(const TablaLinea& comunidades, int comunidad);
+
 }  // namespace sendaro

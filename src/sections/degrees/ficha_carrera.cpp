@@ -45,9 +45,10 @@ Vista ConstruirVista(const FuentesFicha& f, VistaFicha vista, int d) {
     case VistaFicha::kUniversidades: {
       const std::string titulo = Texto(f, kTextoUniversidades);
       const auto universidades = f.datos.Universidades(d);
-      v.tituloPantalla = universidades.empty()
-                             ? titulo
-                             : std::string("   ") + titulo + std::string(24, ' ') + Texto(f, kTextoNotaCorte);
+      v.tituloPantalla =
+          universidades.empty()
+              ? titulo
+              : std::string("   ") + titulo + std::string(24, ' ') + Texto(f, kTextoNotaCorte);
       v.tituloImpresion = titulo + std::string(21, ' ') + Texto(f, kTextoNotaCorte);
       for (const UniversidadNota& u : universidades) {
         v.filas.push_back(FilaConNota(f.universidades.nombres[u.universidad], u.nota));
@@ -92,7 +93,8 @@ std::vector<std::string> FilasAsignaturas(const FuentesFicha& f, int d) {
   std::vector<std::string> filas;
   filas.push_back(std::string(" ") + Texto(f, kTextoNivel));
   const int nivel = f.datos.Dificultad(d);
-  filas.push_back(std::string("    ") + (nivel >= 1 && nivel <= 7 ? Texto(f, kTextoDificultad + nivel) : ""));
+  filas.push_back(std::string("    ") +
+                  (nivel >= 1 && nivel <= 7 ? Texto(f, kTextoDificultad + nivel) : ""));
   filas.push_back(std::string(" ") + Texto(f, kTextoPrincipales));
   filas.emplace_back(" ");
   // Stored lines 2.. of the block are the subject lines.

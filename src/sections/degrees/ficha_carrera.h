@@ -16,11 +16,11 @@ namespace sendaro {
 
 // Everything the card reads.
 struct FuentesFicha {
-  const TablaLinea& carreras;              // "CARRERA"
+  const TablaLinea& carreras;               // "CARRERA"
   const TablaUniversidades& universidades;  // "LUGAR"
-  const TablaLinea& requisitos;            // "REQUISIT"
-  const TablaLinea& salidas;               // "SALIDAS"
-  const TablaBloques& asignaturas;         // "asignacar"
+  const TablaLinea& requisitos;             // "REQUISIT"
+  const TablaLinea& salidas;                // "SALIDAS"
+  const TablaBloques& asignaturas;          // "asignacar"
   const DatosCarreras& datos;
   const CatalogoTextos& catalogo;
 };

@@ -15,10 +15,10 @@ namespace sendaro {
 // The two filter combos and their latches. A latch is set the first time its
 // combo is changed and stays set; an unused filter keeps every degree.
 struct FiltrosCarreras {
-  bool ramaUsada = false;  // ComSelCar has been changed
-  int rama = 0;            // ComSelCar item: 0 all, 1..5 the branches (codes 19..23)
-  bool tipoUsado = false;  // BotSelcar has been changed
-  int tipo = 0;            // BotSelcar item: 0 all, 1..3 the degree types
+  bool ramaUsada = false;           // ComSelCar has been changed
+  int rama = 0;                     // ComSelCar item: 0 all, 1..5 the branches (codes 19..23)
+  bool tipoUsado = false;           // BotSelcar has been changed
+  int tipo = 0;                     // BotSelcar item: 0 all, 1..3 the degree types
   bool tipoRecienCambiado = false;  // the type filter was the one just changed
 };
 

@@ -40,14 +40,14 @@ struct EstadoRetroceso {
 
 // The back button's steps, in the order the screen carries them out.
 enum class PasoRetroceso {
-  kSalirArtes,        // leave the arts browser and return to the main menu
-  kCerrarGrados,      // close the new-degree browser, show the main menu
-  kGradosAlMapa,      // new degrees: from a university's list back to the map
-  kCerrarResultado,   // hide the result panel and empty it
-  kMenuDesdeDobles,   // leave the double degrees, wipe in the main menu
-  kMenuDesdeOtras,    // leave the other degrees, wipe in the main menu
-  kMenuDesdeMapa,     // hide the map, wipe in the main menu, help topic 1
-  kComunidadAlMapa,   // hide the university list, show the map
+  kSalirArtes,       // leave the arts browser and return to the main menu
+  kCerrarGrados,     // close the new-degree browser, show the main menu
+  kGradosAlMapa,     // new degrees: from a university's list back to the map
+  kCerrarResultado,  // hide the result panel and empty it
+  kMenuDesdeDobles,  // leave the double degrees, wipe in the main menu
+  kMenuDesdeOtras,   // leave the other degrees, wipe in the main menu
+  kMenuDesdeMapa,    // hide the map, wipe in the main menu, help topic 1
+  kComunidadAlMapa,  // hide the university list, show the map
 };
 
 // The first matching rule wins (clearing ModoImpresion always comes first and

@@ -22,7 +22,8 @@ class CatalogoCarreras {
  public:
   // `degrees` are the degree lines 1..N; four trailing group lines follow.
   explicit CatalogoCarreras(std::vector<std::string> nombres) {
-    for (int i = 0; i < static_cast<int>(nombres.size()); ++i) carreras.Fijar(i + 1, nombres[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < static_cast<int>(nombres.size()); ++i)
+      carreras.Fijar(i + 1, nombres[static_cast<std::size_t>(i)]);
     const int n = static_cast<int>(nombres.size());
     const char* grupos[] = {"Todas las diplomaturas", "Todas las licenciaturas",
                             "I T (todas las ingenierias tecnicas)", "Segundo ciclo"};
@@ -41,7 +42,8 @@ class CatalogoCarreras {
     salidas.Fijar(0, "T278");
     salidas.FijarCuenta(10);
     std::vector<std::string> textos;
-    for (int k = 1; k <= CatalogoTextos::kUltimaLinea; ++k) textos.push_back("T" + std::to_string(k));
+    for (int k = 1; k <= CatalogoTextos::kUltimaLinea; ++k)
+      textos.push_back("T" + std::to_string(k));
     catalogo.Rellenar(textos);
   }
 
@@ -71,7 +73,9 @@ class CatalogoCarreras {
     for (const int v : lista) Fila(registro, d, inicio + i++, v);
     Aplicar();
   }
-  void Requisitos(int d, std::initializer_list<int> l) { Lista(registros::kRegistroRequisitos, d, 0, l); }
+  void Requisitos(int d, std::initializer_list<int> l) {
+    Lista(registros::kRegistroRequisitos, d, 0, l);
+  }
   void Salidas(int d, std::initializer_list<int> l) { Lista(registros::kRegistroSalidas, d, 0, l); }
   void Relacionadas(int d, std::initializer_list<int> l) {
     Lista(registros::kRegistroGruposYRelacionadas, d, registros::kInicioRelacionadas, l);
@@ -84,7 +88,8 @@ class CatalogoCarreras {
       l.resize(50, ' ');  // blank-filled, as the reader stores them
       asignaturas.Fijar(d, k + 1, l);
     }
-    for (int k = static_cast<int>(lineas.size()) + 1; k <= 30; ++k) asignaturas.Fijar(d, k, std::string(50, ' '));
+    for (int k = static_cast<int>(lineas.size()) + 1; k <= 30; ++k)
+      asignaturas.Fijar(d, k, std::string(50, ' '));
     asignaturas.FijarCuenta(std::max(asignaturas.Cuenta(), d));
   }
 

@@ -14,8 +14,8 @@ using prueba::CatalogoCarreras;
 
 // Two universities of community 1, one of community 13.
 CatalogoCarreras Catalogo() {
-  CatalogoCarreras c({"Medicina (L)", "Derecho (L)", "Biologia (L)", "Historia (L)",
-                      "Bellas Artes", "Enfermeria (D)"});
+  CatalogoCarreras c({"Medicina (L)", "Derecho (L)", "Biologia (L)", "Historia (L)", "Bellas Artes",
+                      "Enfermeria (D)"});
   c.Universidad(1, "Universidad de Sevilla", 1);
   c.Universidad(2, "Universidad Complutense", 13);
   c.Universidad(3, "Universidad de Granada", 1);
@@ -52,9 +52,9 @@ TEST(NotaDeCampos, DigitosCampoEnBlancoYTextoNoNumerico) {
     const char* decimas;
     int nota;
   };
-  for (const Caso& caso : {Caso{"5", "7", 57}, Caso{"9", "9", 99}, Caso{"5", "0", 50},
-                           Caso{"7", "", 50}, Caso{"9", " ", 50}, Caso{"", "", 50},
-                           Caso{"x", "3", 50}, Caso{"", "5", 5}}) {
+  for (const Caso& caso :
+       {Caso{"5", "7", 57}, Caso{"9", "9", 99}, Caso{"5", "0", 50}, Caso{"7", "", 50},
+        Caso{"9", " ", 50}, Caso{"", "", 50}, Caso{"x", "3", 50}, Caso{"", "5", 5}}) {
     EXPECT_EQ(NotaDeCampos(caso.unidades, caso.decimas), caso.nota)
         << caso.unidades << "|" << caso.decimas;
   }
@@ -71,8 +71,7 @@ TEST(Consultar, NotaEnElLimiteYCabecerasDeUniversidad) {
 
   const ResultadoConsulta mas = Consultar(c.Consulta(), Entrada(51, 1, 1, {1, 3}), c.catalogo);
   EXPECT_EQ(mas.filas, (std::vector<std::string>{"-  Universidad de Sevilla", Fila(c, 1, " 5,0"),
-                                                 "-  Universidad de Granada",
-                                                 Fila(c, 1, " 5,1")}));
+                                                 "-  Universidad de Granada", Fila(c, 1, " 5,1")}));
   EXPECT_EQ(mas.carreras, (std::vector<int>{0, 1, 0, 1}));
 }
 
@@ -122,8 +121,7 @@ TEST(Consultar, FaltanDatos) {
   EXPECT_EQ(nada.estado, EstadoConsulta::kNada);
   EXPECT_TRUE(nada.filas.empty());
 
-  const ResultadoConsulta sinComunidad =
-      Consultar(c.Consulta(), Entrada(50, 2, 1, {}), c.catalogo);
+  const ResultadoConsulta sinComunidad = Consultar(c.Consulta(), Entrada(50, 2, 1, {}), c.catalogo);
   EXPECT_EQ(sinComunidad.estado, EstadoConsulta::kFalta);
   EXPECT_EQ(sinComunidad.filas, (std::vector<std::string>{"", "", "T661T662"}));
 
@@ -155,17 +153,21 @@ TEST(InformeConsulta, NueveLineasDeCabeceraYLasFilas) {
   const CatalogoCarreras c = Catalogo();
   TablaLinea comunidades;
   comunidades.Fijar(1, "1 Andalucia");
-  const CabeceraConsulta cab{"IES Pena Grande", "5", "7", "Bachillerato de Ciencias",
+  const CabeceraConsulta cab{"IES Pena Grande",
+                             "5",
+                             "7",
+                             "Bachillerato de Ciencias",
                              ComunidadInforme(comunidades, ComunidadConsultada(18)),
-                             "T652", "T656"};
+                             "T652",
+                             "T656"};
   const ResultadoConsulta r = Consultar(c.Consulta(), Entrada(57, 1, 1, {1}), c.catalogo);
   const std::vector<std::string> l = InformeConsulta(cab, r, c.catalogo);
   const std::string raya(49, '_');
   ASSERT_EQ(l.size(), 9u + r.filas.size());
   EXPECT_EQ(std::vector<std::string>(l.begin(), l.begin() + 9),
             (std::vector<std::string>{"  IES Pena Grande", "  ", raya, "T331", "  T296:  5,7",
-                                      "  Bachillerato de Ciencias", "  T332 Andalucia", "  T652 T656",
-                                      raya}));
+                                      "  Bachillerato de Ciencias", "  T332 Andalucia",
+                                      "  T652 T656", raya}));
   EXPECT_EQ(l[9], r.filas[0]);
 
   const ResultadoConsulta falta = Consultar(c.Consulta(), Entrada(57, 1, 1, {}), c.catalogo);

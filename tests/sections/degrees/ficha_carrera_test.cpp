@@ -31,8 +31,9 @@ TEST(ListaFicha, UniversidadesConNotas) {
   EXPECT_EQ(f.titulo, "   T309" + std::string(24, ' ') + "T296");
   ASSERT_EQ(f.filas.size(), 2u);
   // The name is cut or blank-filled to 45 characters, then the mark.
-  EXPECT_EQ(f.filas[0],
-            std::string("Universidad Complutense de Madrid con un nombre largo").substr(0, 45) + " 5,7");
+  EXPECT_EQ(
+      f.filas[0],
+      std::string("Universidad Complutense de Madrid con un nombre largo").substr(0, 45) + " 5,7");
   EXPECT_EQ(f.filas[1], "Universidad de Oviedo" + std::string(24, ' ') + "10,0");
   EXPECT_FALSE(f.botonFP);
 }
@@ -63,9 +64,9 @@ TEST(ListaFicha, RelacionadasEnAmbosSentidosYTodasLasIT) {
   // Degree 1 names 3; 3 and 4 name 1.
   const FichaEnPantalla uno = ListaFicha(c.Ficha(), VistaFicha::kRelacionadas, 1);
   EXPECT_EQ(uno.titulo, "T313");
-  EXPECT_EQ(uno.filas, (std::vector<std::string>{"T295", "Ingenieria Informatica", "", "T178",
-                                                 "Ingenieria Informatica",
-                                                 "Psicopedagogia (2o ciclo)"}));
+  EXPECT_EQ(uno.filas,
+            (std::vector<std::string>{"T295", "Ingenieria Informatica", "", "T178",
+                                      "Ingenieria Informatica", "Psicopedagogia (2o ciclo)"}));
   EXPECT_EQ(uno.temaAyuda, 20);
   EXPECT_TRUE(uno.botonFP);
   EXPECT_EQ(uno.filaBotonFP, 6 + 3);
@@ -91,8 +92,8 @@ TEST(ListaFicha, BotonFPNuncaEnSegundoCicloYUnaFilaMenosSinAfines) {
 TEST(VistaAsignaturas, DificultadVinetasYFinEnDosLineasEnBlanco) {
   CatalogoCarreras c = Catalogo();
   c.Dificultad(1, 4);
-  c.Asignaturas(1, {"4", "Anatomia", "Fisiologia", "  detalle", "bioquimica", "", "",
-                    "Oculta tras el fin"});
+  c.Asignaturas(
+      1, {"4", "Anatomia", "Fisiologia", "  detalle", "bioquimica", "", "", "Oculta tras el fin"});
   const FichaEnPantalla f = VistaAsignaturas(c.Ficha(), 1);
   EXPECT_EQ(f.titulo, "T312");
   EXPECT_EQ(f.filas, (std::vector<std::string>{" T651", "    T656", " T500", " ", "\x95  Anatomia",
@@ -105,7 +106,8 @@ TEST(VistaAsignaturas, SinNivelNoHayPalabra) {
     int nivel;
     std::string palabra;
   };
-  for (const Caso& caso : {Caso{0, "    "}, Caso{1, "    T653"}, Caso{7, "    T659"}, Caso{8, "    "}}) {
+  for (const Caso& caso :
+       {Caso{0, "    "}, Caso{1, "    T653"}, Caso{7, "    T659"}, Caso{8, "    "}}) {
     c.Dificultad(2, caso.nivel);
     c.Asignaturas(2, {"x", "Algebra"});
     EXPECT_EQ(VistaAsignaturas(c.Ficha(), 2).filas[1], caso.palabra) << caso.nivel;
@@ -120,7 +122,8 @@ TEST(FichaCompleta, CincoSeccionesConSusTitulosEnNegrita) {
   EXPECT_EQ(informe.titulo, "T290: Medicina (L)");
   ASSERT_EQ(informe.negritas.size(), 5u);
   std::vector<std::string> titulos;
-  for (const int n : informe.negritas) titulos.push_back(informe.lineas[static_cast<std::size_t>(n - 1)]);
+  for (const int n : informe.negritas)
+    titulos.push_back(informe.lineas[static_cast<std::size_t>(n - 1)]);
   EXPECT_EQ(titulos, (std::vector<std::string>{"T309" + std::string(21, ' ') + "T296", "T277",
                                                "T278", "T312", "T295"}));
   // Each section: an empty line, its title, an empty line, its rows.

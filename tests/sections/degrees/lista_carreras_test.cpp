@@ -36,7 +36,8 @@ TEST(ListaCarreras, SinFiltrosTodasEnOrdenDeTablaOOrdenadas) {
   const ListaFiltrada ordenada = ListaCarreras(c.carreras, c.datos, true, {}, c.catalogo);
   EXPECT_EQ(ordenada.carreras, (std::vector<int>{7, 6, 2, 3, 4, 1, 5}));
   ASSERT_EQ(ordenada.filas.size(), 7u);
-  for (std::size_t i = 0; i < 7; ++i) EXPECT_EQ(ordenada.filas[i], c.carreras[ordenada.carreras[i]]);
+  for (std::size_t i = 0; i < 7; ++i)
+    EXPECT_EQ(ordenada.filas[i], c.carreras[ordenada.carreras[i]]);
 }
 
 TEST(ListaCarreras, OrdenarDejaLasIgualesEnSuOrdenYCuentaBytesSinSigno) {
@@ -60,7 +61,10 @@ TEST(ListaCarreras, Filtros) {
       {"rama 1 (codigo 19)", {true, 1, false, 0, false}, {3, 4}, 0},
       {"rama 5 (codigo 23)", {true, 5, false, 0, false}, {4, 6}, 0},
       {"rama 0: todas", {true, 0, false, 0, false}, {1, 2, 3, 4, 5, 6, 7}, 0},
-      {"combo de rama cambiado sin pestillo", {false, 2, false, 0, false}, {1, 2, 3, 4, 5, 6, 7}, 0},
+      {"combo de rama cambiado sin pestillo",
+       {false, 2, false, 0, false},
+       {1, 2, 3, 4, 5, 6, 7},
+       0},
       {"tipo 3 sin tocar la rama: tema 13", {false, 0, true, 3, true}, {5}, 13},
       {"tipo 1: tema 10", {false, 0, true, 1, true}, {2, 3}, 10},
       {"tipo 2: tema 11", {false, 0, true, 2, true}, {1, 4, 7}, 11},

@@ -1,15 +1,251 @@
-// The degrees and higher vocational titles screen.
+// The degrees and higher vocational titles screen: one page that hosts the
+// degree browsers by showing and hiding its panels. This file holds the frame
+// every browser shares (page, menus, result panel, back button, help bubble,
+// blinking name bar, list printout, leaving); the degree catalogue and card
+// live in tform1_carreras.cpp, the cut-off mark consultation and the map in
+// tform1_consulta.cpp. Lists and reports are built by the domain
+// (sections/degrees/*.h); the handlers here only show their rows.
 #pragma once
 
-#include "app/qt/pantalla_provisional.h"
+#include <QStringList>
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "sections/degrees/ayuda.h"
+#include "sections/degrees/consulta.h"
+#include "sections/degrees/ficha_carrera.h"
+#include "sections/degrees/lista_carreras.h"
+#include "sections/degrees/marco.h"
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QSlider;
+class QTableWidget;
+class QTextEdit;
+class QTimer;
 
 namespace sendaro {
 
-class TForm1 : public PantallaProvisional {
+struct Servicios;
+class ArribaAbajo;
+class Impresora;
+class ListaMarcada;
+class Mosaico;
+class Revelado;
+
+class TForm1 : public QWidget {
   Q_OBJECT
 
  public:
-  TForm1(Servicios& servicios, QWidget* padre = nullptr);
+  explicit TForm1(Servicios& servicios, QWidget* padre = nullptr);
+  ~TForm1() override;
+
+  // Pages, strips and labels.
+  QWidget* Panelinicio;
+  Mosaico* degradeini;
+  Mosaico* TilIzq;
+  Mosaico* TilDer;
+  QLabel* LabelAno;
+  QLabel* LabelAno2;
+
+  // Main menu and its fly-out submenus.
+  QFrame* PanelMenu;
+  QPushButton* MenuCarUni1;
+  QPushButton* menuCarUni3;
+  QPushButton* Menui3;
+  QPushButton* menui2;
+  QPushButton* Menui4;
+  QPushButton* menui6;
+  QPushButton* menui5;
+  QFrame* PanelMenu2;
+  QPushButton* MenuCarUniDoble;
+  QPushButton* MenuCarUniDoble2;
+  QFrame* PanelMenu3;
+  QPushButton* menunuevo0;
+  QPushButton* menunuevo1;
+  QPushButton* menunuevo2;
+  QFrame* PanelMenu4;
+  QPushButton* BotArtesPlas;
+  QPushButton* BotMusica;
+  QPushButton* BotDanza;
+  QPushButton* BotDramatico;
+
+  // Result panel, its lists and its bottom row.
+  QFrame* PanelSel;
+  ListaMarcada* ListSel;
+  QListWidget* listSelFP;
+  QTextEdit* listSel2;
+  QTableWidget* reja;
+  QPushButton* BotUni;
+  QPushButton* BotReq;
+  QPushButton* BotSal;
+  QPushButton* MenuCarUni2;
+  QPushButton* BotIntUni;
+  QPushButton* BitRetroSelCar;
+  QPushButton* BotArtesTit;
+  QPushButton* BotArtesEsp;
+  QPushButton* BotArtesLug;
+  QPushButton* BotFP;
+  QLabel* LabelSeleccion;
+  QLabel* PanelSelTit;
+  QComboBox* BotSelcar;
+  QComboBox* ComSelCar;
+  QLabel* PanelCarSel;
+
+  // Degree card menu.
+  QFrame* PanelCar;
+  std::array<QPushButton*, 8> MenuCar{};  // MenuCar1..MenuCar8
+
+  // Vocational menu (built with the vocational browser).
+  QFrame* PanelFP;
+
+  // Map.
+  QLabel* mapa;
+  QLabel* PanelMapa;
+  QListWidget* ListComunidad;
+
+  // Buttons below the menus.
+  QPushButton* BotRetroceder;
+  QPushButton* BotImprimir;
+  QPushButton* RetroConsultas;
+  QPushButton* BotImprimirCon;
+
+  // Cut-off mark consultation.
+  QFrame* panelconsulta;
+  QLabel* LabelConsejo;
+  QLineEdit* MaskEdit1;
+  QLineEdit* MaskEdit2;
+  QLabel* LabelComa;
+  ArribaAbajo* UpDown1;
+  ArribaAbajo* UpDown2;
+  QComboBox* listBachiL;
+  QLabel* LabelDificultad;
+  QLabel* LabelDificultad2;
+  QSlider* TrackDif;
+  QLabel* labelbaja;
+  QLabel* LabelAlta;
+  QFrame* Panelcon2;
+  QLabel* PanelconsultaTit;
+  ListaMarcada* Listcon;
+
+  // Help bubble.
+  QFrame* payuda;
+  QLabel* chica;
+  std::array<QLabel*, 8> LabelAyu{};  // LabelAyu1..LabelAyu8
+
+  QTimer* TimerAyuda;
+  QTimer* TimerParpadeo;
+
+  // Mode flags.
+  bool ModoGrados = false;
+  bool ModoLista = false;
+  bool ModoDobles = false;
+  bool ModoOtras = false;
+  bool ModoArtes = false;
+  int ArteSel = 0;
+  bool ModoConsulta = false;
+  bool FichaDesdeConsulta = false;
+  bool ModoFP = false;
+  bool ModoLugaresFP = false;
+  bool ListaActiva = false;
+  bool ListaUniversidad = false;
+
+  // Selection state.
+  int CarreraSel = 0;
+  int ComunidadSel = 0;
+  int RegionMapa = 1;
+  int PrimeraFilaLista = 1;
+  std::vector<int> IndiceCarreras;
+  std::vector<int> IndiceFilas;
+  std::vector<int> UniversidadesLista;
+  FiltrosCarreras Filtros;
+
+  // The help topic on view (its lines stay when a topic is unknown).
+  int TemaAyudaActual() const { return temaAyuda_; }
+  // The card's printout as last built (tests read it).
+  const InformeLineas& UltimaFicha() const { return ultimaFicha_; }
+
+  // Replaces the printer (tests).
+  void FijarImpresora(std::unique_ptr<Impresora> impresora);
+
+ public slots:
+  // Entries from the hall.
+  void BotInformacionClick();
+  void botSendaroClick();
+
+  // Frame.
+  void MostrarAyuda(int tema);
+  void TimerAyudaTimer();
+  void TimerParpadeoTimer();
+  void BotRetrocederClick();
+  void menui5Click();
+  bool FormCloseQuery();
+  void RevelarPanel(QWidget* panel, int paso);
+  void AbrirMenu(QWidget* panel);
+
+  // Degree catalogue and card.
+  void MenuCarUni1Click();
+  void ListaCarreras();
+  void ComSelCarChange(int item);
+  void BotSelcarChange(int item);
+  void ListSelDblClick();
+  void MenuCarClick(int boton);  // 1..8
+  void BitRetroSelCarClick();
+
+  // Consultation and map.
+  void MenuCarUni2Click();
+  void RetroConsultasClick();
+  void TrackDifChange(int posicion);
+  void Consultar(bool imprimir);
+  void ListconDblClick();
+  void mapaMouseMove(int x, int y);
+  void mapaClick();
+
+ protected:
+  bool eventFilter(QObject* objeto, QEvent* evento) override;
+  bool event(QEvent* evento) override;
+  void showEvent(QShowEvent* evento) override;
+
+ private:
+  // Creation, one part per area of the page.
+  void CrearPagina();
+  void CrearMenus();
+  void CrearPanelSel();
+  void CrearFicha();
+  void CrearConsulta();
+  void CrearAyuda();
+  void PrepararPantalla();
+  void Conectar();
+
+  QString T(int n) const;    // catalogue text n, right-trimmed
+  int Letra(int mas) const;  // base font size plus `mas`
+  void MenuSobre(QWidget* boton);
+  void OcultarSubmenus();
+  void MostrarFicha(const FichaEnPantalla& ficha);
+  void EjecutarRetroceso(PasoRetroceso paso);
+  void CerrarConsulta();
+  void AbrirFichaDeFila();
+  void Imprimir(const std::vector<std::string>& lineas, int negritas, const std::string& titulo);
+  EstadoRetroceso EstadoActual() const;
+  FuentesFicha Fuentes() const;
+
+  Servicios& servicios_;
+  std::unique_ptr<Impresora> impresora_;
+  Revelado* rollo_;
+  Revelado* circle_;
+  RevelarAyuda pasoAyuda_;
+  Parpadeo parpadeo_;
+  LineasAyuda lineasAyuda_{};
+  int temaAyuda_ = 0;
+  QString nombreParpadeo_;
+  InformeLineas ultimaFicha_;
 };
 
 }  // namespace sendaro

@@ -1,0 +1,453 @@
+// The degrees screen driven as a person would: from the hall's door through
+// the degree list, its filters and a card to its printout, the cut-off mark
+// consultation on the map, and back step by step. Timers are stepped by
+// calling their handlers; printouts go to PDF files that pdftotext reads.
+#include "sections/degrees/qt/tform1.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDir>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "app/qt/programa.h"
+#include "app/qt/ventana_principal.h"
+#include "hall/qt/etiqueta_puerta.h"
+#include "hall/qt/tform0.h"
+#include "qt/apoyo.h"
+#include "sections/degrees/qt/arriba_abajo.h"
+#include "sections/degrees/qt/datos_grados.h"
+#include "sections/degrees/qt/lista_marcada.h"
+
+namespace sendaro {
+namespace {
+
+class SonidoContado : public prueba::SonidoPrueba {
+ public:
+  void SonidoTecla(bool) override { ++teclas; }
+  int teclas = 0;
+};
+
+QString Pdf(const QString& carpeta) {
+  const QStringList pdfs =
+      QDir(carpeta).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
+  return pdfs.isEmpty() ? QString() : QDir(carpeta).filePath(pdfs.last());
+}
+
+QString TextoPdf(const QString& pdf) {
+  QProcess p;
+  p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+  if (!p.waitForFinished(60000)) return {};
+  return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+class PantallaGrados : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(pdfs.isValid());
+    habiaPdf_ = qEnvironmentVariableIsSet("SENDARO_PDF_DIR");
+    anteriorPdf_ = qgetenv("SENDARO_PDF_DIR");
+    qputenv("SENDARO_PDF_DIR", pdfs.path().toUtf8());
+    prueba::EscribirDatosGrados(ins);
+    Arrancar();
+  }
+  void TearDown() override {
+    qApp->setStyleSheet(QString());
+    if (habiaPdf_) {
+      qputenv("SENDARO_PDF_DIR", anteriorPdf_);
+    } else {
+      qunsetenv("SENDARO_PDF_DIR");
+    }
+  }
+  void Arrancar() {
+    programa = std::make_unique<Programa>(dialogos, sonido, pantalla);
+    ASSERT_TRUE(programa->Arrancar({ins.Carpeta(), {}}));
+    hall = programa->Comunes().pantallas.Vestibulo;
+    f = qobject_cast<TForm1*>(programa->Comunes().pantallas.TForm1);
+    ASSERT_NE(f, nullptr);
+    programa->Ventana().show();
+  }
+  // The degrees door, with its opening and zoom stepped to the end.
+  void PuertaDeCarreras() {
+    hall->LabelCarrerasClick();
+    for (int i = 0; i < 10 && hall->TimerPuerta->isActive(); ++i) hall->TimerPuertaTimer();
+    for (int i = 0; i < 30 && hall->TimerZoom->isActive(); ++i) hall->TimerZoomTimer();
+    ASSERT_EQ(programa->Ventana().Actual(), f);
+  }
+  void RevelarAyuda() {
+    for (int i = 0; i < 8; ++i) f->TimerAyudaTimer();
+  }
+  QStringList Lineas(const QListWidget* l) const {
+    QStringList filas;
+    for (int i = 0; i < l->count(); ++i) filas << l->item(i)->text();
+    return filas;
+  }
+  // Opens a row as the keyboard does (Enter); a double click takes the same path.
+  void AbrirFila(QListWidget* lista, int fila) {
+    lista->setCurrentRow(fila);
+    QTest::keyClick(lista, Qt::Key_Return);
+  }
+  void SobreMapa(int x, int y) {
+    QMouseEvent mover(QEvent::MouseMove, QPointF(x, y), f->mapa->mapToGlobal(QPointF(x, y)),
+                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(f->mapa, &mover);
+  }
+  void ClicMapa(int x, int y) {
+    SobreMapa(x, y);
+    QTest::mouseClick(f->mapa, Qt::LeftButton, {}, QPoint(x, y));
+  }
+  bool Visible(const QWidget* w) const { return !w->isHidden(); }
+
+  QTemporaryDir pdfs;
+  prueba::InstalacionPrueba ins;
+  prueba::DialogosPrueba dialogos;
+  SonidoContado sonido;
+  prueba::PantallaPrueba pantalla;
+  std::unique_ptr<Programa> programa;
+  Tform0* hall = nullptr;
+  TForm1* f = nullptr;
+  bool habiaPdf_ = false;
+  QByteArray anteriorPdf_;
+};
+
+TEST_F(PantallaGrados, CreacionRotulosColoresYEntradasPosteriores) {
+  EXPECT_EQ(f->windowTitle(), QStringLiteral("Sendaro  IES Pe\u00f1a Grande"));
+  EXPECT_EQ(f->MenuCarUni1->text(), QStringLiteral("T306"));
+  EXPECT_EQ(f->menui5->text(), QStringLiteral("Volver"));
+  EXPECT_EQ(f->MenuCar[5]->text(), QStringLiteral("T314"));
+  EXPECT_EQ(f->MenuCar[7]->text(), QStringLiteral("Volver"));
+  EXPECT_EQ(f->LabelAno->text(), QStringLiteral("T175\n2008-2009"));
+  EXPECT_EQ(f->LabelAno2->text(), QStringLiteral("IES Pe\u00f1a Grande"));
+  EXPECT_EQ(f->LabelAno2->font().pointSize(), 22);
+  EXPECT_EQ(f->MenuCarUniDoble->toolTip(), QStringLiteral("T244"));
+  EXPECT_EQ(f->ListSel->toolTip(), QStringLiteral("Clic~Clic - T230"));
+  EXPECT_EQ(f->LabelConsejo->text(), QStringLiteral("Requisitos de acceso:"));
+  ASSERT_EQ(f->listBachiL->count(), 6);
+  EXPECT_EQ(f->listBachiL->itemText(0), QStringLiteral("Bachillerato de Ciencias"));
+  EXPECT_EQ(f->listBachiL->itemText(5), QStringLiteral("T333"));
+  EXPECT_EQ(f->listBachiL->currentIndex(), -1);
+  EXPECT_EQ(f->ComSelCar->itemText(0), QStringLiteral("T223"));
+  EXPECT_EQ(f->BotSelcar->itemText(3), QStringLiteral("T336"));
+  const Tema& tema = *BuscarTema('I');
+  EXPECT_EQ(f->PanelSelTit->palette().color(QPalette::Window), ColorQ(tema.ColorTitulo));
+  EXPECT_EQ(f->PanelMenu->palette().color(QPalette::Window), ColorQ(ColorMenu));
+  EXPECT_EQ(f->LabelAno->palette().color(QPalette::WindowText), ColorQ(tema.ColorAno));
+  EXPECT_EQ(f->MenuCarUni1->font().family(), QStringLiteral("Times New Roman"));
+  // The browsers of later issues: present and disabled.
+  for (QPushButton* b :
+       {f->menuCarUni3, f->menui6, f->MenuCarUniDoble, f->menunuevo1, f->BotDanza}) {
+    EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
+  }
+  EXPECT_TRUE(f->MenuCarUni1->isEnabled());
+  for (QPushButton* b : f->findChildren<QPushButton*>()) {
+    EXPECT_EQ(b->cursor().shape(), Qt::PointingHandCursor) << b->objectName().toStdString();
+    EXPECT_FALSE(b->accessibleName().isEmpty()) << b->objectName().toStdString();
+  }
+}
+
+TEST_F(PantallaGrados, TamanoDelNombreDelCentro) {
+  struct Caso {
+    int longitud;
+    int tamano;
+  };
+  for (const Caso& c : {Caso{30, 20}, Caso{45, 18}, Caso{46, 16}}) {
+    ins.Ajustes(std::string(static_cast<std::size_t>(c.longitud), 'x'), 0, 0, 'I');
+    Arrancar();
+    EXPECT_EQ(f->LabelAno2->font().pointSize(), c.tamano) << c.longitud;
+  }
+}
+
+TEST_F(PantallaGrados, DesdeLaPuertaHastaLaFichaImpresaYVueltaAlVestibulo) {
+  PuertaDeCarreras();
+  EXPECT_TRUE(Visible(f->PanelMenu));
+  EXPECT_EQ(f->TemaAyudaActual(), 1);
+  EXPECT_EQ(f->PrimeraFilaLista, 0);
+
+  // Submenus fly out beside their button.
+  QEvent entrar(QEvent::Enter);
+  QCoreApplication::sendEvent(f->Menui3, &entrar);
+  EXPECT_TRUE(Visible(f->PanelMenu3));
+  EXPECT_EQ(f->PanelMenu3->pos(), QPoint(f->PanelMenu->x() + f->PanelMenu->width(),
+                                         f->PanelMenu->y() + f->Menui3->y() - 30));
+  QCoreApplication::sendEvent(f->menui2, &entrar);
+  EXPECT_FALSE(Visible(f->PanelMenu3));
+  EXPECT_TRUE(Visible(f->PanelMenu2));
+  QCoreApplication::sendEvent(f->menui6, &entrar);
+  EXPECT_FALSE(Visible(f->PanelMenu2));
+
+  prueba::Pulsar(f->MenuCarUni1);
+  EXPECT_FALSE(Visible(f->PanelMenu));
+  EXPECT_EQ(Lineas(f->ListSel),
+            (QStringList{QStringLiteral("Medicina (L)"), QStringLiteral("Derecho (L)"),
+                         QStringLiteral("I T Informatica"),
+                         QStringLiteral("Psicopedagogia (2o ciclo)")}));
+  EXPECT_EQ(f->PanelCarSel->text(), QStringLiteral("T589: T590"));
+  EXPECT_TRUE(f->ListaActiva);
+  EXPECT_EQ(f->TemaAyudaActual(), 12);
+
+  // Branch 1 (code 19): degree 2 (any branch, 15) and 3.
+  f->ComSelCar->setCurrentIndex(1);
+  emit f->ComSelCar->activated(1);
+  EXPECT_EQ(Lineas(f->ListSel),
+            (QStringList{QStringLiteral("Derecho (L)"), QStringLiteral("I T Informatica")}));
+  EXPECT_EQ(f->PanelCarSel->text(), QStringLiteral("T589: 2 T591 4"));
+  // Then type 2 (long cycle) over it, with its help topic.
+  emit f->BotSelcar->activated(2);
+  EXPECT_EQ(Lineas(f->ListSel), QStringList{QStringLiteral("Derecho (L)")});
+  EXPECT_EQ(f->TemaAyudaActual(), 11);
+  emit f->ComSelCar->activated(0);
+  emit f->BotSelcar->activated(0);
+  ASSERT_EQ(f->ListSel->count(), 4);
+
+  // Open the first degree's card.
+  AbrirFila(f->ListSel, 0);
+  EXPECT_EQ(f->CarreraSel, 1);
+  EXPECT_TRUE(Visible(f->PanelCar));
+  EXPECT_EQ(f->ListSel->count(), 0);
+  EXPECT_EQ(f->TemaAyudaActual(), 14);
+  ASSERT_TRUE(f->TimerParpadeo->isActive());
+  QString visto;
+  for (int i = 0; i < 9; ++i) {
+    f->TimerParpadeoTimer();
+    visto += f->PanelCarSel->text().isEmpty() ? QLatin1Char('-') : QLatin1Char('N');
+  }
+  EXPECT_EQ(visto, QStringLiteral("N-N-N-N-N"));
+  EXPECT_FALSE(f->TimerParpadeo->isActive());
+  EXPECT_EQ(f->PanelCarSel->text(), QStringLiteral("Medicina (L)"));
+
+  // Every view.
+  prueba::Pulsar(f->MenuCar[0]);
+  EXPECT_EQ(f->TemaAyudaActual(), 21);
+  EXPECT_EQ(f->ListSel->font().family(), QStringLiteral("Courier New"));
+  const QStringList universidades = Lineas(f->ListSel);
+  ASSERT_EQ(universidades.size(), 3);
+  EXPECT_EQ(universidades[0],
+            QStringLiteral("Universidad de Sevilla").leftJustified(45) + QStringLiteral(" 5,7"));
+  EXPECT_EQ(universidades[1].mid(45), QStringLiteral("  - "));
+  EXPECT_EQ(universidades[2].mid(45), QStringLiteral(" 8,0"));
+  EXPECT_TRUE(f->PanelSelTit->text().endsWith(QStringLiteral("T296")));
+  EXPECT_TRUE(f->MenuCar[0]->font().italic());
+  EXPECT_FALSE(f->ListaActiva);
+
+  prueba::Pulsar(f->MenuCar[1]);
+  EXPECT_EQ(Lineas(f->ListSel), QStringList{QStringLiteral("Bachillerato de Salud")});
+  prueba::Pulsar(f->MenuCar[2]);
+  EXPECT_EQ(Lineas(f->ListSel),
+            (QStringList{QStringLiteral("Hospitales"), QStringLiteral("Investigacion")}));
+  prueba::Pulsar(f->MenuCar[3]);
+  EXPECT_EQ(f->PanelSelTit->text(), QStringLiteral("T312"));
+  EXPECT_EQ(Lineas(f->ListSel),
+            (QStringList{QStringLiteral(" T651"), QStringLiteral("    T658"),
+                         QStringLiteral(" T500"), QStringLiteral(" "),
+                         QStringLiteral("\u2022  Anatomia"), QStringLiteral("  practicas")}));
+  prueba::Pulsar(f->MenuCar[4]);
+  EXPECT_EQ(f->PanelSelTit->text(), QStringLiteral("T313"));
+  EXPECT_EQ(
+      Lineas(f->ListSel),
+      (QStringList{QStringLiteral("T295"), QStringLiteral("Psicopedagogia (2o ciclo)"), QString(),
+                   QStringLiteral("T178"), QStringLiteral("Psicopedagogia (2o ciclo)")}));
+  EXPECT_EQ(f->TemaAyudaActual(), 20);
+  // The bridge dialog is not built yet: BotFP stays hidden.
+  EXPECT_FALSE(Visible(f->BotFP));
+
+  // The whole card, printed to a PDF file.
+  prueba::Pulsar(f->MenuCar[5]);
+  const QString pdf = Pdf(pdfs.path());
+  ASSERT_FALSE(pdf.isEmpty());
+  const QString texto = TextoPdf(pdf);
+  for (const char* esperado : {"T290: Medicina (L)",
+                               "IES Pe\xC3\xB1"
+                               "a Grande",
+                               "Universidad de Oviedo", "8,0", "Bachillerato de Salud",
+                               "Investigacion", "Anatomia", "Psicopedagogia (2o ciclo)", "T295"}) {
+    EXPECT_TRUE(texto.contains(QString::fromUtf8(esperado))) << esperado;
+  }
+  EXPECT_EQ(f->UltimaFicha().negritas.size(), 5u);
+  EXPECT_TRUE(f->PanelSelTit->text().isEmpty());
+
+  // Back to the list, at the row it showed; then to the menu; then the hall.
+  prueba::Pulsar(f->MenuCar[6]);
+  EXPECT_EQ(f->ListSel->count(), 4);
+  EXPECT_FALSE(Visible(f->PanelCar));
+  QTest::mouseClick(f->BitRetroSelCar, Qt::LeftButton, {}, f->BitRetroSelCar->rect().center());
+  EXPECT_TRUE(Visible(f->PanelMenu));
+  EXPECT_FALSE(Visible(f->PanelSel));
+  EXPECT_FALSE(f->ListaActiva);
+  prueba::Pulsar(f->menui5);
+  EXPECT_EQ(programa->Ventana().Actual(), hall);
+  EXPECT_FALSE(Visible(f->PanelMenu));
+}
+
+TEST_F(PantallaGrados, ConsultaDeNotasDeCorte) {
+  PuertaDeCarreras();
+  prueba::Pulsar(f->MenuCarUni1);
+  prueba::Pulsar(f->MenuCarUni2);
+  EXPECT_TRUE(f->ModoConsulta);
+  EXPECT_TRUE(f->FichaDesdeConsulta);
+  EXPECT_TRUE(Visible(f->mapa));
+  EXPECT_TRUE(Visible(f->panelconsulta));
+  EXPECT_FALSE(Visible(f->PanelSel));
+  EXPECT_EQ(f->TemaAyudaActual(), 9);
+  EXPECT_EQ(f->MaskEdit1->text(), QStringLiteral("5"));
+  EXPECT_EQ(f->MaskEdit2->text(), QStringLiteral("0"));
+
+  // A branch before any community: the missing community is named.
+  f->listBachiL->setCurrentIndex(1);  // code 20
+  EXPECT_EQ(Lineas(f->Listcon), (QStringList{QString(), QString(), QStringLiteral("T661T662")}));
+
+  // Hovering names the community; the pixel column 0 picks nothing.
+  SobreMapa(0, 30);
+  EXPECT_EQ(f->RegionMapa, 0);
+  SobreMapa(70, 30);
+  EXPECT_EQ(f->RegionMapa, 3);
+  EXPECT_EQ(f->PanelMapa->text(), QStringLiteral("Asturias"));
+  EXPECT_EQ(f->PanelMapa->geometry().topLeft(), QPoint(70, 140));
+  // Community 18 lists community 1's universities under its own name.
+  ClicMapa(30, 30);
+  EXPECT_EQ(f->PanelconsultaTit->text(), QStringLiteral("Ceuta"));
+  EXPECT_EQ(f->ComunidadSel, 1);
+  EXPECT_EQ(f->UniversidadesLista, (std::vector<int>{1, 2}));
+  // Mark 5,0, branch Salud: Derecho (5,0, any branch) at Sevilla only.
+  EXPECT_EQ(Lineas(f->Listcon), (QStringList{QStringLiteral("-  Universidad de Sevilla"),
+                                             QStringLiteral("Derecho (L)").leftJustified(45) +
+                                                 QStringLiteral(" 5,0")}));
+  EXPECT_TRUE(Visible(f->BotImprimirCon));
+
+  // 5,7 reaches Medicina at Sevilla; Granada's 10 is never offered.
+  f->UpDown2->Subir();
+  for (int i = 0; i < 6; ++i) f->UpDown2->Subir();
+  EXPECT_EQ(f->MaskEdit2->text(), QStringLiteral("7"));
+  EXPECT_EQ(
+      Lineas(f->Listcon),
+      (QStringList{QStringLiteral("-  Universidad de Sevilla"),
+                   QStringLiteral("Medicina (L)").leftJustified(45) + QStringLiteral(" 5,7"),
+                   QStringLiteral("Derecho (L)").leftJustified(45) + QStringLiteral(" 5,0")}));
+  // Difficulty from 4 up: Derecho (3) leaves.
+  f->TrackDif->setValue(4);
+  EXPECT_EQ(f->LabelDificultad->text(), QStringLiteral("T652"));
+  EXPECT_EQ(f->LabelDificultad2->text(), QStringLiteral("T656"));
+  EXPECT_EQ(f->Listcon->count(), 2);
+  f->TrackDif->setValue(7);
+  EXPECT_EQ(Lineas(f->Listcon), (QStringList{QString(), QString(), QStringLiteral("T660")}));
+  f->TrackDif->setValue(1);
+
+  // The printout: nine heading lines, then the rows.
+  prueba::Pulsar(f->BotImprimirCon);
+  const QString texto = TextoPdf(Pdf(pdfs.path()));
+  for (const char* esperado : {"IES Pe\xC3\xB1"
+                               "a Grande",
+                               "T331", "Bachillerato de Salud", "T332 Andalucia", "T652 T653",
+                               "Universidad de Sevilla", "Medicina (L)"}) {
+    EXPECT_TRUE(texto.contains(QString::fromUtf8(esperado))) << esperado;
+  }
+
+  EXPECT_TRUE(texto.contains(QRegularExpression(QStringLiteral("T296:\\s+5,7"))));
+  // A header row opens nothing; a degree row opens its card.
+  AbrirFila(f->Listcon, 0);
+  EXPECT_TRUE(f->ModoConsulta);
+  AbrirFila(f->Listcon, 1);
+  EXPECT_FALSE(f->ModoConsulta);
+  EXPECT_FALSE(Visible(f->mapa));
+  EXPECT_EQ(f->CarreraSel, 1);
+  EXPECT_TRUE(Visible(f->PanelCar));
+  EXPECT_TRUE(Visible(f->PanelSel));
+  prueba::Pulsar(f->MenuCar[0]);
+  EXPECT_EQ(f->ListSel->count(), 3);
+}
+
+TEST_F(PantallaGrados, VolverDeLaConsultaYSusEntradasSeConservan) {
+  PuertaDeCarreras();
+  prueba::Pulsar(f->MenuCarUni1);
+  prueba::Pulsar(f->MenuCarUni2);
+  f->listBachiL->setCurrentIndex(5);
+  prueba::Pulsar(f->RetroConsultas);
+  EXPECT_FALSE(f->ModoConsulta);
+  EXPECT_FALSE(f->FichaDesdeConsulta);
+  EXPECT_FALSE(Visible(f->panelconsulta));
+  EXPECT_TRUE(Visible(f->PanelMenu));
+  EXPECT_EQ(f->TemaAyudaActual(), 1);
+  prueba::Pulsar(f->MenuCarUni1);
+  prueba::Pulsar(f->MenuCarUni2);
+  EXPECT_EQ(f->listBachiL->currentIndex(), 5);
+}
+
+TEST_F(PantallaGrados, BurbujaDeAyudaLineaALineaConTeclaYFiguras) {
+  f->MostrarAyuda(3);
+  EXPECT_TRUE(Visible(f->payuda));
+  EXPECT_TRUE(f->TimerAyuda->isActive());
+  for (QLabel* l : f->LabelAyu) EXPECT_TRUE(l->text().isEmpty());
+  f->TimerAyudaTimer();
+  EXPECT_TRUE(f->LabelAyu[0]->text().isEmpty());
+  EXPECT_EQ(sonido.teclas, 0);
+  f->TimerAyudaTimer();
+  EXPECT_EQ(f->LabelAyu[1]->text(), QStringLiteral("T349"));
+  EXPECT_EQ(sonido.teclas, 1);
+  EXPECT_TRUE(f->LabelAyu[2]->text().isEmpty());
+  for (int i = 0; i < 6; ++i) f->TimerAyudaTimer();
+  EXPECT_FALSE(f->TimerAyuda->isActive());
+  EXPECT_EQ(sonido.teclas, 6);
+  EXPECT_EQ(f->LabelAyu[6]->text(), QStringLiteral("T354"));
+  EXPECT_EQ(f->chica->pixmap().toImage(), hall->ImageList1.value(7).toImage());
+
+  // An unknown topic shows the previous topic's lines again.
+  f->MostrarAyuda(16);
+  EXPECT_TRUE(f->LabelAyu[1]->text().isEmpty());
+  RevelarAyuda();
+  EXPECT_EQ(f->LabelAyu[1]->text(), QStringLiteral("T349"));
+  EXPECT_EQ(f->TemaAyudaActual(), 3);
+}
+
+TEST_F(PantallaGrados, VolverDesdeLaListaDeUnaComunidadAlMapaYAlMenu) {
+  PuertaDeCarreras();
+  // The universities of a community on view, as their browser leaves them.
+  f->PanelMenu->hide();
+  f->PanelSel->show();
+  f->ListSel->show();
+  f->ListComunidad->show();
+  f->BotRetroceder->show();
+  prueba::Pulsar(f->BotRetroceder);
+  EXPECT_TRUE(Visible(f->mapa));
+  EXPECT_FALSE(Visible(f->ListComunidad));
+  EXPECT_FALSE(Visible(f->PanelSel));
+  EXPECT_FALSE(Visible(f->PanelMenu));
+  f->MostrarAyuda(31);
+  prueba::Pulsar(f->BotRetroceder);
+  EXPECT_FALSE(Visible(f->mapa));
+  EXPECT_FALSE(Visible(f->BotRetroceder));
+  EXPECT_TRUE(Visible(f->PanelMenu));
+  EXPECT_EQ(f->TemaAyudaActual(), 1);
+}
+
+TEST_F(PantallaGrados, CerrarSinConfirmarLoDejaTodoComoEstaba) {
+  PuertaDeCarreras();
+  prueba::Pulsar(f->MenuCarUni1);
+  const auto visibles = [this] {
+    QStringList v;
+    for (QWidget* w : f->findChildren<QWidget*>()) {
+      if (!w->isHidden()) v << w->objectName();
+    }
+    return v;
+  };
+  const QStringList antes = visibles();
+  dialogos.ResponderConBoton(QStringLiteral("ShadowNo"));
+  EXPECT_FALSE(f->FormCloseQuery());
+  EXPECT_EQ(dialogos.ejecutados, QStringList{QStringLiteral("TForm4")});
+  EXPECT_EQ(visibles(), antes);
+  EXPECT_EQ(programa->Ventana().Actual(), f);
+  EXPECT_FALSE(programa->Estado().FalloGrave());
+}
+
+}  // namespace
+}  // namespace sendaro
