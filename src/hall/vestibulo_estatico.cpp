@@ -57,12 +57,23 @@ PasoAyudaPanel PasoDelPanelAyuda(int s) {
     return p;
   }
   switch (s) {
-    case 0: p.etiqueta = 1, p.texto = 14; break;
-    case 1: p.etiqueta = 2, p.texto = 15; break;
-    case 3: p.etiqueta = 3, p.texto = 16; break;
-    case 5: p.etiqueta = 4, p.texto = 17; break;
-    case 7: p.etiqueta = 5, p.texto = 18; break;
-    default: break;
+    case 0:
+      p.etiqueta = 1, p.texto = 14;
+      break;
+    case 1:
+      p.etiqueta = 2, p.texto = 15;
+      break;
+    case 3:
+      p.etiqueta = 3, p.texto = 16;
+      break;
+    case 5:
+      p.etiqueta = 4, p.texto = 17;
+      break;
+    case 7:
+      p.etiqueta = 5, p.texto = 18;
+      break;
+    default:
+      break;
   }
   p.cuadro = s;
   return p;

@@ -18,7 +18,7 @@ struct Recuadro {
 // Pictures of the static hall that every theme shares. The image lists are
 // strips of equal frames side by side, clear where their alpha is 0 (or, in
 // pictures without alpha, where they are magenta 255, 0, 255).
-inline constexpr std::string_view kTiraFigura = "chicaw.png";  // ImageList1
+inline constexpr std::string_view kTiraFigura = "chicaw.png";   // ImageList1
 inline constexpr std::string_view kTiraPuerta = "puertaw.png";  // ImageListPuerta
 inline constexpr std::string_view kImagenBocadillo = "bocadillo1.png";
 inline constexpr int kCuadrosFigura = 8;
@@ -99,7 +99,7 @@ class ZoomPuerta {
   ZoomPuerta(int puertaSel, int anchoTesela, int altoTesela, int contador);
   struct Paso {
     std::optional<Recuadro> estirar;  // where to stretch the tile this tick
-    bool abrir = false;           // stop the timer and open the section
+    bool abrir = false;               // stop the timer and open the section
   };
   Paso Avanzar();
   int Contador() const { return a_; }
@@ -112,10 +112,10 @@ class ZoomPuerta {
 
 // `TimerAyuda`: the help panel fills one line every other tick.
 struct PasoAyudaPanel {
-  bool fin = false;   // stop the timer, the step counter back to 0
-  int etiqueta = 0;   // LabelAyu1..5 to fill this step (0: none)
-  int texto = 0;      // its catalogue text
-  int cuadro = 0;     // ImageList1 frame shown in `chica`
+  bool fin = false;  // stop the timer, the step counter back to 0
+  int etiqueta = 0;  // LabelAyu1..5 to fill this step (0: none)
+  int texto = 0;     // its catalogue text
+  int cuadro = 0;    // ImageList1 frame shown in `chica`
 };
 // `s` is PasoAyuda before the tick.
 PasoAyudaPanel PasoDelPanelAyuda(int s);
@@ -124,7 +124,7 @@ PasoAyudaPanel PasoDelPanelAyuda(int s);
 // 0, 0) whose door has no door label in front of it: the wall is drawn
 // without a door there. `puerta` is where a tile holds its door.
 std::vector<Recuadro> CeldasSinPuerta(int anchoTesela, int altoTesela, Recuadro puerta,
-                                  const std::vector<Recuadro>& etiquetas);
+                                      const std::vector<Recuadro>& etiquetas);
 
 // Where the wall tiles made for this program hold their door.
 inline constexpr Recuadro kPuertaEnTesela{46, 81, 83, 120};

@@ -62,9 +62,7 @@ QRegion TMonHint::Marco(const QRegion& region, int ancho) {
   return region - dentro;
 }
 
-QRect TMonHint::AreaTexto(const QRect& cliente) {
-  return cliente.adjusted(5, 5 + 22, -5, -5);
-}
+QRect TMonHint::AreaTexto(const QRect& cliente) { return cliente.adjusted(5, 5 + 22, -5, -5); }
 
 void TMonHint::ActivateHint(const QRect& rect, const QString& texto) {
   texto_ = texto;

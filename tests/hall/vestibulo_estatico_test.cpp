@@ -43,8 +43,8 @@ TEST(AperturaPuerta, CincoCuadrosSubiendoDesdeLaPuerta) {
 
 TEST(ZoomPuerta, ColumnaYAlturaDeCadaPuerta) {
   const std::vector<std::pair<int, ColumnaZoom>> casos = {
-      {1, {1, 0}},   {2, {2, 0}},   {3, {3, 0}},   {4, {4, 0}},   {5, {5, 0}},
-      {6, {6, 0}},   {7, {2, 305}}, {8, {3, 305}}, {9, {4, 305}}, {11, {6, 305}}};
+      {1, {1, 0}}, {2, {2, 0}},   {3, {3, 0}},   {4, {4, 0}},   {5, {5, 0}},
+      {6, {6, 0}}, {7, {2, 305}}, {8, {3, 305}}, {9, {4, 305}}, {11, {6, 305}}};
   for (const auto& [puerta, columna] : casos) EXPECT_EQ(ColumnaDePuerta(puerta), columna) << puerta;
 }
 
@@ -52,7 +52,8 @@ TEST(ZoomPuerta, DesdeLaPuertaCreceDiezVecesYAbreEnElUndecimoTic) {
   struct Caso {
     int puerta, ancho, alto;
   };
-  for (const Caso& c : {Caso{1, 174, 399}, Caso{7, 174, 399}, Caso{11, 174, 399}, Caso{4, 32, 32}}) {
+  for (const Caso& c :
+       {Caso{1, 174, 399}, Caso{7, 174, 399}, Caso{11, 174, 399}, Caso{4, 32, 32}}) {
     SCOPED_TRACE(c.puerta);
     const ColumnaZoom col = ColumnaDePuerta(c.puerta);
     ZoomPuerta zoom(c.puerta, c.ancho, c.alto, ZoomPuerta::kDesdePuerta);
@@ -128,8 +129,9 @@ TEST(CeldasSinPuerta, CasosLimite) {
   EXPECT_TRUE(CeldasSinPuerta(0, 0, kPuertaEnTesela, {}).empty());
   // No labels: every cell whose door is on screen, row by row.
   const auto sin = CeldasSinPuerta(512, 400, kPuertaEnTesela, {});
-  EXPECT_EQ(sin, (std::vector<Recuadro>{
-                     {0, 0, 512, 400}, {512, 0, 512, 400}, {0, 400, 512, 400}, {512, 400, 512, 400}}));
+  EXPECT_EQ(sin,
+            (std::vector<Recuadro>{
+                {0, 0, 512, 400}, {512, 0, 512, 400}, {0, 400, 512, 400}, {512, 400, 512, 400}}));
   // A door below the bottom edge does not count.
   EXPECT_EQ(CeldasSinPuerta(1024, 700, kPuertaEnTesela, {{46, 81, 83, 120}}).size(), 0u);
 }

@@ -60,8 +60,9 @@ void AjustarLetra(QLabel* etiqueta, int maximo, int minimo) {
   for (int px = maximo; px >= minimo; --px) {
     letra.setPixelSize(px);
     const QFontMetrics medidas(letra);
-    bool cabe = medidas.boundingRect(caja, Qt::AlignCenter | Qt::TextWordWrap, etiqueta->text())
-                    .height() <= caja.height();
+    bool cabe =
+        medidas.boundingRect(caja, Qt::AlignCenter | Qt::TextWordWrap, etiqueta->text()).height() <=
+        caja.height();
     for (const QString& p : palabras) cabe = cabe && medidas.horizontalAdvance(p) <= caja.width();
     if (cabe || px == minimo) break;
   }
@@ -243,8 +244,8 @@ Tform0::~Tform0() = default;
 void Tform0::CrearPuertas() {
   const Tema& tema = servicios_.TemaActual();
   const QFont puerta = Letra(QStringLiteral("Times New Roman"), 15, true);
-  const auto puertas = PuertasVestibulo(
-      [&](int n) -> std::string_view { return servicios_.catalogo.Texto(n); });
+  const auto puertas =
+      PuertasVestibulo([&](int n) -> std::string_view { return servicios_.catalogo.Texto(n); });
   std::map<std::string_view, EtiquetaPuerta*> etiquetas;
   for (const PuertaVestibulo& p : puertas) {
     const bool dejar = p.codigo == 0;

@@ -94,7 +94,7 @@ class Tform0 : public QWidget {
   QLabel* LabelAyu5;
   QPushButton* BotRetroce;
   QWidget* DXDraw = nullptr;  // the scene's surface, once attached
-  LienzoVestibulo* lienzo;     // what the static hall draws "on the window"
+  LienzoVestibulo* lienzo;    // what the static hall draws "on the window"
 
   QTimer* piloto;
   QTimer* TimerTexto;

@@ -109,12 +109,14 @@ TEST_F(Vestibulo, CadaPuertaAbreSuPantallaTrasLaAnimacionYVuelve) {
 
 TEST_F(Vestibulo, ElRotuloDeDejarDeEstudiarAbreCertificadosSinAnimacion) {
   hall->PasoAyuda = 4;
-  for (QWidget* w : {static_cast<QWidget*>(hall->LabelDejar), static_cast<QWidget*>(hall->ImageDejar)}) {
+  for (QWidget* w :
+       {static_cast<QWidget*>(hall->LabelDejar), static_cast<QWidget*>(hall->ImageDejar)}) {
     prueba::Pulsar(w);
     EXPECT_EQ(programa->Ventana().Actual()->objectName(), QStringLiteral("TCertifica"));
     EXPECT_FALSE(hall->TimerPuerta->isActive());
     EXPECT_EQ(hall->PasoAyuda, 0);
-    prueba::Pulsar(programa->Ventana().Actual()->findChild<QPushButton*>(QStringLiteral("BotRetroceder")));
+    prueba::Pulsar(
+        programa->Ventana().Actual()->findChild<QPushButton*>(QStringLiteral("BotRetroceder")));
     EXPECT_EQ(programa->Ventana().Actual(), hall);
   }
 }
@@ -250,8 +252,8 @@ TEST_F(Vestibulo, TextosPistasYColores) {
   for (EtiquetaPuerta* e : hall->findChildren<EtiquetaPuerta*>()) {
     SCOPED_TRACE(e->objectName().toStdString());
     const QFontMetrics m(e->font());
-    for (const QString& palabra : e->text().split(QRegularExpression(QStringLiteral("\\s+")),
-                                                  Qt::SkipEmptyParts)) {
+    for (const QString& palabra :
+         e->text().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
       EXPECT_LE(m.horizontalAdvance(palabra), e->width() - 2 * e->margin());
     }
   }
@@ -303,6 +305,17 @@ TEST_F(Vestibulo, UnaSegundaSalidaNoPreguntaDeNuevo) {
   QTest::keyClick(hall, Qt::Key_Escape);
   EXPECT_TRUE(programa->Ventana().close());  // the window closes without a second question
   EXPECT_EQ(dialogos.ejecutados.size(), 1);
+}
+
+TEST_F(Vestibulo, ConFalloGraveElVestibuloSeCierraAlMostrarse) {
+  programa->Ventana().Mostrar(programa->Comunes().pantallas.TFormCat);
+  programa->Estado().FalloGrave() = true;
+  programa->Comunes().terminado = true;  // as after a confirmed exit
+  programa->Ventana().Mostrar(hall);
+  ASSERT_TRUE(programa->Ventana().isVisible());
+  QApplication::processEvents();
+  EXPECT_FALSE(programa->Ventana().isVisible());
+  EXPECT_TRUE(dialogos.ejecutados.isEmpty());
 }
 
 TEST_F(Vestibulo, LaParedNoTienePuertaDondeNoHayEtiqueta) {

@@ -30,7 +30,8 @@ TEST(TMonHint, UnTextoLargoSeParteADoscientosPixeles) {
     const QRect globo = TMonHint::CalcHintRect(c.texto, letra);
     const int ancho = base.width() - 6;
     EXPECT_LE(ancho, 200);
-    EXPECT_EQ(base.height() - 2, m.boundingRect(QRect(0, 0, 200, 1000), Qt::TextWordWrap, c.texto).height());
+    EXPECT_EQ(base.height() - 2,
+              m.boundingRect(QRect(0, 0, 200, 1000), Qt::TextWordWrap, c.texto).height());
     EXPECT_EQ(base.height() - 2, c.lineas * m.lineSpacing() - (m.lineSpacing() - m.height()));
     EXPECT_EQ(globo.width(), base.width() + 10);
     EXPECT_EQ(globo.height(), base.height() + 30);
@@ -57,7 +58,8 @@ TEST(TMonHint, FormaConColaArribaALaIzquierda) {
       {{0, 45}, true},     // left edge
       {{119, 45}, true},   // right edge
   };
-  for (const Caso& c : casos) EXPECT_EQ(forma.contains(c.punto), c.dentro) << c.punto.x() << "," << c.punto.y();
+  for (const Caso& c : casos)
+    EXPECT_EQ(forma.contains(c.punto), c.dentro) << c.punto.x() << "," << c.punto.y();
   EXPECT_EQ(TMonHint::AreaTexto(cliente), QRect(5, 27, 110, 38));
 }
 
@@ -123,7 +125,8 @@ TEST_F(Globos, LaPrimeraPistaEsperaLaPausaLargaYLasDemas400ms) {
   gestor.Cumplido();
   ASSERT_TRUE(gestor.Globo().isVisible());
   EXPECT_EQ(gestor.Globo().Texto(), QStringLiteral("Pista A"));
-  EXPECT_EQ(gestor.Globo().size(), TMonHint::CalcHintRect(QStringLiteral("Pista A"), gestor.Globo().font()).size());
+  EXPECT_EQ(gestor.Globo().size(),
+            TMonHint::CalcHintRect(QStringLiteral("Pista A"), gestor.Globo().font()).size());
   gestor.Globo().grab();  // paints it
   EXPECT_EQ(pausa, 400);
   // Moving within the same control keeps the balloon.
