@@ -307,6 +307,68 @@ TEST_F(Vestibulo, UnaSegundaSalidaNoPreguntaDeNuevo) {
   EXPECT_EQ(dialogos.ejecutados.size(), 1);
 }
 
+// Each door sets up its section the way the table says, on the controls the
+// section has (the placeholders get them here).
+TEST_F(Vestibulo, CadaPuertaPreparaSuSeccion) {
+  const Pantallas& p = programa->Comunes().pantallas;
+  auto control = [](QWidget* pantalla, const char* nombre) {
+    auto* w = new QWidget(pantalla);
+    w->setObjectName(QLatin1String(nombre));
+    w->setGeometry(0, 0, 10, 10);
+    return w;
+  };
+  QWidget* panelFP = control(p.TForm1, "PanelFP");
+  panelFP->hide();
+  QWidget* itinerarios = control(p.TForm2, "BotItinerarios");
+  QWidget* explica = control(p.TForm2, "BotExplica");
+  QWidget* cuestio = control(p.TForm2, "botCuestio");
+  QWidget* degradado = control(p.TForm2, "degradeIti");
+  QWidget* listSelFp = control(p.TFIniPro, "ListSelFp");
+  listSelFp->hide();
+  auto* heli = new QTimer(p.TForm3);
+  heli->setObjectName(QStringLiteral("heli"));
+  EstadoPrograma& e = programa->Estado();
+  auto abrir = [&](EtiquetaPuerta* puerta) {
+    prueba::Pulsar(puerta);
+    CompletarApertura(hall);
+    QWidget* seccion = programa->Ventana().Actual();
+    programa->Ventana().Mostrar(hall);
+    programa->Ventana().Ocultar(seccion);
+  };
+
+  abrir(hall->LabelFpS);
+  EXPECT_FALSE(panelFP->isHidden());
+  EXPECT_EQ(p.TForm1->property("PrimeraFilaFamilias").toInt(), 0);
+
+  abrir(hall->LabelCuesE);
+  EXPECT_TRUE(itinerarios->isHidden());
+  EXPECT_TRUE(explica->isHidden());
+  EXPECT_FALSE(cuestio->isHidden());
+  EXPECT_EQ(degradado->geometry(), p.TForm2->rect());
+  abrir(hall->LabelIti);
+  EXPECT_FALSE(itinerarios->isHidden());
+  EXPECT_FALSE(explica->isHidden());
+  EXPECT_TRUE(cuestio->isHidden());
+
+  e.PrimeraVisita = true;
+  e.ModoCuestionario = true;
+  abrir(hall->LabelFPM);
+  EXPECT_FALSE(e.ModoCuestionario);
+  EXPECT_TRUE(heli->isActive());
+  EXPECT_TRUE(p.TForm3->property("AyudaPendiente").toBool());
+  e.PrimeraVisita = false;
+  e.ModoCuestionario = true;
+  abrir(hall->LabelFPM);
+  EXPECT_TRUE(e.ModoCuestionario);
+  EXPECT_FALSE(heli->isActive());
+
+  e.ModoLugares = true;
+  abrir(hall->LabelFPip);
+  EXPECT_TRUE(e.ModoTitulos);
+  EXPECT_FALSE(e.ModoLugares);
+  EXPECT_FALSE(listSelFp->isHidden());
+}
+
 TEST_F(Vestibulo, ConFalloGraveElVestibuloSeCierraAlMostrarse) {
   programa->Ventana().Mostrar(programa->Comunes().pantallas.TFormCat);
   programa->Estado().FalloGrave() = true;
