@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "sections/degrees/carreras_prueba.h"
+#include "sections/degrees/mapa_comunidades.h"
 
 namespace sendaro {
 namespace {
@@ -172,6 +173,36 @@ TEST(InformeConsulta, NueveLineasDeCabeceraYLasFilas) {
 
   const ResultadoConsulta falta = Consultar(c.Consulta(), Entrada(57, 1, 1, {}), c.catalogo);
   EXPECT_EQ(InformeConsulta(cab, falta, c.catalogo).size(), 9u);
+}
+
+}  // namespace
+}  // namespace sendaro
+
+namespace sendaro {
+namespace {
+
+TEST(ComunidadEn, PixelesDelMapaYBordes) {
+  const auto& p = registros::kPuntos3;
+  std::string bytes(static_cast<std::size_t>(p.BytesTotales()), '\0');
+  auto fijar = [&](int x, int y, int codigo) {
+    bytes[static_cast<std::size_t>(((x - 1) * p.enterosPorFila + (y - 1)) * 4)] =
+        static_cast<char>(codigo);
+  };
+  fijar(1, 1, 18);
+  fijar(281, 196, 19);
+  fijar(5, 7, 25);  // a value that is no community
+  DatosPuntos puntos;
+  ASSERT_TRUE(AnalizarPuntos(bytes, puntos));
+  struct Caso {
+    int x, y, valor;
+  };
+  for (const Caso& c : {Caso{1, 1, 18}, Caso{281, 196, 19}, Caso{0, 1, 0}, Caso{1, 0, 0},
+                        Caso{282, 196, 0}, Caso{281, 197, 0}, Caso{5, 7, 25}, Caso{2, 2, 0}}) {
+    EXPECT_EQ(ComunidadEn(puntos, c.x, c.y), c.valor) << c.x << "," << c.y;
+  }
+  EXPECT_TRUE(EsComunidad(19));
+  EXPECT_FALSE(EsComunidad(25));
+  EXPECT_FALSE(EsComunidad(0));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
+#include <QGraphicsDropShadowEffect>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -107,6 +108,12 @@ void TForm1::CrearPagina() {
     p.setColor(QPalette::WindowText, ColorQ(tema.ColorAno));
     l->setPalette(p);
     l->setFont(LetraQt(QStringLiteral("Times New Roman"), 12, true));
+    // Light theme colours stay legible on the floor tile.
+    auto* sombra = new QGraphicsDropShadowEffect(l);
+    sombra->setColor(QColor(60, 30, 10, 220));
+    sombra->setOffset(1.2, 1.2);
+    sombra->setBlurRadius(3);
+    l->setGraphicsEffect(sombra);
   }
 
   mapa = Etiqueta(Panelinicio, "mapa", {72, 78, 286, 214});
@@ -167,9 +174,12 @@ void TForm1::PrepararPantalla() {
   labelbaja->setText(T(653));
   LabelAlta->setText(T(659));
 
-  // Colours of the palette.
+  // Colours of the palette. The page's own style sheet paints the panels:
+  // it takes precedence over the application's skin, which would otherwise
+  // leave them in its neutral grey.
   const QColor titulo = ColorQ(tema.ColorTitulo);
   const QColor textoTitulo = ColorQ(tema.ColorTextoTitulo);
+  setStyleSheet(HojaDeEstilo(ColorQ(ColorMenu), titulo, textoTitulo));
   for (QWidget* w :
        std::initializer_list<QWidget*>{PanelSelTit, PanelCarSel, PanelSel, PanelconsultaTit}) {
     Pintar(w, titulo, textoTitulo);

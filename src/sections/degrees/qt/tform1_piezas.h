@@ -82,4 +82,21 @@ inline void PintarCombo(QComboBox* c, const QColor& fondo, const QColor& texto) 
           .arg(Rgb(fondo), Rgb(texto)));
 }
 
+// The page's style sheet: panels in the palette's colours with a raised
+// edge, title bars in the title colours, the floating map label.
+inline QString HojaDeEstilo(const QColor& menu, const QColor& titulo, const QColor& textoTitulo) {
+  return QStringLiteral(
+             "QFrame#PanelMenu, QFrame#PanelMenu2, QFrame#PanelMenu3, QFrame#PanelMenu4,"
+             " QFrame#PanelCar, QFrame#PanelFP, QFrame#payuda, QFrame#panelconsulta {"
+             " background-color: %1; border: 2px solid; border-radius: 6px;"
+             " border-color: #fff6ea #b89a7a #b89a7a #fff6ea; }"
+             "QFrame#PanelSel, QFrame#Panelcon2 { background-color: %2; border: none; }"
+             "QLabel#PanelSelTit, QLabel#PanelCarSel, QLabel#PanelconsultaTit {"
+             " background-color: %2; color: %3; border: 1px solid #b89a7a; border-radius: 3px; }"
+             "QLabel#PanelMapa { background-color: #ffffe1; color: black; border: 1px solid "
+             "#6b5b4b;"
+             " padding: 1px 4px; }")
+      .arg(Rgb(menu), Rgb(titulo), Rgb(textoTitulo));
+}
+
 }  // namespace sendaro::piezas
