@@ -64,23 +64,33 @@ ResultadoConsulta Consultar(const FuentesConsulta& f, const EntradaConsulta& e,
   }
 
   r.estado = EstadoConsulta::kLista;
-  const int n = f.datos.numCarreras;
+  // Difficulty and requirements do not depend on the university: the degrees
+  // that pass them are picked once, with their universities and cut-offs.
+  struct Candidata {
+    int carrera;
+    std::vector<UniversidadNota> universidades;
+  };
+  std::vector<Candidata> candidatas;
+  for (int d = 1; d <= f.datos.numCarreras; ++d) {
+    // A degree without a level never passes.
+    const int nivel = f.datos.Dificultad(d);
+    if (nivel == 0 || nivel < e.dificultad) continue;
+    if (!Admite(f.datos.Requisitos(d), e.rama)) continue;
+    candidatas.push_back({d, f.datos.Universidades(d)});
+  }
   for (const int u : e.universidades) {
     const std::size_t cabecera = r.filas.size();
     r.filas.push_back(std::string(kPrefijoCabecera) +
                       std::string(Cortar(f.universidades.nombres[u], kAnchoNombreUniversidad)));
     r.carreras.push_back(0);
-    for (int d = 1; d <= n; ++d) {
-      // A degree without a level never passes.
-      if (f.datos.Dificultad(d) < e.dificultad || f.datos.Dificultad(d) == 0) continue;
-      const auto universidades = f.datos.Universidades(d);
-      const auto en = std::find_if(universidades.begin(), universidades.end(),
+    for (const Candidata& c : candidatas) {
+      // The first entry of the university in the degree's list counts.
+      const auto en = std::find_if(c.universidades.begin(), c.universidades.end(),
                                    [u](const UniversidadNota& x) { return x.universidad == u; });
-      if (en == universidades.end()) continue;
+      if (en == c.universidades.end()) continue;
       if (e.nota < en->nota || en->nota == registros::kSinNota) continue;
-      if (!Admite(f.datos.Requisitos(d), e.rama)) continue;
-      r.filas.push_back(FilaConNota(f.carreras[d], en->nota));
-      r.carreras.push_back(d);
+      r.filas.push_back(FilaConNota(f.carreras[c.carrera], en->nota));
+      r.carreras.push_back(c.carrera);
     }
     // A university with nothing within reach leaves no header.
     if (r.filas.size() == cabecera + 1) {
