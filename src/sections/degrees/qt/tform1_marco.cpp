@@ -263,16 +263,16 @@ void TForm1::menui5Click() {
   PanelMenu->hide();
   OcultarSubmenus();
   VentanaPrincipal& ventana = servicios_.ventana;
-  if (servicios_.estado.DesdeAsistente && servicios_.pantallas.TForm5 != nullptr) {
-    ventana.Ocultar(this);
-    servicios_.pantallas.TForm5->show();
-    return;
-  }
+  // The hall's page goes back under the window either way; the assistant is
+  // a dialog over it.
   if (servicios_.pantallas.Vestibulo != nullptr) {
     ventana.Mostrar(servicios_.pantallas.Vestibulo);
     servicios_.pantallas.Vestibulo->raise();
   }
   ventana.Ocultar(this);
+  if (servicios_.estado.DesdeAsistente && servicios_.pantallas.TForm5 != nullptr) {
+    servicios_.pantallas.TForm5->show();
+  }
 }
 
 bool TForm1::FormCloseQuery() { return SalidaConfirmada(servicios_); }

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSlider>
+#include <QStatusTipEvent>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -447,6 +448,60 @@ TEST_F(PantallaGrados, CerrarSinConfirmarLoDejaTodoComoEstaba) {
   EXPECT_EQ(visibles(), antes);
   EXPECT_EQ(programa->Ventana().Actual(), f);
   EXPECT_FALSE(programa->Estado().FalloGrave());
+}
+
+TEST_F(PantallaGrados, LaListaRecuerdaSuDesplazamientoEntreFichas) {
+  std::vector<std::string> lineas;
+  for (int d = 1; d <= 80; ++d) lineas.push_back("Carrera " + std::to_string(100 + d));
+  for (int g = 0; g < 4; ++g) lineas.push_back("Grupo");
+  ins.Escribir(QStringLiteral("CARRERA"), prueba::Lineas(lineas));
+  Arrancar();
+  PuertaDeCarreras();
+  prueba::Pulsar(f->MenuCarUni1);
+  ASSERT_EQ(f->ListSel->count(), 80);
+  EXPECT_EQ(f->ListSel->PrimeraVisible(), 0);
+  f->ListSel->MostrarDesde(30);
+  AbrirFila(f->ListSel, 35);
+  EXPECT_EQ(f->CarreraSel, 36);
+  EXPECT_EQ(f->PrimeraFilaLista, 30);
+  prueba::Pulsar(f->MenuCar[6]);
+  EXPECT_EQ(f->ListSel->PrimeraVisible(), 30);
+  // The hall's door starts the list at its top again.
+  prueba::Pulsar(f->MenuCar[7]);
+  prueba::Pulsar(f->menui5);
+  PuertaDeCarreras();
+  prueba::Pulsar(f->MenuCarUni1);
+  EXPECT_EQ(f->ListSel->PrimeraVisible(), 0);
+}
+
+TEST_F(PantallaGrados, LasPistasVanALaEtiquetaDelMapa) {
+  QStatusTipEvent pista(QStringLiteral("T231"));
+  QCoreApplication::sendEvent(f, &pista);
+  EXPECT_EQ(f->PanelMapa->text(), QStringLiteral("T231"));
+  EXPECT_EQ(f->BotIntUni->statusTip(), QStringLiteral("T231"));
+}
+
+TEST_F(PantallaGrados, LasPuertasDeFPYDelCuestionarioAbrenElMenu) {
+  for (EtiquetaPuerta* puerta : {hall->LabelFpS, hall->LabelCuesB}) {
+    prueba::Pulsar(puerta);
+    for (int i = 0; i < 10 && hall->TimerPuerta->isActive(); ++i) hall->TimerPuertaTimer();
+    for (int i = 0; i < 30 && hall->TimerZoom->isActive(); ++i) hall->TimerZoomTimer();
+    ASSERT_EQ(programa->Ventana().Actual(), f);
+    EXPECT_TRUE(Visible(f->PanelMenu));
+    EXPECT_FALSE(Visible(f->PanelFP));
+    prueba::Pulsar(f->menui5);
+    EXPECT_EQ(programa->Ventana().Actual(), hall);
+  }
+}
+
+TEST_F(PantallaGrados, DesdeElAsistenteVuelveAlAsistente) {
+  PuertaDeCarreras();
+  programa->Estado().DesdeAsistente = true;
+  prueba::Pulsar(f->menui5);
+  QWidget* asistente = programa->Comunes().pantallas.TForm5;
+  EXPECT_TRUE(asistente->isVisible());
+  EXPECT_EQ(programa->Ventana().Actual(), hall);
+  asistente->hide();
 }
 
 }  // namespace
