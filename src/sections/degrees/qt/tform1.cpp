@@ -245,13 +245,8 @@ void TForm1::Conectar() {
     connect(MenuCar[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
             [this, i] { MenuCarClick(i + 1); });
   }
-  // The back button of the list acts when the mouse button is released on it.
-  connect(BitRetroSelCar, &QPushButton::released, this, [this] {
-    if (BitRetroSelCar->underMouse()) BitRetroSelCarClick();
-  });
-  connect(BitRetroSelCar, &QPushButton::clicked, this, [this] {
-    if (!BitRetroSelCar->underMouse()) BitRetroSelCarClick();  // keyboard
-  });
+  // A push button acts when the mouse button is released over it.
+  connect(BitRetroSelCar, &QPushButton::clicked, this, &TForm1::BitRetroSelCarClick);
   connect(MenuCarUni2, &QPushButton::clicked, this, &TForm1::MenuCarUni2Click);
   connect(RetroConsultas, &QPushButton::clicked, this, &TForm1::RetroConsultasClick);
   connect(BotImprimirCon, &QPushButton::clicked, this, [this] { Consultar(true); });
