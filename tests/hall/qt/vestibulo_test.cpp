@@ -172,6 +172,15 @@ TEST_F(Vestibulo, LaGuiaEntraAndandoYLuegoHablan) {
   EXPECT_FALSE(hall->LabelBocadillo1->isVisible());
   // The last frame stays drawn.
   EXPECT_EQ(EnCapa(290 + 28, 300), ColorCuadro(0, 7));
+  // A door clicked now hides the bubble at once and removes the guide at
+  // the door's first frame.
+  prueba::Pulsar(hall->LabelCat);
+  EXPECT_FALSE(hall->Bocadillo1->isVisible());
+  EXPECT_FALSE(hall->labelBocadillo2->isVisible());
+  EXPECT_EQ(EnCapa(290 + 28, 300), ColorCuadro(0, 7));
+  hall->TimerPuertaTimer();
+  EXPECT_EQ(EnCapa(290 + 28, 300).alpha(), 0);
+  EXPECT_FALSE(hall->FiguraDibujada().has_value());
 }
 
 TEST_F(Vestibulo, UnaPuertaDeAbajoSeAbreMientrasLaGuiaAnda) {
