@@ -49,21 +49,23 @@ QLabel* Rotulo(QWidget* padre, const QString& nombre, const QString& texto, QRec
   return etiqueta;
 }
 
-// The largest size up to `maximo` pixels at which every word of the label's
-// text fits its width and the wrapped text fits its height.
+// The largest size up to `maximo` pixels at which the label's text fits it:
+// every word (every line, when the label does not wrap) within its width and
+// the whole text within its height.
 void AjustarLetra(QLabel* etiqueta, int maximo, int minimo) {
   QFont letra = etiqueta->font();
-  const QRect caja = etiqueta->contentsRect().adjusted(etiqueta->margin(), etiqueta->margin(),
-                                                       -etiqueta->margin(), -etiqueta->margin());
-  const QStringList palabras =
-      etiqueta->text().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+  const int m = etiqueta->margin();
+  const QRect caja = etiqueta->contentsRect().adjusted(m, m, -m, -m);
+  const QStringList piezas =
+      etiqueta->wordWrap()
+          ? etiqueta->text().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)
+          : etiqueta->text().split(QLatin1Char('\n'));
+  const int forma = Qt::AlignCenter | (etiqueta->wordWrap() ? Qt::TextWordWrap : 0);
   for (int px = maximo; px >= minimo; --px) {
     letra.setPixelSize(px);
     const QFontMetrics medidas(letra);
-    bool cabe =
-        medidas.boundingRect(caja, Qt::AlignCenter | Qt::TextWordWrap, etiqueta->text()).height() <=
-        caja.height();
-    for (const QString& p : palabras) cabe = cabe && medidas.horizontalAdvance(p) <= caja.width();
+    bool cabe = medidas.boundingRect(caja, forma, etiqueta->text()).height() <= caja.height();
+    for (const QString& p : piezas) cabe = cabe && medidas.horizontalAdvance(p) <= caja.width();
     if (cabe || px == minimo) break;
   }
   etiqueta->setFont(letra);
@@ -174,10 +176,10 @@ Tform0::Tform0(Servicios& servicios, QWidget* padre) : QWidget(padre), servicios
   Bocadillo1->setObjectName(QStringLiteral("Bocadillo1"));
   Bocadillo1->setGeometry(336, 144, 195, 140);
   Bocadillo1->setPixmap(ConTransparencia(CargarImagen(carpeta, kImagenBocadillo)));
-  const QFont bocadillo = Letra(QStringLiteral("Comic Sans MS"), 13, true);
+  const QFont bocadillo = Letra(QStringLiteral("Comic Sans MS"), 15, true);
   LabelBocadillo1 = new QLabel(this);
   LabelBocadillo1->setObjectName(QStringLiteral("LabelBocadillo1"));
-  LabelBocadillo1->setGeometry(360, 168, 160, 82);
+  LabelBocadillo1->setGeometry(360, 168, 160, 86);
   LabelBocadillo1->setText(DeWin(UnionTextos(t(264))
                                      .Y(nl, 26)
                                      .Y("Sendaro.", 34)
@@ -189,7 +191,7 @@ Tform0::Tform0(Servicios& servicios, QWidget* padre) : QWidget(padre), servicios
                                      .Texto()));
   labelBocadillo2 = new QLabel(this);
   labelBocadillo2->setObjectName(QStringLiteral("labelBocadillo2"));
-  labelBocadillo2->setGeometry(358, 168, 164, 82);
+  labelBocadillo2->setGeometry(358, 168, 164, 86);
   labelBocadillo2->setText(DeWin(UnionTextos(t(16))
                                      .Y(nl, 33)
                                      .Y(t(265), 58)
@@ -201,6 +203,7 @@ Tform0::Tform0(Servicios& servicios, QWidget* padre) : QWidget(padre), servicios
   for (QLabel* l : {LabelBocadillo1, labelBocadillo2}) {
     l->setFont(bocadillo);
     l->setAlignment(Qt::AlignCenter);
+    AjustarLetra(l, 15, 10);
     Colorear(l, QPalette::WindowText, QColor(40, 30, 30));
   }
   Bocadillo1->hide();
