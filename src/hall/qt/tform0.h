@@ -16,6 +16,11 @@
 // LabelAsistenteClick) when the figure arrives at a door, LabelDejarClick at
 // the stop-studying spot, TimerAyuda->start() to open the help panel, and
 // SalidaConfirmada() (app/qt/salida.h) at the exit door.
+// The hall does not own the scene: it must outlive the hall, or be detached
+// with AdjuntarEscena(nullptr). Its surface is reparented to the hall and put
+// above the static hall's controls (PanelAyuda and BotRetroce stay on top).
+// Inside Tform0 the member DXDraw hides a class of that name: spell the class
+// sendaro::DXDraw there.
 #pragma once
 
 #include <QList>
