@@ -358,7 +358,7 @@ inline MapaGeo GeoComunidades(const Geografia& g) {
   return m;
 }
 
-// Every pixel inside `contorno` goes to the nearest seed.
+// Every pixel inside `contorno` goes to the nearest centre point.
 inline void RepartirEntre(Rejilla& r, const std::vector<Anillo>& contorno, const std::vector<Semilla>& semillas) {
   Rejilla dentro(r.ancho, r.alto);
   RellenarAnillos(dentro, contorno, 1);

@@ -45,13 +45,13 @@ inline bool Dentro(const std::vector<Punto>& pol, double x, double y) {
   return dentro;
 }
 
-// A seed of a region: pixels inside the outline go to the nearest seed.
+// A centre point of a region: pixels inside the outline go to the nearest centre point.
 struct Semilla {
   std::uint8_t codigo;
   Punto p;
 };
 
-// Fills `r` inside `contorno` with the code of the nearest seed.
+// Fills `r` inside `contorno` with the code of the nearest centre point.
 inline void Repartir(Rejilla& r, const std::vector<Punto>& contorno,
                      const std::vector<Semilla>& semillas) {
   for (int y = 0; y < r.alto; ++y) {
