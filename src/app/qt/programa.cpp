@@ -203,7 +203,7 @@ bool Programa::Arrancar(const OpcionesArranque& opciones) {
   InicializarDatosCompartidos();
 
   estado_.FalloGrave() = false;
-  bienvenida_ = std::make_unique<TBienvenida>(opciones.carpeta, dialogos_);
+  bienvenida_ = std::make_unique<TBienvenida>(recursos_.CabeceraImpresion, dialogos_);
   bienvenida_->show();
   bienvenida_->repaint();
 

@@ -8,12 +8,11 @@
 #include "hall/temas.h"
 #include "ui/accesible.h"
 #include "ui/dialogos.h"
-#include "ui/imagenes.h"
 #include "ui/texto_qt.h"
 
 namespace sendaro {
 
-TBienvenida::TBienvenida(const std::filesystem::path& carpeta, Dialogos& dialogos)
+TBienvenida::TBienvenida(const QImage& chica, Dialogos& dialogos)
     : QFrame(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint) {
   setObjectName(QStringLiteral("TBienvenida"));
   setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -28,8 +27,9 @@ TBienvenida::TBienvenida(const std::filesystem::path& carpeta, Dialogos& dialogo
   Image1->setObjectName(QStringLiteral("Image1"));
   Image1->setGeometry(8, 8, 80, 104);
   Image1->setAlignment(Qt::AlignCenter);
-  if (auto chica = CargarImagen(carpeta, "chica.bmp")) {
-    Image1->setPixmap(chica->scaled(Image1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+  if (!chica.isNull()) {
+    Image1->setPixmap(QPixmap::fromImage(
+        chica.scaled(Image1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
   } else {
     dialogos.Aviso(QStringLiteral("Faltan ficheros. Vuelva a instalar Sendaro"));
   }

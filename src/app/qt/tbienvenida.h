@@ -2,7 +2,7 @@
 #pragma once
 
 #include <QFrame>
-#include <filesystem>
+#include <QImage>
 
 class QLabel;
 class QProgressBar;
@@ -15,8 +15,9 @@ class TBienvenida : public QFrame {
   Q_OBJECT
 
  public:
-  // Loads "chica.bmp"; when it is missing says so and goes on without it.
-  TBienvenida(const std::filesystem::path& carpeta, Dialogos& dialogos);
+  // `chica` is the picture "chica.bmp" already read with the shared data (null
+  // when it is missing: the splash then says so and goes on without it).
+  TBienvenida(const QImage& chica, Dialogos& dialogos);
 
   void FijarProgreso(int valor);
 
