@@ -25,6 +25,8 @@ struct EstadoPrograma {
 
   bool DatosCompartidosFallidos = false;
   int PausaAyuda = 0;  // hint pause in ms
+  // Step of the hall's help panel; the sections' help bubbles reset it.
+  int PasoAyuda = 0;
 
   // Navigation flags: which way a section was opened.
   bool DesdeAsistente = false;

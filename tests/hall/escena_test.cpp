@@ -364,6 +364,12 @@ TEST_F(EscenaTest, LupaYSalidaDelMapa) {
   escena->FijarPuntero(600, 200);
   escena->Frame(nullptr);
   EXPECT_FALSE(escena->Mano());
+
+  // A click straight after moving onto the magnifier, before any frame.
+  escena->FijarPuntero(150 + 20, 675 + 20);
+  EXPECT_TRUE(escena->Mano());
+  escena->Click();
+  EXPECT_EQ(acciones.ayudas.size(), 2u);
 }
 
 TEST_F(EscenaTest, DobleClicEnUnaPuertaDeArribaEntraYAbreSuSeccion) {

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "dibujo.h"
+#include "escena.h"
 #include "mapas/dibujo_mapas.h"
 #include "piel.h"
 #include "sonidos.h"
@@ -92,6 +93,12 @@ int main(int argc, char** argv) {
   guardarPng(sendaro::kTiraFigura, vestibulo::TiraGuia());
   guardarPng(sendaro::kTiraPuerta, vestibulo::TiraPuerta());
   guardarPng(sendaro::kImagenBocadillo, vestibulo::Bocadillo());
+
+  // The animated hall's image and sound lists.
+  if (!EscribirEscena(destino, vistas)) {
+    std::fprintf(stderr, "no se pueden escribir las listas de la escena\n");
+    bien = false;
+  }
 
   // Maps and the region table from the same geometry.
   MapasDibujados mapas;

@@ -15,6 +15,7 @@
 #include "app/qt/sonido.h"
 #include "app/qt/tbienvenida.h"
 #include "app/qt/ventana_principal.h"
+#include "hall/qt/escena_vestibulo.h"
 #include "hall/qt/tform0.h"
 #include "sections/assistant/qt/tform5.h"
 #include "sections/catalogue/qt/tform4.h"
@@ -214,6 +215,14 @@ bool Programa::Arrancar(const OpcionesArranque& opciones) {
     p.Vestibulo = Crear<Tform0>(true);
     // The hall's creation has failed: nothing else is created.
     if (estado_.FalloGrave()) return false;
+    if (!estado_.SinAnimacion) {
+      QString motivo;
+      if (!MontarEscena(*p.Vestibulo, servicios_, motivo)) {
+        std::fprintf(stderr, "sendaro: escena: %s\n", qPrintable(motivo));
+        dialogos_.Aviso(QStringLiteral("No funcionar\u00e1 la animaci\u00f3n."));
+        estado_.SinAnimacion = true;
+      }
+    }
     p.TForm6 = Crear<TForm6>(false);
     if (estado_.FalloGrave()) return false;
     Progreso(20);

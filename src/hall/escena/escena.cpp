@@ -200,6 +200,13 @@ bool Escena::Montar(std::string& error) {
 void Escena::FijarPuntero(int x, int y) {
   ptrX_ = x;
   ptrY_ = y;
+  // What lies under the pointer is known at once, not at the next frame: a
+  // click right after moving onto the magnifier or a door must find it armed.
+  if (figura_ != nullptr && !introCaminando_) {
+    px_ = figura_->X + ptrX_ - 476;
+    py_ = figura_->Y + ptrY_ - 300;
+    Hover();
+  }
 }
 
 bool Escena::Mano() const {

@@ -106,7 +106,8 @@ QPixmap ConTransparencia(const std::optional<QPixmap>& imagen) {
 
 }  // namespace
 
-Tform0::Tform0(Servicios& servicios, QWidget* padre) : QWidget(padre), servicios_(servicios) {
+Tform0::Tform0(Servicios& servicios, QWidget* padre)
+    : QWidget(padre), PasoAyuda(servicios.estado.PasoAyuda), servicios_(servicios) {
   setObjectName(QStringLiteral("Tform0"));
   setWindowTitle(QStringLiteral("Sendaro Escolar"));
   resize(1024, 768);
@@ -242,7 +243,7 @@ Tform0::Tform0(Servicios& servicios, QWidget* padre) : QWidget(padre), servicios
   piloto->start();
 }
 
-Tform0::~Tform0() = default;
+Tform0::~Tform0() { escena_ = nullptr; }
 
 void Tform0::CrearPuertas() {
   const Tema& tema = servicios_.TemaActual();
@@ -343,6 +344,7 @@ void Tform0::AdjuntarEscena(EscenaVestibulo* escena) {
   DXDraw = escena_->Superficie();
   if (DXDraw != nullptr) {
     DXDraw->setParent(this);
+    DXDraw->installEventFilter(this);
     DXDraw->setGeometry(rect());
     DXDraw->raise();
   }
@@ -400,6 +402,22 @@ void Tform0::LabelProfeClick() { Pulsada(7, LabelProfe); }
 void Tform0::LabelCuesBClick() { Pulsada(8, LabelCuesB); }
 void Tform0::LabelCuesEClick() { Pulsada(9, LabelCuesE); }
 void Tform0::LabelAsistenteClick() { Pulsada(11, LabelAsistente); }
+
+void Tform0::PuertaPorCodigo(int codigo) {
+  switch (codigo) {
+    case 1: LabelCarrerasClick(); break;
+    case 2: LabelCatClick(); break;
+    case 3: LabelFpSClick(); break;
+    case 4: LabelItiClick(); break;
+    case 5: LabelFPMClick(); break;
+    case 6: LabelFPipClick(); break;
+    case 7: LabelProfeClick(); break;
+    case 8: LabelCuesBClick(); break;
+    case 9: LabelCuesEClick(); break;
+    case 11: LabelAsistenteClick(); break;
+    default: break;
+  }
+}
 
 void Tform0::AbrirPuerta(EtiquetaPuerta* etiqueta) {
   piloto->stop();
@@ -674,7 +692,8 @@ bool Tform0::eventFilter(QObject* objeto, QEvent* evento) {
   if ((objeto == mosaico || objeto == ImageTodo) && evento->type() == QEvent::MouseMove) {
     PuertasNormales();
   }
-  if (objeto == mosaico && evento->type() == QEvent::Paint && !pintado_) {
+  if ((objeto == mosaico || (DXDraw != nullptr && objeto == DXDraw)) &&
+      evento->type() == QEvent::Paint && !pintado_) {
     pintado_ = true;
     // The wall covers the whole hall: once it has painted, let the paint
     // finish and reach the screen before anyone reacts to it.

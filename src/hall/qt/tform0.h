@@ -3,24 +3,21 @@
 // hall: the guide walks in, speaks in two bubbles, and a door opens with its
 // frames and a zoom into the door panel before its section is shown.
 //
-// Attaching the animated scene: implement EscenaVestibulo (below) and call
-// AdjuntarEscena() once after the hall is created, when the scene has been
-// built. The hall then runs its animated branches through that interface:
+// With the animated scene attached (AdjuntarEscena, see escena_vestibulo.h)
+// the hall runs its animated branches through EscenaVestibulo:
 //  - FormShow/FormActivate (showEvent, activation) call Iniciar() unless the
 //    help panel's BotRetroce is on view;
 //  - BotRetroceClick closes the help panel and calls Iniciar();
 //  - a wheel turn calls ClicRueda(); LabelDejarClick and hiding the hall
 //    call Detener();
 //  - AbrirPuerta opens the door's section within one TimerZoom tick.
-// The scene calls back: the door handlers (LabelCarrerasClick ...
-// LabelAsistenteClick) when the figure arrives at a door, LabelDejarClick at
-// the stop-studying spot, TimerAyuda->start() to open the help panel, and
-// SalidaConfirmada() (app/qt/salida.h) at the exit door.
-// The hall does not own the scene: it must outlive the hall, or be detached
-// with AdjuntarEscena(nullptr). Its surface is reparented to the hall and put
-// above the static hall's controls (PanelAyuda and BotRetroce stay on top).
-// Inside Tform0 the member DXDraw hides a class of that name: spell the class
-// sendaro::DXDraw there.
+// The scene calls back PuertaPorCodigo when the figure arrives at a door,
+// LabelDejarClick at the stop-studying spot, TimerAyuda->start() to open the
+// help panel, and SalidaConfirmada() (app/qt/salida.h) at the exit door.
+// The hall does not own the EscenaVestibulo object: it must outlive the hall,
+// or be detached with AdjuntarEscena(nullptr). Its surface is reparented to
+// the hall and put above the static hall's controls (PanelAyuda and
+// BotRetroce stay on top).
 #pragma once
 
 #include <QList>
@@ -112,7 +109,7 @@ class Tform0 : public QWidget {
 
   int PuertaSel = 0;
   // Step of the help reveals, shared with the section screens' help bubbles.
-  int PasoAyuda = 0;
+  int& PasoAyuda;
 
   // Door click handlers: store the door's code and open it.
   void LabelCarrerasClick();
@@ -125,6 +122,8 @@ class Tform0 : public QWidget {
   void LabelCuesBClick();
   void LabelCuesEClick();
   void LabelAsistenteClick();
+  // The click handler of the door with that code (1..9, 11).
+  void PuertaPorCodigo(int codigo);
   void LabelDejarClick();
   void BotRetroceClick();
 

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,6 +15,7 @@
 #include "app/qt/programa.h"
 #include "app/qt/ventana_principal.h"
 #include "hall/qt/etiqueta_puerta.h"
+#include "hall/qt/vestibulo_estatico.h"
 #include "hall/qt/tform0.h"
 #include "qt/apoyo.h"
 #include "sections/catalogue/qt/tform4.h"
@@ -136,24 +140,61 @@ TEST_F(Arranque, LineaDeOrdenesSobreLosAjustes) {
     int idiomaAjustes;
     std::vector<std::string> parametros;
     char letra;
-    bool sinAnimacion;
+    bool conAnimacion;
     QString textoPuerta;  // catalogue text 84, from the folder in use
   };
   const std::vector<Caso> casos = {
-      {0, {"C", "S", "2"}, 'C', false, QStringLiteral("G84")},
-      {2, {"X", "N", "0"}, 'I', true, QStringLiteral("T84")},
-      {2, {}, 'I', true, QStringLiteral("G84")},
-      {2, {"c", "S"}, 'I', false, QStringLiteral("G84")},
+      {0, {"C", "S", "2"}, 'C', true, QStringLiteral("G84")},
+      {2, {"X", "N", "0"}, 'I', false, QStringLiteral("T84")},
+      {2, {}, 'I', false, QStringLiteral("G84")},
+      {2, {"c", "S"}, 'I', true, QStringLiteral("G84")},
   };
   for (const Caso& c : casos) {
     SCOPED_TRACE(c.parametros.empty() ? std::string("-") : c.parametros[0]);
     ins.Ajustes("IES", 0, c.idiomaAjustes, 'I');
     ASSERT_TRUE(Arrancar(c.parametros));
     EXPECT_EQ(programa->Estado().LetraTema, c.letra);
-    EXPECT_EQ(programa->Estado().SinAnimacion, c.sinAnimacion);
+    EXPECT_EQ(programa->Estado().ConAnimacion, c.conAnimacion);
     EXPECT_EQ(Vestibulo()->LabelCarreras->text(), c.textoPuerta);
     EXPECT_EQ(programa->Estado().CodigoIdioma, c.idiomaAjustes);
   }
+}
+
+// The animated hall: built from the sample installation's lists, or, when
+// they are missing, the static hall after a message.
+TEST_F(Arranque, VestibuloAnimadoOEstaticoSiNoSePuedeConstruir) {
+  const QDir muestra(QStringLiteral(SENDARO_INSTALACION));
+  for (const QString& n : {QStringLiteral("casti.DXG"), QStringLiteral("segdxg1.DXG"),
+                           QStringLiteral("antorcha.dxg"), QStringLiteral("todoc.bmp")}) {
+    QFile f(muestra.filePath(n));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << n.toStdString();
+    ins.Escribir(n, f.readAll());
+  }
+  ASSERT_TRUE(Arrancar({"C", "S"}));
+  EXPECT_TRUE(dialogos.avisos.isEmpty()) << dialogos.avisos.join(u'|').toStdString();
+  EXPECT_FALSE(programa->Estado().SinAnimacion);
+  ASSERT_TRUE(Vestibulo()->Animado());
+  ASSERT_NE(Vestibulo()->DXDraw, nullptr);
+  EXPECT_EQ(Vestibulo()->DXDraw->parentWidget(), Vestibulo());
+  EXPECT_TRUE(Vestibulo()->DXDraw->isVisible());
+  EXPECT_TRUE(Vestibulo()->mosaico->isHidden());
+  auto* reloj = Vestibulo()->DXDraw->findChild<QTimer*>(QStringLiteral("DXTimer"));
+  ASSERT_NE(reloj, nullptr);
+  EXPECT_TRUE(reloj->isActive());
+
+  // A door reached by the figure opens its section; the scene stops.
+  Vestibulo()->PuertaPorCodigo(7);
+  QTest::qWait(150);  // one zoom tick opens the section
+  EXPECT_EQ(programa->Ventana().Actual(), programa->Comunes().pantallas.Tprofe);
+  EXPECT_FALSE(reloj->isActive());
+
+  ins.Borrar(QStringLiteral("segdxg1.DXG"));
+  dialogos = DialogosPrueba();
+  ASSERT_TRUE(Arrancar({"C", "S"}));
+  EXPECT_EQ(dialogos.avisos, QStringList{QStringLiteral("No funcionar\u00e1 la animaci\u00f3n.")});
+  EXPECT_TRUE(programa->Estado().SinAnimacion);
+  EXPECT_FALSE(Vestibulo()->Animado());
+  EXPECT_TRUE(Vestibulo()->mosaico->isVisible());
 }
 
 TEST_F(Arranque, TemaSinCuadroLateralSigueAdelante) {

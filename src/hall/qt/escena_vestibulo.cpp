@@ -1,0 +1,77 @@
+#include "hall/qt/escena_vestibulo.h"
+
+#include <QPointer>
+#include <QTimer>
+
+#include "app/qt/salida.h"
+#include "app/qt/servicios.h"
+#include "hall/escena/velocidad.h"
+#include "hall/qt/escena_qt.h"
+#include "hall/qt/tform0.h"
+
+namespace sendaro {
+
+namespace {
+
+// The hall's view of its DXDraw surface. Both are children of the hall, so
+// they go with it.
+class EscenaAnimada final : public QObject, public EscenaVestibulo {
+ public:
+  EscenaAnimada(Tform0& hall, sendaro::DXDraw* superficie) : QObject(&hall), dx_(superficie) {
+    setObjectName(QStringLiteral("EscenaAnimada"));
+  }
+
+  QWidget* Superficie() override { return dx_; }
+
+  void Iniciar() override {
+    if (!dx_) return;
+    dx_->show();
+    dx_->DXDrawInitialize();
+  }
+
+  void Detener() override {
+    if (dx_) dx_->DXDrawFinalize();
+  }
+
+  void ClicRueda() override {
+    if (dx_) dx_->DXDrawClick();
+  }
+
+ private:
+  QPointer<sendaro::DXDraw> dx_;
+};
+
+}  // namespace
+
+bool MontarEscena(Tform0& hall, Servicios& servicios, QString& error) {
+  const EstadoPrograma& e = servicios.estado;
+  const Tema& tema = servicios.TemaActual();
+  escena::DatosEscena datos;
+  const CatalogoTextos& catalogo = servicios.catalogo;
+  datos.texto = [&catalogo](int n) -> std::string_view { return catalogo.Texto(n); };
+  datos.nombreCentro = e.NombreCentro;
+  datos.letraTema = tema.letra;
+  datos.colorNombre = tema.ColorNombre;
+  datos.colorAno = tema.ColorAno;
+  datos.deltaLetra = e.TamanoLetraDelta;
+  // The machine's clock chooses the figure's pace and the typing speed.
+  datos.tramo = escena::TramoVelocidad(escena::MedirMHz());
+
+  std::unique_ptr<sendaro::DXDraw> dx =
+      sendaro::DXDraw::Crear(e.entorno.instalacion.Carpeta(), tema, std::move(datos), error, &hall);
+  if (!dx) return false;
+  sendaro::DXDraw* superficie = dx.release();  // owned by the hall from here on
+
+  Tform0* h = &hall;
+  Servicios* s = &servicios;
+  superficie->FijarGanchos({
+      .puerta = [h](int codigo) { h->PuertaPorCodigo(codigo); },
+      .dejar = [h] { h->LabelDejarClick(); },
+      .salir = [s] { return SalidaConfirmada(*s); },
+      .ayuda = [h] { h->TimerAyuda->start(); },
+  });
+  hall.AdjuntarEscena(new EscenaAnimada(hall, superficie));
+  return true;
+}
+
+}  // namespace sendaro
