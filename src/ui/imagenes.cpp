@@ -14,16 +14,22 @@ QStringList Candidatos(const QString& nombre) {
           nombre + QStringLiteral(".jpeg")};
 }
 
-std::optional<QPixmap> Abrir(const QString& ruta) {
+std::optional<QImage> Abrir(const QString& ruta) {
   QImageReader lector(ruta);
-  const QImage imagen = lector.read();
+  QImage imagen = lector.read();
   if (imagen.isNull()) return std::nullopt;
-  return QPixmap::fromImage(imagen);
+  return imagen;
 }
 
 }  // namespace
 
 std::optional<QPixmap> CargarImagen(const std::filesystem::path& carpeta, std::string_view nombre) {
+  const auto imagen = LeerImagen(carpeta, nombre);
+  if (!imagen) return std::nullopt;
+  return QPixmap::fromImage(*imagen);
+}
+
+std::optional<QImage> LeerImagen(const std::filesystem::path& carpeta, std::string_view nombre) {
   if (nombre.empty()) return std::nullopt;
   const QDir dir(QFile::decodeName(carpeta.c_str()));
   const QStringList candidatos = Candidatos(

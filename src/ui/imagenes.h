@@ -2,6 +2,7 @@
 // them. A name without extension is a bitmap: "partei" opens "partei.bmp".
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <filesystem>
 #include <optional>
@@ -14,5 +15,8 @@ namespace sendaro {
 // copied from case-insensitive file systems). Nothing when no file is found
 // or it is not a picture.
 std::optional<QPixmap> CargarImagen(const std::filesystem::path& carpeta, std::string_view nombre);
+
+// The same picture as an image, for use away from the GUI thread.
+std::optional<QImage> LeerImagen(const std::filesystem::path& carpeta, std::string_view nombre);
 
 }  // namespace sendaro

@@ -209,20 +209,15 @@ bool Programa::Arrancar(const OpcionesArranque& opciones) {
   bienvenida_->repaint();
 
   Pantallas& p = servicios_.pantallas;
+  std::future<ListasEscena> listas;
   const bool completo = [&] {
     Progreso(10);
     PrepararVestibulo(opciones);
     p.Vestibulo = Crear<Tform0>(true);
     // The hall's creation has failed: nothing else is created.
     if (estado_.FalloGrave()) return false;
-    if (!estado_.SinAnimacion) {
-      QString motivo;
-      if (!MontarEscena(*p.Vestibulo, servicios_, motivo)) {
-        std::fprintf(stderr, "sendaro: escena: %s\n", qPrintable(motivo));
-        dialogos_.Aviso(QStringLiteral("No funcionar\u00e1 la animaci\u00f3n."));
-        estado_.SinAnimacion = true;
-      }
-    }
+    // The scene's lists load in the background while the screens are created.
+    if (!estado_.SinAnimacion) listas = PrecargarEscena(servicios_);
     p.TForm6 = Crear<TForm6>(false);
     if (estado_.FalloGrave()) return false;
     Progreso(20);
@@ -248,6 +243,14 @@ bool Programa::Arrancar(const OpcionesArranque& opciones) {
     if (estado_.FalloGrave()) return false;
     Progreso(100);
     p.TFormCat = Crear<TFormCat>(true);
+    if (listas.valid()) {
+      QString motivo;
+      if (!MontarEscena(*p.Vestibulo, servicios_, listas.get(), motivo)) {
+        std::fprintf(stderr, "sendaro: escena: %s\n", qPrintable(motivo));
+        dialogos_.Aviso(QStringLiteral("No funcionar\u00e1 la animaci\u00f3n."));
+        estado_.SinAnimacion = true;
+      }
+    }
     return true;
   }();
 

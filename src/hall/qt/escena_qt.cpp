@@ -6,9 +6,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QThread>
+#include <future>
 #include <QTimer>
 
 #include "ui/imagenes.h"
+#include "ui/sprites/paquete.h"
 
 namespace sendaro {
 
@@ -36,23 +38,45 @@ DXDraw::DXDraw(QWidget* padre) : QWidget(padre) {
 
 DXDraw::~DXDraw() = default;
 
-std::unique_ptr<DXDraw> DXDraw::Crear(const std::filesystem::path& carpeta, const Tema& tema,
-                                      escena::DatosEscena datos, QString& error, QWidget* padre) {
-  std::unique_ptr<DXDraw> d(new DXDraw(padre));
+ListasEscena CargarListas(const std::filesystem::path& carpeta, const Tema& tema) {
+  // The clock is measured while the pictures load.
+  std::future<int> mhz = std::async(std::launch::async, [] { return escena::MedirMHz(); });
+  ListasEscena l;
   for (const std::string_view lista : {std::string_view("segdxg1.DXG"), tema.Escena, tema.Decoraciones}) {
     if (lista.empty()) continue;
-    if (!d->imagenes_.Cargar(Ruta(carpeta, lista), error)) return nullptr;
+    if (!l.imagenes.Cargar(Ruta(carpeta, lista), l.error)) return l;
   }
-  const auto todo = CargarImagen(carpeta, tema.Todo);
-  if (!todo) {
-    error = QStringLiteral("falta la imagen del vest\u00edbulo");
+  if (auto todo = LeerImagen(carpeta, tema.Todo)) {
+    l.todo = std::move(*todo);
+  } else {
+    l.error = QStringLiteral("falta la imagen del vest\u00edbulo");
+    return l;
+  }
+  if (!tema.Sonidos.empty()) {
+    QFile f(Ruta(carpeta, tema.Sonidos));
+    if (f.open(QIODevice::ReadOnly)) {
+      if (const auto items = paquete::LeerSonidos(f.readAll())) {
+        for (const auto& it : *items) l.sonidos.insert(QString::fromStdString(it.nombre), it.wav);
+      }
+    }
+  }
+  l.tramo = escena::TramoVelocidad(mhz.get());
+  return l;
+}
+
+std::unique_ptr<DXDraw> DXDraw::Crear(ListasEscena listas, escena::DatosEscena datos,
+                                      QString& error, QWidget* padre) {
+  if (!listas.error.isEmpty()) {
+    error = listas.error;
     return nullptr;
   }
-  d->cortina_ = std::make_unique<SuperficieCortina>(todo->toImage());
+  std::unique_ptr<DXDraw> d(new DXDraw(padre));
+  d->imagenes_ = std::move(listas.imagenes);
+  d->cortina_ = std::make_unique<SuperficieCortina>(listas.todo);
+  d->sonidos_.Fijar(std::move(listas.sonidos));
   // Without its sound list the scene runs silent.
-  datos.conMusica = !tema.Sonidos.empty() && d->sonidos_.Cargar(Ruta(carpeta, tema.Sonidos)) &&
-                    d->sonidos_.Tiene(QStringLiteral("inicio"));
-  datos.letraTema = tema.letra;
+  datos.conMusica = d->sonidos_.Tiene(QStringLiteral("inicio"));
+  datos.tramo = listas.tramo;
   std::string motivo;
   d->escena_ = escena::Escena::Construir(d->imagenes_.Banco(), std::move(datos), *d, motivo);
   if (!d->escena_) {
@@ -62,8 +86,19 @@ std::unique_ptr<DXDraw> DXDraw::Crear(const std::filesystem::path& carpeta, cons
   return d;
 }
 
+std::unique_ptr<DXDraw> DXDraw::Crear(const std::filesystem::path& carpeta, const Tema& tema,
+                                      escena::DatosEscena datos, QString& error, QWidget* padre) {
+  datos.letraTema = tema.letra;
+  ListasEscena listas = CargarListas(carpeta, tema);
+  const escena::Tramo pedido = datos.tramo;
+  listas.tramo = pedido;
+  return Crear(std::move(listas), std::move(datos), error, padre);
+}
+
 void DXDraw::DXDrawInitialize() {
   escena_->Iniciar();
+  // The first paint shows the scene, not an empty page.
+  if (!dibujada_ && isVisible()) DXTimerTimer();
   Sincronizar();
 }
 
@@ -99,6 +134,7 @@ void DXDraw::Sprites(escena::Mundo& mundo) { superficie_.DibujarMundo(mundo, ima
 void DXDraw::Texto(const escena::TextoEscena& texto) { superficie_.Texto(texto); }
 
 void DXDraw::Voltear() {
+  dibujada_ = true;
   // The page is the back buffer itself: it is only shown between frames.
   update();
 }

@@ -17,6 +17,20 @@ class QTimer;
 
 namespace sendaro {
 
+// What the scene reads from the installation: the theme's image lists, the
+// full hall picture of the help curtain, the sound list and the speed tier.
+// Loaded by CargarListas, which may run away from the GUI thread.
+struct ListasEscena {
+  ImagenesEscena imagenes;
+  QImage todo;
+  QHash<QString, QByteArray> sonidos;  // empty: the scene runs silent
+  escena::Tramo tramo;
+  QString error;  // not empty: the lists cannot be used
+};
+
+// Reads the lists of `tema` from `carpeta` and measures the machine's clock.
+ListasEscena CargarListas(const std::filesystem::path& carpeta, const Tema& tema);
+
 class DXDraw : public QWidget, private escena::AccionesEscena, private escena::Lienzo {
   Q_OBJECT
 
@@ -28,8 +42,12 @@ class DXDraw : public QWidget, private escena::AccionesEscena, private escena::L
     std::function<void()> ayuda;      // the help panel
   };
 
-  // Loads the lists of the theme from the installation folder and builds the
-  // scene. Nothing, with the reason in `error`, when any of it fails.
+  // Builds the scene on the lists loaded by CargarListas. Nothing, with the
+  // reason in `error`, when the lists failed or the scene cannot be built.
+  // The speed tier of `datos` is the one the lists measured.
+  static std::unique_ptr<DXDraw> Crear(ListasEscena listas, escena::DatosEscena datos,
+                                       QString& error, QWidget* padre = nullptr);
+  // Loads the lists and builds the scene, at once.
   static std::unique_ptr<DXDraw> Crear(const std::filesystem::path& carpeta, const Tema& tema,
                                        escena::DatosEscena datos, QString& error,
                                        QWidget* padre = nullptr);
@@ -82,6 +100,7 @@ class DXDraw : public QWidget, private escena::AccionesEscena, private escena::L
   std::unique_ptr<escena::Escena> escena_;
   Ganchos ganchos_;
   bool dobleClic_ = false;
+  bool dibujada_ = false;  // a frame has been drawn on the page
 };
 
 }  // namespace sendaro

@@ -5,7 +5,6 @@
 
 #include "app/qt/salida.h"
 #include "app/qt/servicios.h"
-#include "hall/escena/velocidad.h"
 #include "hall/qt/escena_qt.h"
 #include "hall/qt/tform0.h"
 
@@ -43,7 +42,12 @@ class EscenaAnimada final : public QObject, public EscenaVestibulo {
 
 }  // namespace
 
-bool MontarEscena(Tform0& hall, Servicios& servicios, QString& error) {
+std::future<ListasEscena> PrecargarEscena(const Servicios& servicios) {
+  return std::async(std::launch::async, CargarListas, servicios.estado.entorno.instalacion.Carpeta(),
+                    servicios.TemaActual());
+}
+
+bool MontarEscena(Tform0& hall, Servicios& servicios, ListasEscena listas, QString& error) {
   const EstadoPrograma& e = servicios.estado;
   const Tema& tema = servicios.TemaActual();
   escena::DatosEscena datos;
@@ -54,11 +58,9 @@ bool MontarEscena(Tform0& hall, Servicios& servicios, QString& error) {
   datos.colorNombre = tema.ColorNombre;
   datos.colorAno = tema.ColorAno;
   datos.deltaLetra = e.TamanoLetraDelta;
-  // The machine's clock chooses the figure's pace and the typing speed.
-  datos.tramo = escena::TramoVelocidad(escena::MedirMHz());
 
   std::unique_ptr<sendaro::DXDraw> dx =
-      sendaro::DXDraw::Crear(e.entorno.instalacion.Carpeta(), tema, std::move(datos), error, &hall);
+      sendaro::DXDraw::Crear(std::move(listas), std::move(datos), error, &hall);
   if (!dx) return false;
   sendaro::DXDraw* superficie = dx.release();  // owned by the hall from here on
 

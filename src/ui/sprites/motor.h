@@ -73,6 +73,8 @@ class SonidosEscena {
   ~SonidosEscena();
   // False when the file is missing or damaged.
   bool Cargar(const QString& ruta);
+  // The items already read, by name.
+  void Fijar(QHash<QString, QByteArray> datos) { datos_ = std::move(datos); }
   bool Tiene(const QString& nombre) const { return datos_.contains(nombre); }
   // Plays the sound when there is an audio output; otherwise nothing.
   void Reproducir(const QString& nombre);

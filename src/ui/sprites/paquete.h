@@ -15,7 +15,10 @@
 #include <QByteArray>
 #include <QImage>
 #include <QString>
+#include <algorithm>
 #include <cstdint>
+#include <future>
+#include <thread>
 #include <optional>
 #include <string>
 #include <vector>
@@ -119,7 +122,12 @@ inline std::optional<std::vector<ItemImagen>> LeerImagenes(const QByteArray& byt
   detalle::Lector l(bytes);
   const auto cuantos = detalle::Cabecera(l, "SDXG");
   if (!cuantos) return std::nullopt;
-  std::vector<ItemImagen> items;
+  struct Leido {
+    QByteArray nombre;
+    int ancho, alto, cuenta;
+    QByteArray png;
+  };
+  std::vector<Leido> leidos;
   for (std::uint32_t i = 0; i < *cuantos; ++i) {
     const auto largo = l.Entero(1);
     if (!largo) return std::nullopt;
@@ -130,14 +138,34 @@ inline std::optional<std::vector<ItemImagen>> LeerImagenes(const QByteArray& byt
     if (!largoPng) return std::nullopt;
     const auto png = l.Bytes(static_cast<qsizetype>(*largoPng));
     if (!png) return std::nullopt;
-    const QImage tira = QImage::fromData(*png, "PNG").convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const int w = static_cast<int>(*ancho), h = static_cast<int>(*alto), cuenta = static_cast<int>(*n);
-    if (tira.width() != w * cuenta || tira.height() != h) return std::nullopt;
-    ItemImagen it{nombre->toStdString(), w, h, {}};
-    for (int k = 0; k < cuenta; ++k) it.patrones.push_back(tira.copy(k * w, 0, w, h));
-    items.push_back(std::move(it));
+    leidos.push_back({*nombre, static_cast<int>(*ancho), static_cast<int>(*alto),
+                      static_cast<int>(*n), *png});
   }
   if (!l.Fin()) return std::nullopt;
+
+  // Decoding the pictures is most of the work: it is shared among the
+  // processor's cores, each taking every k-th item.
+  std::vector<ItemImagen> items(leidos.size());
+  std::vector<char> bien(leidos.size(), 0);
+  auto decodificar = [&](std::size_t desde, std::size_t paso) {
+    for (std::size_t i = desde; i < leidos.size(); i += paso) {
+      const Leido& d = leidos[i];
+      const QImage tira =
+          QImage::fromData(d.png, "PNG").convertToFormat(QImage::Format_ARGB32_Premultiplied);
+      if (tira.width() != d.ancho * d.cuenta || tira.height() != d.alto) continue;
+      ItemImagen& it = items[i];
+      it = {d.nombre.toStdString(), d.ancho, d.alto, {}};
+      for (int k = 0; k < d.cuenta; ++k) it.patrones.push_back(tira.copy(k * d.ancho, 0, d.ancho, d.alto));
+      bien[i] = 1;
+    }
+  };
+  const std::size_t hilos =
+      std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, std::max<std::size_t>(1, leidos.size()));
+  std::vector<std::future<void>> otros;
+  for (std::size_t h = 1; h < hilos; ++h) otros.push_back(std::async(std::launch::async, decodificar, h, hilos));
+  decodificar(0, hilos);
+  for (auto& f : otros) f.get();
+  if (std::find(bien.begin(), bien.end(), 0) != bien.end()) return std::nullopt;
   return items;
 }
 
