@@ -1,5 +1,6 @@
 #include "hall/qt/escena_vestibulo.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QTimer>
 
@@ -24,6 +25,11 @@ class EscenaAnimada final : public QObject, public EscenaVestibulo {
 
   void Iniciar() override {
     if (!dx_) return;
+    // Once the scene runs, the hall is captioned with the program's title.
+    if (QWidget* hall = dx_->parentWidget()) {
+      hall->setWindowTitle(QCoreApplication::applicationName());
+      if (hall->window() != hall) hall->window()->setWindowTitle(hall->windowTitle());
+    }
     dx_->show();
     dx_->DXDrawInitialize();
   }
