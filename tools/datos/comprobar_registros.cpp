@@ -553,6 +553,9 @@ void Referencias::Profesiones() {
     }
     const auto& es = columnas::kProfesionEstudios;
     bool terminada = false;
+    // The studies list writes a heading before the first study of each
+    // letter, so the studies of one letter go together.
+    std::string letras;
     for (int k = 0; k < es.repeticiones; ++k) {
       const auto codigo = Columnas(linea, es.ColumnaDe(k), es.ancho);
       const char letra = codigo.empty() ? ' ' : codigo[0];
@@ -573,6 +576,11 @@ void Referencias::Profesiones() {
         Mal("profesio", n, campo(es, k) + "\"" + std::string(codigo) + "\": tras la letra van tres cifras");
         continue;
       }
+      if (!letras.empty() && letras.back() != letra && letras.find(letra) != std::string::npos) {
+        Mal("profesio", n, campo(es, k) + std::string(codigo) + ": los estudios " + std::string(1, letra) +
+                               " van seguidos (hay otra letra entre ellos)");
+      }
+      letras.push_back(letra);
       const std::string destino(tipo->fichero);
       const std::string que = campo(es, k) + std::string(codigo) + ":";
       if (letra == 'C') {
