@@ -135,9 +135,11 @@ std::vector<Problema> Compilar(const OpcionesCompilar& op, std::vector<std::stri
     problemas.insert(problemas.end(), lineas.problemas.begin(), lineas.problemas.end());
     leidas.emplace(lugares, FuenteLeida{fuente, std::move(lineas)});
   }
-  for (const auto& r : GenerarRegistros(leidas, problemas)) {
+  std::vector<Problema> notas;
+  for (const auto& r : GenerarRegistros(leidas, problemas, &notas)) {
     Escribir(op.destino / r.nombre, r.bytes, problemas);
   }
+  for (const auto& n : notas) avisos.push_back(n.Texto());
 
   // Centre settings: copied as they are (UTF-8; the program reads UTF-8).
   {

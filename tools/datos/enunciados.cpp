@@ -96,8 +96,9 @@ std::string NoVacia(const IndiceLineas& indice, int n) {
 
 class Generador {
  public:
-  Generador(const FuentesLeidas& fuentes, std::vector<Problema>& problemas)
-      : fuentes_(fuentes), problemas_(problemas) {}
+  Generador(const FuentesLeidas& fuentes, std::vector<Problema>& problemas,
+            std::vector<Problema>* avisos)
+      : fuentes_(fuentes), problemas_(problemas), avisos_(avisos) {}
 
   std::vector<RegistroGenerado> Generar();
 
@@ -116,6 +117,23 @@ class Generador {
   }
   void Problema_(const FuenteLeida& f, int linea, std::string que) {
     problemas_.push_back({f.fuente, linea, std::move(que)});
+  }
+  // destino.Resolver, with a note when a line that has a key is named by
+  // its number (`que` says which statement, for the note).
+  std::optional<int> Resolver(const FuenteLeida& f, int origen, const std::string& que,
+                              const IndiceLineas& destino, std::string_view palabra,
+                              std::string& error) {
+    const auto n = destino.Resolver(palabra, error);
+    if (n && avisos_ != nullptr && !palabra.empty() &&
+        palabra.find_first_not_of("0123456789") == std::string_view::npos) {
+      if (const std::string& clave = destino.ClaveDe(*n); !clave.empty()) {
+        avisos_->push_back({f.fuente, origen,
+                            que + ": " + std::string(palabra) + " es la línea de clave \"" + clave +
+                                "\" en " + destino.Fichero() +
+                                "; mejor por su clave, que no cambia al insertar líneas"});
+      }
+    }
+    return n;
   }
 
   void ComprobarClaves();
@@ -155,6 +173,7 @@ class Generador {
 
   const FuentesLeidas& fuentes_;
   std::vector<Problema>& problemas_;
+  std::vector<Problema>* avisos_;
   std::map<std::string, IndiceLineas, std::less<>> indices_;
 };
 
@@ -191,7 +210,7 @@ std::vector<int> Generador::Referencias(const FuenteLeida& f, const Anotacion& a
   std::vector<int> r;
   for (const auto& palabra : Palabras(a.valor)) {
     std::string error;
-    const auto n = destino.Resolver(palabra, error);
+    const auto n = Resolver(f, a.origen, a.clave, destino, palabra, error);
     if (!n) {
       Problema_(f, a.origen, a.clave + ": " + error);
       continue;
@@ -234,7 +253,7 @@ void Generador::Universidades(const FuenteLeida& f, const Anotacion& a, int nota
     const std::string ref = SinBlancosAlrededor(std::string_view(parte).substr(0, espacio));
     const std::string nota_txt = parte.substr(espacio + 1);
     std::string error;
-    const auto n = lugar.Resolver(ref, error);
+    const auto n = Resolver(f, a.origen, "universidades", lugar, ref, error);
     const auto nota = LeerNota(nota_txt, nota_maxima);
     if (!n) {
       Problema_(f, a.origen, "universidades: " + error);
@@ -437,7 +456,7 @@ RegistroGenerado Generador::Lugares(const char* fuente, const char* titulos,
     }
     IndiceLineas& centros = Indice(fichero);
     std::string error;
-    const auto centro = centros.Resolver(centro_txt, error);
+    const auto centro = Resolver(*f, l.numero, "centro", centros, centro_txt, error);
     if (!centro) {
       Problema_(*f, l.numero, "centro: " + error);
       continue;
@@ -447,7 +466,7 @@ RegistroGenerado Generador::Lugares(const char* fuente, const char* titulos,
       continue;
     }
     for (const auto& palabra : Palabras(std::string_view(l.texto).substr(dos_puntos + 1))) {
-      const auto t = tabla_titulos.Resolver(palabra, error);
+      const auto t = Resolver(*f, l.numero, "título", tabla_titulos, palabra, error);
       if (!t) {
         Problema_(*f, l.numero, "título: " + error);
         continue;
@@ -525,7 +544,7 @@ RegistroGenerado Generador::Areas() {
     auto& lista = listas[static_cast<std::size_t>((registro - 1) * d.filas + *area - 1)];
     for (const auto& numero : Palabras(std::string_view(l.texto).substr(dos_puntos + 1))) {
       std::string error;
-      const auto n = tabla.Resolver(numero, error);
+      const auto n = Resolver(*f, l.numero, std::string(tipo.palabra), tabla, numero, error);
       if (!n) {
         Problema_(*f, l.numero, std::string(tipo.palabra) + ": " + error);
         continue;
@@ -604,12 +623,19 @@ IndiceLineas::IndiceLineas(std::string fichero, const FuenteLeida& fuente,
       continue;
     }
     const auto [it, nueva] = claves_.emplace(a.valor, a.linea);
+    if (nueva) clave_de_linea_.emplace(a.linea, a.valor);
     if (!nueva) {
       problemas.push_back({fuente.fuente, a.origen,
                            "la clave \"" + a.valor + "\" ya es de la línea " +
                                std::to_string(it->second) + " de " + fichero_});
     }
   }
+}
+
+const std::string& IndiceLineas::ClaveDe(int n) const {
+  static const std::string kNinguna;
+  const auto it = clave_de_linea_.find(n);
+  return it == clave_de_linea_.end() ? kNinguna : it->second;
 }
 
 const std::string& IndiceLineas::Linea(int n) const {
@@ -661,8 +687,9 @@ std::optional<int> LeerNota(std::string_view texto, int maxima) {
 }
 
 std::vector<RegistroGenerado> GenerarRegistros(const FuentesLeidas& fuentes,
-                                               std::vector<Problema>& problemas) {
-  return Generador(fuentes, problemas).Generar();
+                                               std::vector<Problema>& problemas,
+                                               std::vector<Problema>* avisos) {
+  return Generador(fuentes, problemas, avisos).Generar();
 }
 
 }  // namespace sendaro::datos

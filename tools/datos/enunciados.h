@@ -52,11 +52,14 @@ class IndiceLineas {
   // The line a reference names: a line number 1..Cuenta(), a key, or another
   // name. Nothing (and `error` says why) when it names no line.
   std::optional<int> Resolver(std::string_view referencia, std::string& error) const;
+  // The key of line n; empty when it has none.
+  const std::string& ClaveDe(int n) const;
 
  private:
   std::string fichero_;
   std::vector<std::string> lineas_;
   std::map<std::string, int, std::less<>> claves_;
+  std::map<int, std::string> clave_de_linea_;
   std::map<std::string, int, std::less<>> nombres_;
 };
 
@@ -88,9 +91,13 @@ struct RegistroGenerado {
 // "datitine" from "preguntas K: q q" / "titulos K: t t" lines (entry K of the
 // first / second record: "CUESTION" questions / "TITULOS" lines) in
 // "datitine.txt" (`fuentes` keyed by file name: "CARRERA", ..., "datFPL",
-// "datFPL2", "datitine"). Every
-// record file is generated, also when some statements are wrong.
+// "datFPL2", "datitine"). Every record file is generated, also when some
+// statements are wrong.
+// A reference by line number to a line that has a key is not wrong, but the
+// number changes when lines are inserted above it: each one is a note in
+// `avisos` (when given) that names the key to write instead.
 std::vector<RegistroGenerado> GenerarRegistros(const FuentesLeidas& fuentes,
-                                               std::vector<Problema>& problemas);
+                                               std::vector<Problema>& problemas,
+                                               std::vector<Problema>* avisos = nullptr);
 
 }  // namespace sendaro::datos

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <string>
@@ -163,6 +164,25 @@ void Sustituir(std::string& s, const std::string& de, const std::string& a) {
   const auto i = s.find(de);
   ASSERT_NE(i, std::string::npos) << de;
   s.replace(i, de.size(), a);
+}
+
+// A line number where the line has a key still works, but a line inserted
+// above would change its meaning: the compiler says which key to write.
+TEST(Enunciados, UnNumeroDondeHayClaveEsUnAvisoConLaClave) {
+  std::vector<Problema> problemas;
+  std::vector<Problema> avisos;
+  GenerarRegistros(Leer(FuentesBase()), problemas, &avisos);
+  for (const auto& p : problemas) ADD_FAILURE() << p.Texto();
+  std::vector<std::string> textos;
+  for (const auto& a : avisos) textos.push_back(a.Texto());
+  std::sort(textos.begin(), textos.end());
+  const std::string cola = "; mejor por su clave, que no cambia al insertar líneas";
+  const std::vector<std::string> esperados = {
+      "datos/FP.txt:5: carreras: 2 es la línea de clave \"biologia\" en carreFP" + cola,
+      "datos/GRUPOS.txt:4: intereses: 1 es la línea de clave \"ayudar\" en INTERES" + cola,
+      "datos/datFPL.txt:2: título: 2 es la línea de clave \"lab\" en FP" + cola,
+  };
+  EXPECT_EQ(textos, esperados);
 }
 
 TEST(Enunciados, CadaFalloDiceFuenteYLinea) {
