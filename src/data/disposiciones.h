@@ -187,7 +187,9 @@ inline constexpr CampoFijo kUniversidadDireccion{"direccion", 38, 100, ClaseCamp
 // "COMUINT": line k is community k; columns 1-14 are not read.
 inline constexpr CampoFijo kComunidadDireccion{"direccion", 15, 100, ClaseCampo::kTexto};
 
-// "LU1".."LU4": the centre line and up to ten community or province codes.
+// "LU1".."LU4": the centre line, then up to ten two-digit numbers of the
+// initial programmes the centre teaches (lines of the programme list, that
+// is "fpip" without its first nine lines).
 inline constexpr CampoFijo kCentroLinea{"centro", 1, 55, ClaseCampo::kTexto};
 inline constexpr CampoFijo kCentroCodigos{"codigos", 56, 2, ClaseCampo::kNumero, 10};
 
@@ -239,9 +241,22 @@ inline constexpr CampoFijo kIndiceFP{"fp", 3, 1, ClaseCampo::kCodigo, 2};
 inline constexpr CampoFijo kIndiceFP2{"fp2", 5, 1, ClaseCampo::kCodigo, 2};
 
 // "CUESGM": lines 1-11 the areas, then up to 100 statements: an answer code
-// (a family of "FP2", "0".."9" or "A".."U" for 0..30, then "T" its titles, "Z"
-// titles 1 and 2, or a digit d its title d), the primary and secondary areas.
+// (a family of "FP2" in file order, then "T" its titles, "Z" titles 1 and 2,
+// or a digit d its title d), the primary and secondary areas.
 inline constexpr int kAreasCuesGM = 11;
+// The family an answer code's first character names: "0".."9" are 0..9 and
+// "A".."U" 10..30; an "FP2" with more families than that goes on with
+// "V".."Z" (31..35) and "a".."z" (36..61). -1 for any other character.
+inline constexpr int kMaxFamiliasCuesGM = 61;
+constexpr int FamiliaRespuestaGM(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'Z') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'z') return c - 'a' + 36;
+  return -1;
+}
+static_assert(FamiliaRespuestaGM('9') == 9 && FamiliaRespuestaGM('U') == 30 &&
+              FamiliaRespuestaGM('V') == 31 && FamiliaRespuestaGM('a') == 36 &&
+              FamiliaRespuestaGM('z') == kMaxFamiliasCuesGM && FamiliaRespuestaGM('#') == -1);
 inline constexpr int kMaxEnunciadosCuesGM = 100;
 inline constexpr CampoFijo kCuesGMRespuesta{"respuesta", 1, 2, ClaseCampo::kCodigo};
 inline constexpr CampoFijo kCuesGMArea{"area", 3, 1, ClaseCampo::kCodigo};

@@ -387,7 +387,8 @@ void Referencias::Dobles() {
 }
 
 // "CUESGM" statements: answer codes point at a family of "FP2" and at titles
-// that family has; the area digits are digits.
+// that family has; the area digits are digits; every family of "FP2" with
+// titles is proposed by some statement.
 void Referencias::CuestionarioGM() {
   const Fichero& f = Texto("CUESGM");
   const Fichero& fp2 = Texto("FP2");
@@ -408,6 +409,7 @@ void Referencias::CuestionarioGM() {
         fam < num_familias ? familias[static_cast<std::size_t>(fam)] : fp2.Cuenta() + 1;
     return siguiente - familias[static_cast<std::size_t>(fam - 1)] - 1;
   };
+  std::set<int> propuestas;  // families some statement names
   for (int n = kAreasCuesGM + 1; n <= f.Cuenta(); ++n) {
     const auto linea = f.Linea(n);
     if (EsBlanco(linea)) {
@@ -426,12 +428,9 @@ void Referencias::CuestionarioGM() {
       Mal("CUESGM", n, "columna 4: el área secundaria debe ser una cifra (0 = ninguna)");
     }
     const std::string codigo(Columnas(linea, 1, 2));
-    const char c = codigo.empty() ? ' ' : codigo[0];
-    int fam = -1;
-    if (c >= '0' && c <= '9') fam = c - '0';
-    if (c >= 'A' && c <= 'U') fam = c - 'A' + 10;
+    const int fam = columnas::FamiliaRespuestaGM(codigo.empty() ? ' ' : codigo[0]);
     if (fam < 0) {
-      Mal("CUESGM", n, "código \"" + codigo + "\": la familia va de 0-9 o A-U");
+      Mal("CUESGM", n, "código \"" + codigo + "\": la familia va de 0-9, A-Z o a-z");
       continue;
     }
     if (fam < 1 || fam > num_familias || fp2.Cuenta() == 0) {
@@ -442,6 +441,7 @@ void Referencias::CuestionarioGM() {
       }
       continue;
     }
+    propuestas.insert(fam);
     const int titulos = titulos_de(fam);
     const int inicio = familias[static_cast<std::size_t>(fam - 1)];
     const char t = codigo.size() > 1 ? codigo[1] : ' ';
@@ -461,6 +461,20 @@ void Referencias::CuestionarioGM() {
     } else if (!EsTitulo("FP2", inicio + (t - '0'))) {
       Mal("CUESGM", n, donde + ": su ciclo " + t + " es una línea vacía");
     }
+  }
+  if (!fp2.existe || f.Cuenta() <= kAreasCuesGM) return;
+  for (int fam = 1; fam <= std::min(num_familias, columnas::kMaxFamiliasCuesGM); ++fam) {
+    if (titulos_de(fam) == 0 || propuestas.count(fam) != 0) continue;
+    const int inicio = familias[static_cast<std::size_t>(fam - 1)];
+    Mal("CUESGM", 0,
+        "la familia " + std::to_string(fam) + " de FP2 (línea " + std::to_string(inicio) + ", \"" +
+            Cp1252AUtf8(RecortarDerecha(fp2.Linea(inicio).substr(1))) +
+            "\") no sale en ninguna frase: el cuestionario nunca la propone");
+  }
+  for (int fam = columnas::kMaxFamiliasCuesGM + 1; fam <= num_familias; ++fam) {
+    Mal("CUESGM", 0,
+        "la familia " + std::to_string(fam) + " de FP2 no tiene código de respuesta (caben " +
+            std::to_string(columnas::kMaxFamiliasCuesGM) + " familias)");
   }
 }
 

@@ -7,9 +7,11 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <string>
 #include <cstdio>
 
+#include "data/disposiciones.h"
 #include "herramienta.h"
 
 namespace fs = std::filesystem;
@@ -229,6 +231,25 @@ TEST_F(Muestra, CadaFalloDeEnlaceSeDiceConFicheroYLinea) {
   ASSERT_GT(corta, 0);
   const char letra = corta < 10 ? static_cast<char>('0' + corta) : static_cast<char>('A' + corta - 10);
   const std::string sobra = std::string(1, letra) + static_cast<char>('1' + titulos_corta);
+  const int familias_fp2 = fam - 1;
+  ASSERT_LT(familias_fp2, 61);
+  // A family that only one statement proposes: that statement moved to
+  // family 1 leaves it out of the questionnaire.
+  const auto cuesgm = Lineas(Leer(carpeta_ / "CUESGM"));
+  std::map<int, std::vector<int>> frases_de;
+  for (std::size_t i = 11; i < cuesgm.size(); ++i) {
+    frases_de[columnas::FamiliaRespuestaGM(cuesgm[i][0])].push_back(static_cast<int>(i) + 1);
+  }
+  int sola = 0;
+  for (const auto& [f, frases] : frases_de) {
+    if (f > 1 && frases.size() == 1) sola = f;
+  }
+  ASSERT_GT(sola, 0);
+  const int frase_sola = frases_de[sola].front();
+  int linea_sola = 0;
+  for (std::size_t i = 0, k = 0; i < fp2.size(); ++i) {
+    if (fp2[i][0] == '-' && ++k == static_cast<std::size_t>(sola)) linea_sola = static_cast<int>(i) + 1;
+  }
 
   const auto tres = [](int n) {
     std::string t = std::to_string(n);
@@ -252,8 +273,15 @@ TEST_F(Muestra, CadaFalloDeEnlaceSeDiceConFicheroYLinea) {
   const FalloEnlace fallos[] = {
       {"familia 0 en CUESGM", "CUESGM", [](std::string& b) { Poner(b, 12, 1, "0T"); },
        "CUESGM:12: código \"0T\": la familia 0 no está en FP2"},
-      {"familia V en CUESGM", "CUESGM", [](std::string& b) { Poner(b, 12, 1, "VT"); },
-       "CUESGM:12: código \"VT\": la familia va de 0-9 o A-U"},
+      {"familia que no es un código", "CUESGM", [](std::string& b) { Poner(b, 12, 1, "#T"); },
+       "CUESGM:12: código \"#T\": la familia va de 0-9, A-Z o a-z"},
+      {"familia z, más allá de FP2", "CUESGM", [](std::string& b) { Poner(b, 12, 1, "zT"); },
+       "CUESGM:12: código \"zT\": la familia 61 no está en FP2 (" + std::to_string(familias_fp2) +
+           " familias)"},
+      {"familia que ninguna frase propone", "CUESGM",
+       [&](std::string& b) { Poner(b, frase_sola, 1, "1T"); },
+       "CUESGM: la familia " + std::to_string(sola) + " de FP2 (línea " + std::to_string(linea_sola) +
+           ", "},
       {"ciclo que la familia no tiene", "CUESGM", [&](std::string& b) { Poner(b, 13, 1, sobra); },
        ("CUESGM:13: código \"" + sobra + "\": la familia " + std::to_string(corta))},
       {"segundo carácter X", "CUESGM", [](std::string& b) { Poner(b, 12, 2, "X"); },
