@@ -21,6 +21,11 @@ struct Recuadro {
 inline constexpr std::string_view kTiraFigura = "chicaw.png";   // ImageList1
 inline constexpr std::string_view kTiraPuerta = "puertaw.png";  // ImageListPuerta
 inline constexpr std::string_view kImagenBocadillo = "bocadillo1.png";
+// ImageListIconos: the hall's icon list, drawn beside the rows of several
+// section lists (areas, families, the professions' phrases).
+inline constexpr std::string_view kTiraIconos = "iconos.png";
+inline constexpr int kCuadrosIconos = 21;
+inline constexpr int kLadoIcono = 28;
 inline constexpr int kCuadrosFigura = 8;
 inline constexpr int kCuadrosPuerta = 5;
 inline constexpr int kAnchoCuadro = 56;

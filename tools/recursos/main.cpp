@@ -14,6 +14,7 @@
 
 #include "dibujo.h"
 #include "escena.h"
+#include "iconos.h"
 #include "mapas/dibujo_mapas.h"
 #include "piel.h"
 #include "sonidos.h"
@@ -93,6 +94,7 @@ int main(int argc, char** argv) {
   guardarPng(sendaro::kTiraFigura, vestibulo::TiraGuia());
   guardarPng(sendaro::kTiraPuerta, vestibulo::TiraPuerta());
   guardarPng(sendaro::kImagenBocadillo, vestibulo::Bocadillo());
+  guardarPng(sendaro::kTiraIconos, iconos::TiraIconos());
 
   // The animated hall's image and sound lists.
   if (!EscribirEscena(destino, vistas)) {

@@ -226,6 +226,7 @@ Tform0::Tform0(Servicios& servicios, QWidget* padre)
 
   ImageList1 = CargarTira(carpeta, kTiraFigura, kCuadrosFigura);
   ImageListPuerta = CargarTira(carpeta, kTiraPuerta, kCuadrosPuerta);
+  ImageListIconos = CargarTira(carpeta, kTiraIconos, kCuadrosIconos, kLadoIcono, kLadoIcono);
 
   piloto = Temporizador(this, QStringLiteral("piloto"), kPeriodoPiloto);
   TimerTexto = Temporizador(this, QStringLiteral("TimerTexto"), kPeriodoTexto);

@@ -106,6 +106,7 @@ class Tform0 : public QWidget {
 
   QList<QPixmap> ImageList1;       // the guide: walk 0..5, turning 6..7
   QList<QPixmap> ImageListPuerta;  // the door opening
+  QList<QPixmap> ImageListIconos;  // icons of the sections' lists
 
   int PuertaSel = 0;
   // Step of the help reveals, shared with the section screens' help bubbles.

@@ -73,7 +73,7 @@ void LienzoVestibulo::paintEvent(QPaintEvent* evento) {
 }
 
 QList<QPixmap> CargarTira(const std::filesystem::path& carpeta, std::string_view nombre,
-                          int cuadros) {
+                          int cuadros, int ancho, int alto) {
   QList<QPixmap> lista;
   const auto tira = CargarImagen(carpeta, nombre);
   QImage imagen;
@@ -87,10 +87,10 @@ QList<QPixmap> CargarTira(const std::filesystem::path& carpeta, std::string_view
     }
   }
   for (int i = 0; i < cuadros; ++i) {
-    if (imagen.isNull() || imagen.width() < (i + 1) * kAnchoCuadro) {
+    if (imagen.isNull() || imagen.width() < (i + 1) * ancho) {
       lista.append(QPixmap());
     } else {
-      lista.append(QPixmap::fromImage(imagen.copy(i * kAnchoCuadro, 0, kAnchoCuadro, kAltoCuadro)));
+      lista.append(QPixmap::fromImage(imagen.copy(i * ancho, 0, ancho, alto)));
     }
   }
   return lista;

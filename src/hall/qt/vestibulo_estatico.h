@@ -58,7 +58,7 @@ class LienzoVestibulo : public QWidget {
 // The frames of a strip of equal frames side by side; magenta is clear. A
 // missing strip gives `cuadros` empty frames (nothing is drawn).
 QList<QPixmap> CargarTira(const std::filesystem::path& carpeta, std::string_view nombre,
-                          int cuadros);
+                          int cuadros, int ancho = kAnchoCuadro, int alto = kAltoCuadro);
 
 inline QRect ARect(const Recuadro& r) { return QRect(r.x, r.y, r.ancho, r.alto); }
 inline Recuadro ARecuadro(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }

@@ -466,5 +466,38 @@ TEST_F(Vestibulo, ConLaEscenaLasPuertasAbrenEnUnTicYLaAyudaSeRevela) {
   hall->AdjuntarEscena(nullptr);
 }
 
+// The sample installation's strips, read the way the hall reads them: every
+// frame there, of its size, with something drawn and something clear.
+TEST(TirasDeLaMuestra, CadaListaTieneSusCuadros) {
+  struct Caso {
+    std::string_view nombre;
+    int cuadros, ancho, alto;
+  };
+  const Caso casos[] = {
+      {kTiraFigura, kCuadrosFigura, kAnchoCuadro, kAltoCuadro},
+      {kTiraPuerta, kCuadrosPuerta, kAnchoCuadro, kAltoCuadro},
+      {kTiraIconos, kCuadrosIconos, kLadoIcono, kLadoIcono},
+  };
+  const std::filesystem::path muestra(SENDARO_INSTALACION);
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(std::string(c.nombre));
+    const QList<QPixmap> lista = CargarTira(muestra, c.nombre, c.cuadros, c.ancho, c.alto);
+    ASSERT_EQ(lista.size(), c.cuadros);
+    for (int i = 0; i < c.cuadros; ++i) {
+      const QImage im = lista[i].toImage().convertToFormat(QImage::Format_ARGB32);
+      ASSERT_EQ(im.size(), QSize(c.ancho, c.alto)) << i;
+      int dibujados = 0, claros = 0;
+      for (int y = 0; y < im.height(); ++y) {
+        for (int x = 0; x < im.width(); ++x) {
+          dibujados += qAlpha(im.pixel(x, y)) > 200 ? 1 : 0;
+          claros += qAlpha(im.pixel(x, y)) == 0 ? 1 : 0;
+        }
+      }
+      EXPECT_GT(dibujados, 20) << i;
+      EXPECT_GT(claros, 20) << i;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace sendaro
