@@ -170,6 +170,31 @@ class Comprobador {
     }
   }
 
+  // A PNG file: the signature, then the IHDR chunk with the width and the
+  // height as big-endian 32-bit numbers.
+  void ImagenPng(const FicheroImagen& im) {
+    std::string b;
+    if (!Abrir(im.nombre, b)) return;
+    static constexpr std::string_view kFirma = "\x89PNG\r\n\x1A\n";
+    if (b.size() < 24 || b.compare(0, kFirma.size(), kFirma) != 0 || b.compare(12, 4, "IHDR") != 0) {
+      problemas.push_back({im.nombre, 0, "no es una imagen PNG"});
+      return;
+    }
+    const auto grande = [&b](std::size_t pos) {
+      std::uint32_t v = 0;
+      for (std::size_t i = 0; i < 4; ++i) v = v << 8 | static_cast<unsigned char>(b[pos + i]);
+      return v;
+    };
+    const std::uint32_t ancho = grande(16);
+    const std::uint32_t alto = grande(20);
+    if (ancho != static_cast<std::uint32_t>(im.ancho) || alto != static_cast<std::uint32_t>(im.alto)) {
+      problemas.push_back({im.nombre, 0,
+                           "mide " + std::to_string(ancho) + "x" + std::to_string(alto) +
+                               "; debe medir " + std::to_string(im.ancho) + "x" +
+                               std::to_string(im.alto)});
+    }
+  }
+
   void Sonido(const FicheroSonido& s) {
     std::string b;
     if (!Abrir(s.nombre, b)) return;
@@ -214,6 +239,7 @@ std::vector<Problema> Comprobar(const fs::path& carpeta, int& comprobados) {
   }
   for (const auto& r : FicherosRegistro()) c.Registro(r);
   for (const auto& im : kImagenes) c.Imagen(im);
+  for (const auto& im : kImagenesPng) c.ImagenPng(im);
   ComprobarMapas(carpeta, c.problemas);
   for (const auto& s : kSonidos) c.Sonido(s);
   {

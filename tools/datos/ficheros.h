@@ -118,6 +118,15 @@ inline constexpr std::array<FicheroImagen, 35> kImagenes = {{
     {"sueloa.bmp", 0, 0},     {"sueloP.bmp", 0, 0},
 }};
 
+// Pictures with transparency (PNG) of the static hall: the strips of the
+// guide's 8 frames and of the door's 5 frames, each frame 56 x 168, and the
+// speech bubble. Their size is read from the PNG header.
+inline constexpr std::array<FicheroImagen, 3> kImagenesPng = {{
+    {"chicaw.png", 8 * 56, 168},
+    {"puertaw.png", 5 * 56, 168},
+    {"bocadillo1.png", 195, 140},
+}};
+
 // Sounds: name and smallest size (motor.wav feeds a 40,000-byte loop buffer).
 struct FicheroSonido {
   const char* nombre;

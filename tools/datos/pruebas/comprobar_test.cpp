@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <cstdint>
 #include <cstdio>
 
 #include "data/disposiciones.h"
@@ -156,6 +157,61 @@ TEST_F(Muestra, CadaFalloPlantadoSeDiceConFicheroYLinea) {
                                                                              << todos;
     fs::remove_all(copia);
   }
+}
+
+// The start of a PNG file: its signature and an IHDR chunk of the size given
+// (8-bit RGBA); the checks read no further.
+std::string Png(std::uint32_t ancho, std::uint32_t alto) {
+  std::string b = "\x89PNG\r\n\x1A\n";
+  b += std::string("\0\0\0\x0D", 4) + "IHDR";
+  for (const std::uint32_t v : {ancho, alto}) {
+    for (int i = 3; i >= 0; --i) b.push_back(static_cast<char>((v >> (8 * i)) & 0xFFu));
+  }
+  b += std::string("\x08\x06\0\0\0", 5) + std::string(4, '\0');
+  return b;
+}
+
+struct FalloImagen {
+  const char* que;
+  const char* fichero;
+  std::string bytes;  // empty: the file is removed
+  const char* esperado;
+};
+
+TEST_F(Muestra, LasImagenesConTransparenciaDelVestibuloTienenSuTamano) {
+  const fs::path copia = carpeta_.string() + "-png";
+  const auto preparar = [&] {
+    fs::remove_all(copia);
+    fs::copy(carpeta_, copia, fs::copy_options::recursive);
+    Escribir(copia / "chicaw.png", Png(448, 168));
+    Escribir(copia / "puertaw.png", Png(280, 168));
+    Escribir(copia / "bocadillo1.png", Png(195, 140));
+  };
+  preparar();
+  int comprobados = 0;
+  const std::string bien = Todos(Comprobar(copia, comprobados));
+  EXPECT_EQ(bien.find(".png"), std::string::npos) << bien;
+
+  const FalloImagen fallos[] = {
+      {"falta la figura", "chicaw.png", "", "chicaw.png: falta el fichero"},
+      {"puerta de seis cuadros", "puertaw.png", Png(336, 168), "puertaw.png: mide 336x168; debe medir 280x168"},
+      {"bocadillo bajo", "bocadillo1.png", Png(195, 139), "bocadillo1.png: mide 195x139; debe medir 195x140"},
+      {"figura que es un BMP", "chicaw.png", "BM" + std::string(60, '\0'), "chicaw.png: no es una imagen PNG"},
+      {"PNG cortado", "puertaw.png", Png(280, 168).substr(0, 20), "puertaw.png: no es una imagen PNG"},
+  };
+  for (const auto& f : fallos) {
+    preparar();
+    if (f.bytes.empty()) {
+      fs::remove(copia / f.fichero);
+    } else {
+      Escribir(copia / f.fichero, f.bytes);
+    }
+    const std::string todos = Todos(Comprobar(copia, comprobados));
+    EXPECT_NE(("\n" + todos).find(std::string("\n") + f.esperado + "\n"), std::string::npos)
+        << f.que << ":\n"
+        << todos;
+  }
+  fs::remove_all(copia);
 }
 
 }  // namespace
