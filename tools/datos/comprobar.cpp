@@ -176,7 +176,8 @@ class Comprobador {
     std::string b;
     if (!Abrir(im.nombre, b)) return;
     static constexpr std::string_view kFirma = "\x89PNG\r\n\x1A\n";
-    if (b.size() < 24 || b.compare(0, kFirma.size(), kFirma) != 0 || b.compare(12, 4, "IHDR") != 0) {
+    if (b.size() < 24 || b.compare(0, kFirma.size(), kFirma) != 0 ||
+        b.compare(12, 4, "IHDR") != 0) {
       problemas.push_back({im.nombre, 0, "no es una imagen PNG"});
       return;
     }
@@ -187,7 +188,8 @@ class Comprobador {
     };
     const std::uint32_t ancho = grande(16);
     const std::uint32_t alto = grande(20);
-    if (ancho != static_cast<std::uint32_t>(im.ancho) || alto != static_cast<std::uint32_t>(im.alto)) {
+    if (ancho != static_cast<std::uint32_t>(im.ancho) ||
+        alto != static_cast<std::uint32_t>(im.alto)) {
       problemas.push_back({im.nombre, 0,
                            "mide " + std::to_string(ancho) + "x" + std::to_string(alto) +
                                "; debe medir " + std::to_string(im.ancho) + "x" +
