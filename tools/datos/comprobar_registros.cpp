@@ -303,6 +303,33 @@ std::string Numero(std::string_view linea, const CampoFijo& campo, int minimo, i
 
 constexpr int kComunidades = 19;
 
+// The host of a web address stored without its scheme ("ugr.es",
+// "educa.jcyl.es/portal"): labels of lower-case letters, digits and '-'
+// joined by dots, the last of two or more letters. Empty when it looks
+// right; otherwise why not.
+std::string HostRaro(std::string_view direccion) {
+  const std::string_view host = direccion.substr(0, direccion.find('/'));
+  const auto punto = host.rfind('.');
+  if (punto == std::string_view::npos) return "no tiene dominio (falta el punto)";
+  std::size_t etiqueta = 0;
+  for (const char c : host) {
+    if (c == '.') {
+      if (etiqueta == 0) return "tiene una parte vacía entre puntos";
+      etiqueta = 0;
+      continue;
+    }
+    const bool valido = (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-';
+    if (!valido) return std::string("tiene el carácter \"") + c + "\", que no va en un dominio";
+    ++etiqueta;
+  }
+  const std::string_view final = host.substr(punto + 1);
+  if (final.size() < 2 ||
+      final.find_first_not_of("abcdefghijklmnopqrstuvwxyz") != std::string_view::npos) {
+    return "termina en \"" + std::string(final) + "\", que no es un dominio de primer nivel";
+  }
+  return {};
+}
+
 void Referencias::Universidades() {
   const Fichero& f = Texto("LUGAR");
   if (!f.existe) return;
@@ -324,6 +351,8 @@ void Referencias::Universidades() {
       Mal("LUGAR", n, "la web \"" + web + "\" se guarda sin \"http://\" ni \"www.\"");
     } else if (web.find(' ') != std::string::npos) {
       Mal("LUGAR", n, "la web \"" + web + "\" tiene espacios");
+    } else if (const std::string raro = HostRaro(web); !raro.empty()) {
+      Mal("LUGAR", n, "la web \"" + web + "\" " + raro);
     } else if (const auto [it, nueva] = webs.emplace(web, n); !nueva) {
       Mal("LUGAR", n, "la web \"" + web + "\" ya es de la línea " + std::to_string(it->second));
     }
@@ -345,6 +374,11 @@ void Referencias::Direcciones() {
     } else if (web.find(' ') != std::string::npos) {
       Mal("COMUINT", n,
           "la dirección \"" + web + "\" tiene espacios o no empieza en la columna 15");
+    } else if (web.starts_with("http")) {
+      // The program puts "http://" before the stored address.
+      Mal("COMUINT", n, "la dirección \"" + web + "\" se guarda sin \"http://\"");
+    } else if (const std::string raro = HostRaro(web); !raro.empty()) {
+      Mal("COMUINT", n, "la dirección \"" + web + "\" " + raro);
     }
   }
 }
