@@ -192,7 +192,7 @@ void Programa::Progreso(int valor) {
 
 template <typename Pantalla>
 Pantalla* Programa::Crear(bool esPagina) {
-  auto* pantalla = new Pantalla(servicios_, esPagina ? nullptr : ventana_.get());
+  auto* pantalla = new Pantalla(servicios_, esPagina ? ventana_->Paginas() : ventana_.get());
   if (esPagina) ventana_->Agregar(pantalla);
   creadas_.push_back(pantalla->objectName());
   return pantalla;

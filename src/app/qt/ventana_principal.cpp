@@ -16,6 +16,8 @@ VentanaPrincipal::VentanaPrincipal() : QWidget(nullptr, Qt::Window | Qt::Framele
 
 void VentanaPrincipal::Agregar(QWidget* pantalla) { paginas_->addWidget(pantalla); }
 
+QWidget* VentanaPrincipal::Paginas() const { return paginas_; }
+
 void VentanaPrincipal::Mostrar(QWidget* pantalla) {
   QWidget* actual = Actual();
   if (actual != pantalla) {

@@ -18,6 +18,9 @@ class VentanaPrincipal : public QWidget {
   VentanaPrincipal();
 
   void Agregar(QWidget* pantalla);
+  // The parent to create a page with: a page born inside the window is
+  // styled once, not again when it is moved in.
+  QWidget* Paginas() const;
   void Mostrar(QWidget* pantalla);
   void Ocultar(QWidget* pantalla);
   QWidget* Actual() const;
