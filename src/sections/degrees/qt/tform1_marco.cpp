@@ -148,6 +148,8 @@ void TForm1::MostrarAyuda(int tema) {
     temaAyuda_ = tema;
   }
   pasoAyuda_.Reiniciar();
+  // The hall's help panel starts over after a section's bubble.
+  servicios_.estado.PasoAyuda = 0;
   TimerAyuda->start();
   payuda->show();
   payuda->raise();
