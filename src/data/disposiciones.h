@@ -239,6 +239,13 @@ inline constexpr std::array<LetraEstudio, 4> kLetrasEstudio{
 inline constexpr CampoFijo kIndiceCarrera{"carrera", 1, 1, ClaseCampo::kCodigo, 2};
 inline constexpr CampoFijo kIndiceFP{"fp", 3, 1, ClaseCampo::kCodigo, 2};
 inline constexpr CampoFijo kIndiceFP2{"fp2", 5, 1, ClaseCampo::kCodigo, 2};
+// The titles catalogue does not look up the arts family of "familias" in
+// "indices": it shows one fixed row of higher-grade titles, tied to this
+// line of "FP", and one of middle-grade titles, tied to this line of "FP2".
+// Both lines must be titles (the rows show their requirements).
+inline constexpr char kFamiliaArtesCatalogo = '5';
+inline constexpr int kTituloArtesFP = 134;
+inline constexpr int kTituloArtesFP2 = 99;
 
 // "CUESGM": lines 1-11 the areas, then up to 100 statements: an answer code
 // (a family of "FP2" in file order, then "T" its titles, "Z" titles 1 and 2,

@@ -97,6 +97,7 @@ class Referencias {
   void Profesiones();
   void Areas();
   void Indices();
+  void FilasDeArtes();
   void CentrosLugares();
 
   // A line of `tabla` that is a title: not a family ("-") nor empty.
@@ -734,6 +735,31 @@ void Referencias::Indices() {
   }
 }
 
+// The titles catalogue's arts family shows the requirements of one fixed
+// line of "FP" and one of "FP2" as its rows of higher and middle-grade
+// titles: each must be a title, not a family, an empty line or past the end.
+void Referencias::FilasDeArtes() {
+  const std::pair<const char*, int> filas[] = {{"FP", columnas::kTituloArtesFP},
+                                               {"FP2", columnas::kTituloArtesFP2}};
+  for (const auto& [tabla, linea] : filas) {
+    const Fichero& f = Texto(tabla);
+    if (!f.existe || EsTitulo(tabla, linea)) continue;
+    const std::string artes = "el catálogo de títulos enseña la línea " + std::to_string(linea) +
+                              " como los ciclos de artes (familia " +
+                              std::string(1, columnas::kFamiliaArtesCatalogo) +
+                              "), así que tiene que ser un ciclo";
+    if (linea > f.Cuenta()) {
+      Mal(tabla, 0, "tiene " + std::to_string(f.Cuenta()) + " líneas, y " + artes);
+    } else if (f.Vacia(linea)) {
+      Mal(tabla, linea, "es una línea vacía, y " + artes);
+    } else {
+      Mal(tabla, linea,
+          "es la familia \"" + Cp1252AUtf8(RecortarDerecha(f.Linea(linea).substr(1))) + "\", y " +
+              artes);
+    }
+  }
+}
+
 // The centre files: province characters of their group, each province in
 // one run of lines, programme numbers into "fpip", and the comarca codes of
 // "LU4" and zone codes of "LU2".
@@ -854,6 +880,7 @@ void Referencias::Todo() {
   Profesiones();
   Areas();
   Indices();
+  FilasDeArtes();
   CentrosLugares();
 }
 

@@ -246,6 +246,13 @@ void Poner(std::string& b, int n, int columna, const std::string& texto) {
   }
   b.replace(inicio + col, texto.size(), texto);
 }
+// Replaces the text of line n (1-based) of a CR LF file.
+void CambiarLinea(std::string& b, int n, const std::string& texto) {
+  const std::size_t inicio = InicioLinea(b, n);
+  b.replace(inicio, b.find("\r\n", inicio) - inicio, texto);
+}
+// Keeps the first n lines of a CR LF file.
+void Cortar(std::string& b, int n) { b.resize(InicioLinea(b, n + 1)); }
 std::vector<std::string> Lineas(const std::string& b) {
   std::vector<std::string> r;
   for (std::size_t pos = 0; pos < b.size();) {
@@ -336,7 +343,22 @@ TEST_F(Muestra, CadaFalloDeEnlaceSeDiceConFicheroYLinea) {
   ASSERT_GT(comarca, 0);
   ASSERT_GT(zona, 0);
 
+  using columnas::kTituloArtesFP;
+  using columnas::kTituloArtesFP2;
+  const std::string artes_fp = std::to_string(kTituloArtesFP);
+  const std::string artes_fp2 = std::to_string(kTituloArtesFP2);
+  const std::string artes = "el catálogo de títulos enseña la línea ";
+
   const FalloEnlace fallos[] = {
+      {"la fila de artes de FP en una familia", "FP",
+       [](std::string& b) { CambiarLinea(b, kTituloArtesFP, "-Artes"); },
+       "FP:" + artes_fp + ": es la familia \"Artes\", y " + artes + artes_fp +
+           " como los ciclos de artes (familia 5)"},
+      {"la fila de artes de FP2 vacía", "FP2",
+       [](std::string& b) { CambiarLinea(b, kTituloArtesFP2, ""); },
+       "FP2:" + artes_fp2 + ": es una línea vacía, y " + artes + artes_fp2},
+      {"FP sin la fila de artes", "FP", [](std::string& b) { Cortar(b, kTituloArtesFP - 1); },
+       "FP: tiene " + std::to_string(kTituloArtesFP - 1) + " líneas, y " + artes + artes_fp},
       {"familia 0 en CUESGM", "CUESGM", [](std::string& b) { Poner(b, 12, 1, "0T"); },
        "CUESGM:12: código \"0T\": la familia 0 no está en FP2"},
       {"familia que no es un código", "CUESGM", [](std::string& b) { Poner(b, 12, 1, "#T"); },
