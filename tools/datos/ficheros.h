@@ -119,12 +119,15 @@ inline constexpr std::array<FicheroImagen, 35> kImagenes = {{
 }};
 
 // Pictures with transparency (PNG) of the static hall: the strips of the
-// guide's 8 frames and of the door's 5 frames, each frame 56 x 168, and the
-// speech bubble. Their size is read from the PNG header.
-inline constexpr std::array<FicheroImagen, 3> kImagenesPng = {{
+// guide's 8 frames and of the door's 5 frames, each frame 56 x 168, the
+// speech bubble, and the hall's icon list that the sections draw beside
+// their list rows (21 icons of 28 x 28, each index with its own meaning).
+// Their size is read from the PNG header.
+inline constexpr std::array<FicheroImagen, 4> kImagenesPng = {{
     {"chicaw.png", 8 * 56, 168},
     {"puertaw.png", 5 * 56, 168},
     {"bocadillo1.png", 195, 140},
+    {"iconos.png", 21 * 28, 28},
 }};
 
 // Sounds: name and smallest size (motor.wav feeds a 40,000-byte loop buffer).

@@ -196,6 +196,7 @@ TEST_F(Muestra, LasImagenesConTransparenciaDelVestibuloTienenSuTamano) {
     Escribir(copia / "chicaw.png", Png(448, 168));
     Escribir(copia / "puertaw.png", Png(280, 168));
     Escribir(copia / "bocadillo1.png", Png(195, 140));
+    Escribir(copia / "iconos.png", Png(588, 28));
   };
   preparar();
   int comprobados = 0;
@@ -208,6 +209,11 @@ TEST_F(Muestra, LasImagenesConTransparenciaDelVestibuloTienenSuTamano) {
       {"bocadillo bajo", "bocadillo1.png", Png(195, 139), "bocadillo1.png: mide 195x139; debe medir 195x140"},
       {"figura que es un BMP", "chicaw.png", "BM" + std::string(60, '\0'), "chicaw.png: no es una imagen PNG"},
       {"PNG cortado", "puertaw.png", Png(280, 168).substr(0, 20), "puertaw.png: no es una imagen PNG"},
+      {"faltan los iconos", "iconos.png", "", "iconos.png: falta el fichero"},
+      {"un icono de menos", "iconos.png", Png(560, 28),
+       "iconos.png: mide 560x28; debe medir 588x28"},
+      {"iconos de 32 de alto", "iconos.png", Png(588, 32),
+       "iconos.png: mide 588x32; debe medir 588x28"},
   };
   for (const auto& f : fallos) {
     preparar();
