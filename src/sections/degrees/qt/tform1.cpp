@@ -179,7 +179,9 @@ void TForm1::PrepararPantalla() {
   // leave them in its neutral grey.
   const QColor titulo = ColorQ(tema.ColorTitulo);
   const QColor textoTitulo = ColorQ(tema.ColorTextoTitulo);
-  setStyleSheet(HojaDeEstilo(ColorQ(ColorMenu), titulo, textoTitulo));
+  // The buttons' font comes with the sheet: a font set on each of them after
+  // it would style every button a second time.
+  setStyleSheet(HojaDeEstilo(ColorQ(ColorMenu), titulo, textoTitulo, Letra(12)));
   for (QWidget* w :
        std::initializer_list<QWidget*>{PanelSelTit, PanelCarSel, PanelSel, PanelconsultaTit}) {
     Pintar(w, titulo, textoTitulo);
@@ -198,7 +200,6 @@ void TForm1::PrepararPantalla() {
 
   // Fonts: the base size is the screen's offset.
   const QString times = QStringLiteral("Times New Roman");
-  for (QPushButton* b : findChildren<QPushButton*>()) b->setFont(LetraQt(times, Letra(12)));
   for (QWidget* w :
        std::initializer_list<QWidget*>{ListSel, listSelFP, PanelSelTit, PanelCarSel, BotSelcar,
                                        ComSelCar, listBachiL, PanelconsultaTit}) {

@@ -1,6 +1,8 @@
 // Small helpers that build and colour the controls of the degrees screen.
 #pragma once
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QFont>
 #include <QFrame>
@@ -84,8 +86,12 @@ inline void PintarCombo(QComboBox* c, const QColor& fondo, const QColor& texto) 
 
 // The page's style sheet: panels in the palette's colours with a raised
 // edge, title bars in the title colours, the floating map label.
-inline QString HojaDeEstilo(const QColor& menu, const QColor& titulo, const QColor& textoTitulo) {
+// The page's own sheet: panel colours, and the buttons' font (their
+// weight and slant stay the buttons' own, for the card's visited views).
+inline QString HojaDeEstilo(const QColor& menu, const QColor& titulo, const QColor& textoTitulo,
+                            int puntosBotones) {
   return QStringLiteral(
+             "QPushButton { font-family: \"Times New Roman\"; font-size: %4pt; }"
              "QFrame#PanelMenu, QFrame#PanelMenu2, QFrame#PanelMenu3, QFrame#PanelMenu4,"
              " QFrame#PanelCar, QFrame#PanelFP, QFrame#payuda, QFrame#panelconsulta {"
              " background-color: %1; border: 2px solid; border-radius: 6px;"
@@ -96,7 +102,7 @@ inline QString HojaDeEstilo(const QColor& menu, const QColor& titulo, const QCol
              "QLabel#PanelMapa { background-color: #ffffe1; color: black; border: 1px solid "
              "#6b5b4b;"
              " padding: 1px 4px; }")
-      .arg(Rgb(menu), Rgb(titulo), Rgb(textoTitulo));
+      .arg(Rgb(menu), Rgb(titulo), Rgb(textoTitulo), QString::number(std::max(1, puntosBotones)));
 }
 
 }  // namespace sendaro::piezas
