@@ -30,6 +30,20 @@ void Escribir(const fs::path& ruta, const std::string& bytes) {
   f << bytes;
 }
 
+std::string Todos(const std::vector<Problema>& problemas) {
+  std::string t;
+  for (const auto& p : problemas) t += p.Texto() + "\n";
+  return t;
+}
+
+// A fault planted in one file of a copy of the sample.
+struct Fallo {
+  const char* que;
+  const char* fichero;
+  std::function<void(std::string&)> cambio;
+  std::string esperado;  // a problem line that must appear
+};
+
 // The sample compiled once (without pictures) into a temporary folder.
 class Muestra : public ::testing::Test {
  protected:
@@ -40,6 +54,23 @@ class Muestra : public ::testing::Test {
   }
   static void TearDownTestSuite() { fs::remove_all(carpeta_); }
 
+  // Plants the fault in a fresh copy of the sample and expects comprobar to
+  // report its line.
+  static void Plantar(const Fallo& f) {
+    const fs::path copia = carpeta_.string() + "-copia";
+    fs::remove_all(copia);
+    fs::copy(carpeta_, copia, fs::copy_options::recursive);
+    std::string bytes = Leer(copia / f.fichero);
+    ASSERT_FALSE(bytes.empty()) << f.que;
+    f.cambio(bytes);
+    Escribir(copia / f.fichero, bytes);
+    int comprobados = 0;
+    const std::string todos = Todos(Comprobar(copia, comprobados));
+    EXPECT_NE(("\n" + todos).find("\n" + f.esperado), std::string::npos) << f.que << ":\n"
+                                                                           << todos;
+    fs::remove_all(copia);
+  }
+
   static fs::path carpeta_;
   static std::vector<Problema> problemas_compilar_;
   static std::vector<std::string> avisos_compilar_;
@@ -48,11 +79,6 @@ fs::path Muestra::carpeta_;
 std::vector<Problema> Muestra::problemas_compilar_;
 std::vector<std::string> Muestra::avisos_compilar_;
 
-std::string Todos(const std::vector<Problema>& problemas) {
-  std::string t;
-  for (const auto& p : problemas) t += p.Texto() + "\n";
-  return t;
-}
 
 TEST_F(Muestra, LaMuestraCompilaSinProblemasYSusReferenciasEstanBien) {
   EXPECT_TRUE(problemas_compilar_.empty()) << Todos(problemas_compilar_);
@@ -67,12 +93,6 @@ std::size_t Pos(int registro, int fila, int k) {
   return static_cast<std::size_t>((registro - 1) * 20200 + (fila - 1) * 101 + k);
 }
 
-struct Fallo {
-  const char* que;
-  const char* fichero;
-  std::function<void(std::string&)> cambio;
-  const char* esperado;  // a problem line that must appear
-};
 
 TEST_F(Muestra, CadaFalloPlantadoSeDiceConFicheroYLinea) {
   const Fallo fallos[] = {
@@ -152,21 +172,7 @@ TEST_F(Muestra, CadaFalloPlantadoSeDiceConFicheroYLinea) {
        [](std::string& b) { b.replace(14, b.find("\r\n") - 14, ""); },
        "COMUINT:1: columna 15: falta la dirección"},
   };
-  for (const auto& f : fallos) {
-    const fs::path copia = carpeta_.string() + "-copia";
-    fs::remove_all(copia);
-    fs::copy(carpeta_, copia, fs::copy_options::recursive);
-    std::string bytes = Leer(copia / f.fichero);
-    ASSERT_FALSE(bytes.empty()) << f.que;
-    f.cambio(bytes);
-    Escribir(copia / f.fichero, bytes);
-    int comprobados = 0;
-    const auto problemas = Comprobar(copia, comprobados);
-    const std::string todos = Todos(problemas);
-    EXPECT_NE(("\n" + todos).find(std::string("\n") + f.esperado), std::string::npos) << f.que << ":\n"
-                                                                             << todos;
-    fs::remove_all(copia);
-  }
+  for (const auto& f : fallos) Plantar(f);
 }
 
 // The start of a PNG file: its signature and an IHDR chunk of the size given
@@ -275,12 +281,6 @@ void Entrada(std::string& b, int registro, int area, std::initializer_list<int> 
   for (const int v : lista) b[pos++] = static_cast<char>(v);
 }
 
-struct FalloEnlace {
-  const char* que;
-  const char* fichero;
-  std::function<void(std::string&)> cambio;
-  std::string esperado;
-};
 
 TEST_F(Muestra, CadaFalloDeEnlaceSeDiceConFicheroYLinea) {
   const auto carrera = Lineas(Leer(carpeta_ / "CARRERA"));
@@ -355,7 +355,7 @@ TEST_F(Muestra, CadaFalloDeEnlaceSeDiceConFicheroYLinea) {
   const std::string artes_fp2 = std::to_string(kTituloArtesFP2);
   const std::string artes = "el catálogo de títulos enseña la línea ";
 
-  const FalloEnlace fallos[] = {
+  const Fallo fallos[] = {
       {"la fila de artes de FP en una familia", "FP",
        [](std::string& b) { CambiarLinea(b, kTituloArtesFP, "-Artes"); },
        "FP:" + artes_fp + ": es la familia \"Artes\", y " + artes + artes_fp +
@@ -452,21 +452,7 @@ TEST_F(Muestra, CadaFalloDeEnlaceSeDiceConFicheroYLinea) {
       {"programa con letra", "LU4", [](std::string& b) { Poner(b, 1, 56, "x1"); },
        "LU4:1: columnas 56-57: \"x1\" no es un número de programa"},
   };
-  for (const auto& f : fallos) {
-    const fs::path copia = carpeta_.string() + "-enlaces";
-    fs::remove_all(copia);
-    fs::copy(carpeta_, copia, fs::copy_options::recursive);
-    std::string bytes = Leer(copia / f.fichero);
-    ASSERT_FALSE(bytes.empty()) << f.que;
-    f.cambio(bytes);
-    Escribir(copia / f.fichero, bytes);
-    int comprobados = 0;
-    const std::string todos = Todos(Comprobar(copia, comprobados));
-    EXPECT_NE(("\n" + todos).find(std::string("\n") + f.esperado), std::string::npos)
-        << f.que << ":\n"
-        << todos;
-    fs::remove_all(copia);
-  }
+  for (const auto& f : fallos) Plantar(f);
 }
 
 }  // namespace
