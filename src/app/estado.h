@@ -38,6 +38,11 @@ struct EstadoPrograma {
   bool FaseLocalidades = false;
   bool ModoImpresion = false;
 
+  // The student heading of the questionnaires' reports (name, course; at most
+  // 45 characters). It belongs to one student: cleared when a questionnaire
+  // run starts and when a questionnaire screen is left.
+  std::string CuesEncabezado;
+
   bool& FalloGrave() { return entorno.FalloGrave; }
   bool FalloGrave() const { return entorno.FalloGrave; }
 };
