@@ -92,8 +92,8 @@ class EscenaTest : public ::testing::Test {
     escena->MoverFigura(0);
   }
   bool Moviendo() const {
-    return escena->Direccion(kArriba) || escena->Direccion(kAbajo) ||
-           escena->Direccion(kDerecha) || escena->Direccion(kIzquierda);
+    return escena->Direccion(kArriba) || escena->Direccion(kAbajo) || escena->Direccion(kDerecha) ||
+           escena->Direccion(kIzquierda);
   }
   // Frames until the figure stands still (at most `limite`); how many ran.
   int Caminar(int limite = 600) {
@@ -125,16 +125,16 @@ TEST_F(EscenaTest, AnguloDelClicEligeLasDirecciones) {
     const char* imagen;
   } casos[] = {
       {0, -200, true, false, false, false, "manup01"},
-      {35, -100, true, false, false, false, "manup01"},     // 19 degrees
-      {37, -100, true, false, true, false, "mander01"},     // 20 degrees: diagonal
+      {35, -100, true, false, false, false, "manup01"},  // 19 degrees
+      {37, -100, true, false, true, false, "mander01"},  // 20 degrees: diagonal
       {100, -100, true, false, true, false, "mander01"},
       {-100, -100, true, false, false, true, "manizq01"},
-      {280, -100, true, false, true, false, "mander01"},    // 70 degrees: still diagonal
-      {300, -100, false, false, true, false, "mander01"},   // 71 degrees
+      {280, -100, true, false, true, false, "mander01"},   // 70 degrees: still diagonal
+      {300, -100, false, false, true, false, "mander01"},  // 71 degrees
       {-300, 100, false, false, false, true, "manizq01"},
       {100, 100, false, true, true, false, "mander01"},
       {0, 150, false, true, false, false, "mandown01"},
-      {200, 0, false, false, false, false, "manup01"},      // on the figure's row
+      {200, 0, false, false, false, false, "manup01"},  // on the figure's row
   };
   Crear();
   Colocar(60, -150);
@@ -251,8 +251,8 @@ TEST_F(EscenaTest, ElBocadilloDiceLoQueTocaSegunDonde) {
   struct Caso {
     double x, y;
     int primero;  // catalogue text of the first line, 0 = hidden
-  } casos[] = {{60, -100, 38},   {60, -260, 38},   {60, -261, 0},    {60, -400, 444},
-               {-500, -480, 450}, {60, -700, 450}, {60, -701, 0},    {60, -950, 454},
+  } casos[] = {{60, -100, 38},    {60, -260, 38},  {60, -261, 0}, {60, -400, 444},
+               {-500, -480, 450}, {60, -700, 450}, {60, -701, 0}, {60, -950, 454},
                {900, -1100, 454}, {60, -1300, 0}};
   Crear();
   Colocar(0, 0);
@@ -481,7 +481,8 @@ TEST_F(EscenaTest, LaIntroEscribeElNombreSegunElTramo) {
       escena->Frame(&lienzo);
       ++frames;
       EXPECT_EQ(escena->NombreEscrito().size(),
-                std::min<std::size_t>(nombre.size(), static_cast<std::size_t>(frames / c.framesPorLetra)));
+                std::min<std::size_t>(nombre.size(),
+                                      static_cast<std::size_t>(frames / c.framesPorLetra)));
     }
     EXPECT_EQ(frames, static_cast<int>(nombre.size()) * c.framesPorLetra);
     EXPECT_EQ(escena->NombreEscrito(), nombre);
@@ -579,8 +580,8 @@ TEST(Velocidad, TramosDelReloj) {
     int mhz;
     double s;
     int m, t;
-  } casos[] = {{399, 0.25, 66, 5},  {400, 0.23, 45, 8},   {599, 0.23, 45, 8},
-               {600, 0.21, 33, 15}, {800, 0.20, 28, 20},  {999, 0.20, 28, 20},
+  } casos[] = {{399, 0.25, 66, 5},   {400, 0.23, 45, 8},   {599, 0.23, 45, 8},
+               {600, 0.21, 33, 15},  {800, 0.20, 28, 20},  {999, 0.20, 28, 20},
                {1000, 0.18, 25, 30}, {4999, 0.18, 25, 30}, {5000, 0.20, 25, 20}};
   for (const Caso& c : casos) {
     const Tramo t = TramoVelocidad(c.mhz);
@@ -589,6 +590,55 @@ TEST(Velocidad, TramosDelReloj) {
     EXPECT_EQ(t.t, c.t) << c.mhz;
   }
   EXPECT_GT(MedirMHz(5), 0);
+}
+
+}  // namespace
+}  // namespace sendaro::escena
+
+namespace sendaro::escena {
+namespace {
+
+// Sprites drawn after the figure whose box overlaps hers.
+std::vector<std::string> Encima(Escena& e) {
+  const Sprite& f = e.Figura();
+  std::vector<std::string> encima;
+  bool despues = false;
+  for (const Sprite* s : e.mundo().EnOrden()) {
+    if (s == &f) {
+      despues = true;
+      continue;
+    }
+    if (!despues || !s->Visible || s->imagen() == nullptr || s->Z >= 8) continue;
+    if (s->X < f.X + f.Ancho() && s->X + s->Ancho() > f.X && s->Y < f.Y + f.Alto() &&
+        s->Y + s->Alto() > f.Y)
+      encima.push_back(s->imagen()->nombre);
+  }
+  return encima;
+}
+
+TEST_F(EscenaTest, LaFiguraQuietaNuncaQuedaTapadaPorParedesNiRotulos) {
+  // Out of a lower door and down into the wall below the corridor: she stops
+  // inside the wall's band, under the wall and its two signs.
+  Crear("", 2000, 'I');
+  Colocar(141, -706);
+  escena->FijarPuntero(512, 700);
+  escena->Frame(nullptr);
+  escena->Click();
+  escena->Frame(nullptr);
+  EXPECT_EQ(escena->Figura().Z, 3);  // walking: the walls keep their depth
+  Caminar();
+  EXPECT_LT(escena->Figura().Y, -400);
+  EXPECT_GT(escena->Figura().Y, -477);
+  escena->Frame(nullptr);
+  EXPECT_EQ(escena->Figura().Z, 7);
+  EXPECT_TRUE(Encima(*escena).empty()) << Encima(*escena).front();
+
+  // Walking on again, she goes back to her walking depth.
+  escena->FijarPuntero(200, 100);
+  escena->Frame(nullptr);
+  escena->Click();
+  escena->Frame(nullptr);
+  EXPECT_EQ(escena->Figura().Z, 3);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "hall/escena/escena.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -79,19 +80,19 @@ bool Escena::Montar(std::string& error) {
   Sprite& fondo = Poner("background", 0, 0, -2);
   fondo.Mosaico = true;
 
-  const std::pair<double, double> laterales1[] = {{-400, -357}, {400, -357},   {-670, -880},
-                                                  {950, -880},  {195, -1403},  {1200, -1403},
+  const std::pair<double, double> laterales1[] = {{-400, -357},   {400, -357},  {-670, -880},
+                                                  {950, -880},    {195, -1403}, {1200, -1403},
                                                   {-1025, -1403}, {-1025, -880}};
   for (const auto& [x, y] : laterales1) Poner("lateral1", x, y, 5);
   const std::tuple<double, double, int> laterales2[] = {
-      {-400, -78, -1},    {400, -78, -1},    {-670, -601, -1},   {950, -601, -1},
-      {1200, -1124, 5},   {195, -1124, 4},   {-1025, -1124, -1}, {-1025, -601, -1}};
+      {-400, -78, -1},  {400, -78, -1},  {-670, -601, -1},   {950, -601, -1},
+      {1200, -1124, 5}, {195, -1124, 4}, {-1025, -1124, -1}, {-1025, -601, -1}};
   for (const auto& [x, y, z] : laterales2) Poner("lateral2", x, y, z);
   const std::tuple<double, double, int> exteriores[] = {
-      {515, 107, 4},    {258, 107, 4},     {1, 107, 4},       {-256, 107, 4},  {-513, 107, 4},
-      {-770, 107, 4},   {68, -942, 0},     {68, -1462, 0},    {-1125, -1462, 0}, {-1382, -1462, 0},
-      {-1125, -939, 0}, {-1382, -939, 0},  {-657, -416, 3},   {-914, -416, 3}, {536, -416, 3},
-      {793, -416, 3},   {1050, -416, 0},   {1250, -1462, 0},  {1262, -939, 0}, {1519, -939, 0}};
+      {515, 107, 4},    {258, 107, 4},    {1, 107, 4},      {-256, 107, 4},    {-513, 107, 4},
+      {-770, 107, 4},   {68, -942, 0},    {68, -1462, 0},   {-1125, -1462, 0}, {-1382, -1462, 0},
+      {-1125, -939, 0}, {-1382, -939, 0}, {-657, -416, 3},  {-914, -416, 3},   {536, -416, 3},
+      {793, -416, 3},   {1050, -416, 0},  {1250, -1462, 0}, {1262, -939, 0},   {1519, -939, 0}};
   for (const auto& [x, y, z] : exteriores) Poner("paredEx", x, y, z);
   const std::pair<double, double> paredes[] = {
       {-400, -285}, {-868, -808}, {325, -808}, {-868, -1331}, {325, -1331}};
@@ -173,7 +174,7 @@ bool Escena::Montar(std::string& error) {
   figura.FijarImagen(Img("manup01"));
   figura.X = 60;
   figura.Y = 0;
-  figura.Z = 2;
+  figura.Z = zBase_;
   figura_ = &figura;
 
   // Pictures used later: every one must be there now.
@@ -181,8 +182,8 @@ bool Escena::Montar(std::string& error) {
                         "circ2", "circ3", "circ4", "circ5", "circ6"}) {
     Img(n);
   }
-  for (const char* c : {"manup", "mandown", "mander", "manizq", "manupder", "manupizq",
-                        "mandoder", "mandoizq"}) {
+  for (const char* c :
+       {"manup", "mandown", "mander", "manizq", "manupder", "manupizq", "mandoder", "mandoizq"}) {
     for (int k = 1; k <= 10; ++k) Img(Nombre(c, k));
   }
   if (!faltan_.empty()) {
@@ -454,6 +455,7 @@ void Escena::Frame(Lienzo* lienzo) {
 
   mundo_.Mover(datos_.tramo.m);
   mundo_.QuitarMuertos();
+  AjustarProfundidad();
   if (lienzo != nullptr) lienzo->Sprites(mundo_);
 
   px_ = figura_->X + ptrX_ - 476;
@@ -605,7 +607,8 @@ void Escena::Click() {
   if (dir_[kAbajo]) MostrarFigura("mandown", 1);
   if (dir_[kDerecha]) MostrarFigura("mander", 1);
   if (dir_[kIzquierda]) MostrarFigura("manizq", 1);
-  f.Z = 3;
+  zBase_ = 3;
+  f.Z = zBase_;
 }
 
 void Escena::DobleClick() {
@@ -625,7 +628,35 @@ void Escena::DobleClick() {
     entrando_ = true;
     saliendo_ = false;
   }
-  figura_->Z = 4;
+  zBase_ = 4;
+  figura_->Z = zBase_;
+}
+
+bool Escena::Quieta() const {
+  return !(dir_[kArriba] || dir_[kAbajo] || dir_[kDerecha] || dir_[kIzquierda] || entrando_ ||
+           saliendo_);
+}
+
+void Escena::AjustarProfundidad() {
+  // Walls and signs drawn above the figure give the building its depth while
+  // she walks; where she stops with them over her she is drawn above them, so
+  // she never disappears behind a wall or a sign.
+  static constexpr std::array<std::string_view, 10> kTapan{
+      "pared",    "paredUp", "paredUp2", "paredEx", "lateral1",
+      "lateral2", "rotulos", "rotulo1",  "rotulo2", "tabla1"};
+  Sprite& f = *figura_;
+  f.Z = zBase_;
+  if (!Quieta()) return;
+  const double x0 = f.X, y0 = f.Y, x1 = f.X + f.Ancho(), y1 = f.Y + f.Alto();
+  for (const Sprite* s : mundo_.EnOrden()) {
+    if (s == &f || !s->Visible || s->Z <= zBase_ || s->Z > kZLevantada || s->imagen() == nullptr)
+      continue;
+    if (std::find(kTapan.begin(), kTapan.end(), s->imagen()->nombre) == kTapan.end()) continue;
+    if (s->X < x1 && s->X + s->Ancho() > x0 && s->Y < y1 && s->Y + s->Alto() > y0) {
+      f.Z = kZLevantada;
+      return;
+    }
+  }
 }
 
 }  // namespace sendaro::escena

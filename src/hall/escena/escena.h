@@ -129,6 +129,14 @@ class Escena {
   void Camara();
   void Rotulos(std::vector<TextoEscena>& textos) const;
   void Hover();
+  bool Quieta() const;
+  void AjustarProfundidad();
+
+  // The figure's drawing depth while walking (2 at the start, 3 after a
+  // click, 4 on a door walk) and when standing over walls or signs: above
+  // them and below the speech bubble.
+  static constexpr int kZLevantada = 7;
+  int zBase_ = 2;
 
   const BancoImagenes& banco_;
   DatosEscena datos_;
