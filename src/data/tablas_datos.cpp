@@ -110,6 +110,7 @@ bool CargarTablasItinerarios(Entorno& entorno, TablasDatos& t) {
   todo &= TablaYFamilias(entorno, f::kFP2, t.titulosGM, t.familiasGM, t.inicioFamiliaGM);
   todo &= Bloques(entorno, f::kAsignagm, t.bloquesGM);
   todo &= Leido(entorno, [&] { LeerLugaresGM(entorno, f::kDatFPL2.nombre, t.lugaresGM); });
+  todo &= Leido(entorno, [&] { LeerRegistrosFilas(entorno, t.areasCuestionario); });
   return todo;
 }
 

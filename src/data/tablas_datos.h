@@ -65,6 +65,8 @@ struct TablasDatos {
   NumerosLinea inicioFamiliaGM{};                       // their line numbers in "FP2"
   TablaBloques bloquesGM{bloques::kAsignagm};
   TablaLugaresGM lugaresGM;  // "datFPL2"
+  // "datitine": the questions and the titles of each questionnaire area.
+  RegistrosFilas areasCuestionario{registros::kDatitine};
 
   // Initial programmes screen ("LU2" goes to centros[1]).
   TablaLinea programas;        // "fpip"
@@ -89,7 +91,7 @@ bool CargarTablasGrados(Entorno& entorno, TablasDatos& tablas);
 // The itineraries screen: "MATERIAS", "CARRERAS", "INFORMA", "FPS" (width
 // 50), "TITULOS", "CUESTION" (width 50), "CUESGM" (width 75, 75-byte slots),
 // "ITINERAR" (width 54), "FP2" (lines, then families), "asignagm" (all
-// language-dependent) and "datFPL2".
+// language-dependent), "datFPL2" and "datitine".
 bool CargarTablasItinerarios(Entorno& entorno, TablasDatos& tablas);
 
 // The initial programmes screen: "fpip", "IPmodulos" (language-dependent)

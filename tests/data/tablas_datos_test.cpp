@@ -38,6 +38,12 @@ void EscribirInstalacion(const pruebas::CarpetaTemporal& carpeta, const std::str
   carpeta.EscribirLineas("comarcas", {"C102Alt Camp", "C201Alt Emporda"});
   carpeta.EscribirLineas("comarcasm", {"M101Pueblo"});
   carpeta.Escribir("datFPL2", std::string(4 * 119340, '\0'));
+  // Area 3 of the first record lists questions 7 and 9.
+  std::string areas(2 * 3030, '\0');
+  areas[2 * 101] = 2;
+  areas[2 * 101 + 1] = 7;
+  areas[2 * 101 + 2] = 9;
+  carpeta.Escribir("datitine", areas);
 }
 
 struct Carga {
@@ -57,7 +63,7 @@ const std::vector<Carga>& Cargas() {
       {"itinerarios",
        CargarTablasItinerarios,
        {"*MATERIAS", "*CARRERAS", "*INFORMA", "*FPS", "*TITULOS", "*CUESTION", "*CUESGM",
-        "*ITINERAR", "*FP2", "*asignagm", "datFPL2"}},
+        "*ITINERAR", "*FP2", "*asignagm", "datFPL2", "datitine"}},
       {"iniciales", CargarTablasIniciales, {"*fpip", "*IPmodulos", "LU2"}},
       {"certificados", CargarTablasCertificados, {"*certifica", "*certificaH"}},
       {"catalogo", CargarTablasCatalogo, {"*familias"}},
@@ -140,6 +146,21 @@ TEST(CargarTablas, CadaTablaRecibeSuFicheroYSuAncho) {
   EXPECT_EQ(t->dobles.cuenta, 1);
   EXPECT_EQ(t->comarcas.nombres[2], "Alt Camp");
   EXPECT_EQ(t->zonas.numMiembros[1], 1);
+  EXPECT_EQ(t->areasCuestionario.Lista(1, 3, 0, 100), (std::vector<int>{7, 9}));
+}
+
+// "datitine" is read from the program folder whatever the language, and one
+// byte short of its two records is as bad as missing.
+TEST(CargarTablas, AreasDelCuestionarioCortasSeAvisan) {
+  EntornoDePrueba prueba;
+  EscribirInstalacion(prueba.carpeta, "galego");
+  prueba.entorno.instalacion.FijarIdioma("galego");
+  prueba.carpeta.Escribir("datitine", std::string(2 * 3030 - 1, '\0'));
+  auto tablas = std::make_unique<TablasDatos>();
+  EXPECT_FALSE(CargarTablasItinerarios(prueba.entorno, *tablas));
+  EXPECT_TRUE(prueba.entorno.FalloGrave);
+  EXPECT_EQ(prueba.avisador.avisos,
+            std::vector<std::string>{"Faltan ficheros (datitine). Vuelva a instalar el programa"});
 }
 
 // A missing file is reported by name, sets FalloGrave, and the rest of the
