@@ -2,7 +2,10 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 namespace sendaro {
 
@@ -23,5 +26,18 @@ bool DialogosReales::PreguntaSiNo(const QString& texto) {
 int DialogosReales::Ejecutar(QDialog& dialogo) { return dialogo.exec(); }
 
 void DialogosReales::Pitido() { QApplication::beep(); }
+
+QString DialogosReales::NombreGuardar(const QString& nombre) {
+  QFileDialog dialogo(QApplication::activeWindow());
+  dialogo.setObjectName(QStringLiteral("Save"));
+  dialogo.setAcceptMode(QFileDialog::AcceptSave);
+  dialogo.setFileMode(QFileDialog::AnyFile);
+  dialogo.setDefaultSuffix(QStringLiteral("TXT"));
+  dialogo.setNameFilter(QStringLiteral("*.TXT *.txt"));
+  dialogo.setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+  dialogo.selectFile(nombre);
+  if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) return {};
+  return dialogo.selectedFiles().constFirst();
+}
 
 }  // namespace sendaro

@@ -18,6 +18,10 @@ class Dialogos {
   // Shows the dialog modally; returns its result (QDialog::Accepted or Rejected).
   virtual int Ejecutar(QDialog& dialogo) = 0;
   virtual void Pitido() = 0;
+  // The save dialog for a text report: proposes `nombre` in the user's
+  // documents folder, adds ".TXT" when no extension is typed and asks before
+  // overwriting. The chosen path, or empty when cancelled.
+  virtual QString NombreGuardar(const QString& nombre) = 0;
 };
 
 class DialogosReales : public Dialogos {
@@ -26,6 +30,7 @@ class DialogosReales : public Dialogos {
   bool PreguntaSiNo(const QString& texto) override;
   int Ejecutar(QDialog& dialogo) override;
   void Pitido() override;
+  QString NombreGuardar(const QString& nombre) override;
 };
 
 }  // namespace sendaro

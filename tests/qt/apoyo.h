@@ -28,6 +28,11 @@ class DialogosPrueba : public Dialogos {
   bool PreguntaSiNo(const QString& texto) override;
   int Ejecutar(QDialog& dialogo) override;
   void Pitido() override { ++pitidos; }
+  // Records the proposed name and answers with `rutaGuardar` (empty: cancel).
+  QString NombreGuardar(const QString& nombre) override {
+    nombresGuardar << nombre;
+    return rutaGuardar;
+  }
 
   // Answers the next dialog by pressing a key in it (Esc, Enter), or by
   // clicking the named button, after running `antes` on it.
@@ -40,6 +45,8 @@ class DialogosPrueba : public Dialogos {
   QStringList ejecutados;  // object names of the dialogs shown
   std::deque<Respuesta> respuestas;
   int pitidos = 0;
+  QStringList nombresGuardar;
+  QString rutaGuardar;
 };
 
 class SonidoPrueba : public Sonido {

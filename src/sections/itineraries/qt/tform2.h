@@ -1,15 +1,167 @@
-// The itineraries and study questionnaires screen.
+// The itineraries and study questionnaires screen. Its frame (page, menu,
+// help bubble, leaving) is shared by its two faces: the questionnaire face
+// (the grid of questions and the results, tform2_cuestionario.cpp) and the
+// itinerary face (the map and the diagram on the right of the left strip
+// PanelItiner). The questionnaire's state, scoring and result lines are the
+// domain's (sections/itineraries/*.h); the handlers here only show them.
 #pragma once
 
-#include "app/qt/pantalla_provisional.h"
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "sections/itineraries/cuestionario.h"
+#include "sections/itineraries/resultado.h"
+
+class QFrame;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTableWidget;
+class QTimer;
 
 namespace sendaro {
 
-class TForm2 : public PantallaProvisional {
+struct Servicios;
+class Impresora;
+class Mosaico;
+
+class TForm2 : public QWidget {
   Q_OBJECT
 
  public:
-  TForm2(Servicios& servicios, QWidget* padre = nullptr);
+  explicit TForm2(Servicios& servicios, QWidget* padre = nullptr);
+  ~TForm2() override;
+
+  // Page, strips and labels. PanelItiner holds the background, the menu and
+  // the help bubble; the itinerary face narrows it to a left strip.
+  QWidget* PanelItiner;
+  Mosaico* degradeIti;
+  Mosaico* TilIzq;
+  Mosaico* TilDer;
+  QLabel* LabelAno;
+  QLabel* LabelAno2;
+
+  // Menu and the questionnaires' submenu.
+  QFrame* PanelMenu;
+  QPushButton* botCuestio;
+  QPushButton* BotItinerarios;
+  QPushButton* BotExplica;
+  QPushButton* BotBachEsp;
+  QPushButton* BitAcabarLogse;
+  QFrame* PanelMenu2;
+  QPushButton* BotCuestio1;
+  QPushButton* BotCuestio2;
+  QPushButton* BotCuestio3;
+
+  // Questions and results.
+  QFrame* PanelCuestio;
+  QTableWidget* Gcuestio;
+  QPushButton* BotResCues;
+  QPushButton* AcabarCues;
+  QPushButton* ImpResul;
+  QPushButton* grabar;
+  QPushButton* BotContinuar;
+  QFrame* PanelAbajoRes;
+  QListWidget* ListresCues;
+  QLabel* LabelAviso;
+
+  // Titles of an area.
+  QFrame* PanelCar;
+  QListWidget* ListCar;
+  QPushButton* BotCerrar;
+  QPushButton* BotImpTit;
+
+  // Help bubble.
+  QFrame* payuda;
+  QLabel* chica;
+  std::array<QLabel*, 8> LabelAyu{};  // LabelAyu1..LabelAyu8
+  QTimer* TimerAyuda;
+
+  Cuestionario& Cues() { return *cues_; }
+  const AreasCuestionario& Areas() const { return areas_; }
+  // The result lines on view (1-based in the list), as last built.
+  const std::vector<std::string>& LineasResul() const { return lineasResul_; }
+  const std::vector<std::string>& LineasTitulos() const { return lineasTitulos_; }
+  int TemaAyudaActual() const { return temaAyuda_; }
+
+  // Replaces the printer (tests).
+  void FijarImpresora(std::unique_ptr<Impresora> impresora);
+
+ public slots:
+  // Menu.
+  void BotCuestio1Click();
+  void BotCuestio2Click();
+  void BotCuestio3Click();
+  void BitAcabarLogseClick();
+
+  // Questionnaire.
+  void AbrirCuestionario();
+  void TerminarCuestionario();
+  // A press on data row `fila` (1-based): the answer moves on and both its
+  // cells show it.
+  void GcuestioMouseDown(int fila);
+  // Enter on the current row: the answer moves on, only its words change.
+  void GcuestioKeyPress();
+  void acabarCuesClick();
+  void BotContinuarClick();
+
+  // Results.
+  void BotResCuesClick();
+  void ListresCuesClick(int linea);  // 1-based
+  void ListresCuesMouseMove(int linea, int y);
+  void BotCerrarMouseUp();
+  void BotImpTitMouseUp();
+  void ImpResulClick();
+  void grabarClick();
+
+  // Frame.
+  void MostrarAyuda(int tema);
+  void TimerAyudaTimer();
+  bool FormCloseQuery();
+
+ protected:
+  bool eventFilter(QObject* objeto, QEvent* evento) override;
+  void keyPressEvent(QKeyEvent* evento) override;
+  void showEvent(QShowEvent* evento) override;
+
+ private:
+  // Creation, one part per area of the page.
+  void CrearPagina();
+  void CrearMenus();
+  void CrearCuestionario();
+  void CrearResultados();
+  void CrearAyuda();
+  void PrepararLogse();
+  void Conectar();
+
+  QString T(int n) const;
+  int Letra(int mas) const;
+  // The visible menu buttons one under another, the panel fitted to them.
+  void OrdenarMenu();
+  void Empezar(bool dosEtapas);
+  void EscribirRespuesta(int fila, bool marcas);
+  void MostrarResultado();
+  void VolverAlCuestionario();
+  void MostrarLineas(const std::vector<std::string>& lineas, int tamano);
+  // Makes sure the student heading is set; false when the student declines.
+  bool PedirEncabezado();
+  void LlenarInforme();
+  void VolverAlVestibulo();
+
+  Servicios& servicios_;
+  std::unique_ptr<Impresora> impresora_;
+  std::unique_ptr<Cuestionario> cues_;
+  AreasCuestionario areas_;
+  ResultadoCompleto resultado_;
+  std::vector<std::string> lineasResul_;
+  std::vector<std::string> lineasTitulos_;
+  bool resultadoEntero_ = false;
+  LineasAyudaItinerarios lineasAyuda_{};
+  int temaAyuda_ = 0;
+  int pasoAyuda_ = 0;
 };
 
 }  // namespace sendaro
