@@ -324,9 +324,11 @@ bool TForm2::eventFilter(QObject* objeto, QEvent* evento) {
     PanelMenu2->hide();
   } else if (objeto == degradeIti && tipo == QEvent::MouseMove) {
     LabelAviso->hide();
-  } else if (objeto == Gcuestio->viewport() && tipo == QEvent::MouseButtonPress) {
+  } else if (objeto == Gcuestio->viewport() &&
+             (tipo == QEvent::MouseButtonPress || tipo == QEvent::MouseButtonDblClick)) {
     // The row under the pointer becomes the current row and its answer
-    // moves on; a press below the last row changes nothing.
+    // moves on; a press below the last row changes nothing. The second press
+    // of a quick pair counts as a press too.
     const auto* raton = static_cast<QMouseEvent*>(evento);
     const int fila = Gcuestio->rowAt(raton->position().toPoint().y());
     if (fila >= 0) {

@@ -39,6 +39,14 @@ QTableWidgetItem* Celda(const QString& texto) {
   return c;
 }
 
+// The answer's words and stars, a little smaller than the question so that
+// the longest answer fits its column.
+QTableWidgetItem* CeldaRespuesta(const QString& texto, int puntos) {
+  QTableWidgetItem* c = Celda(texto);
+  c->setFont(LetraQt(QStringLiteral("Times New Roman"), puntos, true));
+  return c;
+}
+
 }  // namespace
 
 void TForm2::BotCuestio1Click() { Empezar(false); }
@@ -108,11 +116,13 @@ void TForm2::EscribirRespuesta(int fila, bool marcas) {
   const int tipo = cues_->Tipo(fila);
   const int respuesta = cues_->Respuesta(fila);
   const int texto = TextoRespuesta(tipo, respuesta);
-  Gcuestio->setItem(fila - 1, 1, Celda(texto != 0 ? T(texto).left(12) : QString()));
+  Gcuestio->setItem(fila - 1, 1,
+                    CeldaRespuesta(texto != 0 ? T(texto).left(12) : QString(), Letra(13)));
   if (marcas) {
     const std::string_view m = MarcasRespuesta(tipo, respuesta);
-    Gcuestio->setItem(fila - 1, 2,
-                      Celda(QString::fromLatin1(m.data(), static_cast<qsizetype>(m.size()))));
+    Gcuestio->setItem(
+        fila - 1, 2,
+        CeldaRespuesta(QString::fromLatin1(m.data(), static_cast<qsizetype>(m.size())), 15));
   }
 }
 

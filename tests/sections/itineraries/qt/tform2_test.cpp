@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QProcess>
 #include <QPushButton>
 #include <QTableWidget>
@@ -207,6 +208,19 @@ TEST_F(CuestionarioEstudios, CuestionarioEnteroResultadoImpresoYGuardado) {
   Pulsar(39, 1);
   EXPECT_EQ(Celda(39, 2), QStringLiteral("**"));
   Pulsar(40, 1);
+  // Two quick presses are two presses: a double click arrives as a press, a
+  // release, a double-click event and a release.
+  f->Gcuestio->scrollToItem(f->Gcuestio->item(44, 0));
+  const QPointF donde = f->Gcuestio->visualItemRect(f->Gcuestio->item(44, 0)).center();
+  for (const QEvent::Type tipo : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                                  QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+    const bool suelta = tipo == QEvent::MouseButtonRelease;
+    QMouseEvent e(tipo, donde, f->Gcuestio->viewport()->mapToGlobal(donde), Qt::LeftButton,
+                  suelta ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(f->Gcuestio->viewport(), &e);
+  }
+  EXPECT_EQ(Celda(45, 1), QStringLiteral("T134"));
+  EXPECT_EQ(f->Cues().Respuesta(45), 3);
 
   // 300 of 350: 8.6. Area 1 12 of 14 (8.6), 2 7 of 7, 3 5 of 7 (7.1), 4 2 of
   // 7 (2.9); area 19 (31..35) is the weak one.
