@@ -141,9 +141,35 @@ int AnalizarCentros(std::string_view bytes, std::string_view nombre, TablaCentro
       codigos[Indice(k)] = TablaCentros::kSinCodigo;
     }
     tabla.numCodigos[Indice(cuenta)] = leidos;
+    tabla.regiones[Indice(cuenta)].clear();
   }
   tabla.lineas.FijarCuenta(cuenta);
   return cuenta;
+}
+
+void PrepararRegionesCentros(TablaCentros& tabla, char antigua, char nueva, char fin) {
+  constexpr std::size_t kColumnaRegion = 45;
+  const int n = tabla.Cuenta();
+  int desde = 0;
+  for (int c = 1; c <= n; ++c) {
+    std::string linea = tabla.lineas[c];
+    if (!linea.empty() && linea[0] == antigua) {
+      linea[0] = nueva;
+      tabla.lineas.Fijar(c, linea);
+    }
+    if (desde == 0 && !linea.empty() && linea[0] == nueva) desde = c;
+  }
+  if (desde == 0) return;
+  for (int c = desde; c <= n; ++c) {
+    std::string linea = tabla.lineas[c];
+    if (fin != '\0' && !linea.empty() && linea[0] == fin) break;
+    const char columna = linea.size() >= kColumnaRegion ? linea[kColumnaRegion - 1] : ' ';
+    tabla.regiones[Indice(c)] = std::string{linea.empty() ? ' ' : linea[0], columna};
+    if (linea.size() >= kColumnaRegion) {
+      linea[kColumnaRegion - 1] = ' ';
+      tabla.lineas.Fijar(c, linea);
+    }
+  }
 }
 
 int LeerCentros(Entorno& entorno, std::string_view nombre, TablaCentros& tabla) {

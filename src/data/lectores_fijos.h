@@ -95,6 +95,9 @@ struct TablaCentros {
   static constexpr int kSinCodigo = -1;
 
   TablaLinea lineas{TablaLinea::kLimiteNormal, kCapacidad};
+  // The comarca ("LU4") or Madrid zone ("LU2") of each centre: its column 1
+  // and the column 45 it had when read; empty for the other centres.
+  std::array<std::string, kCapacidad + 1> regiones{};
   std::array<int, kCapacidad + 1> numCodigos{};
   std::array<std::array<int, kMaxCodigos>, kCapacidad + 1> codigos{};
 
@@ -104,6 +107,17 @@ struct TablaCentros {
 // Codes are read until the first field that is blank or past the line's end.
 int AnalizarCentros(std::string_view bytes, std::string_view nombre, TablaCentros& tabla);
 int LeerCentros(Entorno& entorno, std::string_view nombre, TablaCentros& tabla);
+
+// Barcelona's capital and Madrid's capital join their provinces, and the
+// detail maps' codes are taken out of the centre lines: every line beginning
+// with `antigua` is made to begin with `nueva`; from the first line beginning
+// with `nueva` up to the line before the first later line beginning with
+// `fin` (to the last line when `fin` is 0), the centre's region code is its
+// column 1 followed by its column 45, and column 45 becomes a blank.
+// "LU4": 'A' to '5', comarcas to the last line; "LU2": 'H' to '8', zones up
+// to the first 'D' line. The degrees screen does it once when it loads the
+// centre files (CargarDatosFijos); the other screens read the tables so.
+void PrepararRegionesCentros(TablaCentros& tabla, char antigua, char nueva, char fin);
 
 // "dobles": universities with their detail lines.
 struct DetalleDoble {

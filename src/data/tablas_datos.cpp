@@ -119,7 +119,7 @@ bool CargarTablasIniciales(Entorno& entorno, TablasDatos& t) {
   bool todo = true;
   todo &= Tabla(entorno, f::kFpip, t.programas);
   todo &= Tabla(entorno, f::kIPmodulos, t.modulosPrograma);
-  todo &= Leido(entorno, [&] { LeerCentros(entorno, f::kLU2.nombre, t.centros[1]); });
+  todo &= Leido(entorno, [&] { LeerCentros(entorno, f::kLU2.nombre, t.centrosIniciales); });
   return todo;
 }
 

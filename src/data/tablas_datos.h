@@ -68,9 +68,11 @@ struct TablasDatos {
   // "datitine": the questions and the titles of each questionnaire area.
   RegistrosFilas areasCuestionario{registros::kDatitine};
 
-  // Initial programmes screen ("LU2" goes to centros[1]).
+  // Initial programmes screen.
   TablaLinea programas;        // "fpip"
   TablaLinea modulosPrograma;  // "IPmodulos"
+  // "LU2" read again as this screen uses it, apart from the shared centres.
+  TablaCentros centrosIniciales;
 
   // Professional certificates screen.
   TablaLinea certificados;                                                  // "certifica"
@@ -95,7 +97,8 @@ bool CargarTablasGrados(Entorno& entorno, TablasDatos& tablas);
 bool CargarTablasItinerarios(Entorno& entorno, TablasDatos& tablas);
 
 // The initial programmes screen: "fpip", "IPmodulos" (language-dependent)
-// and "LU2".
+// and "LU2" (into centrosIniciales: the shared centre tables stay as the
+// degrees screen prepared them).
 bool CargarTablasIniciales(Entorno& entorno, TablasDatos& tablas);
 
 // The certificates screen: "certifica" and "certificaH" (raw, 90 bytes),

@@ -180,6 +180,46 @@ TEST(LeerCentros, CodigosHastaElPrimerCampoVacio) {
   }
 }
 
+// Column 1, 43 characters of name, column 45 holding the region letter.
+std::string CentroConRegion(char provincia, char region) {
+  return std::string(1, provincia) + std::string(43, '.') + region + "912345678";
+}
+
+TEST(PrepararRegionesCentros, LU4JuntaLaCapitalYSacaLasComarcas) {
+  auto tabla = std::make_unique<TablaCentros>();
+  AnalizarCentros(Lineas({CentroConRegion('2', 'x'), CentroConRegion('5', 'B'),
+                          CentroConRegion('A', 'j'), CentroConRegion('6', 'A'), "7"}),
+                  "LU4", *tabla);
+  PrepararRegionesCentros(*tabla, 'A', '5', '\0');
+  const std::vector<std::string> regiones = {"", "", "5B", "5j", "6A", "7 "};
+  for (int c = 1; c <= 5; ++c) EXPECT_EQ(tabla->regiones[static_cast<std::size_t>(c)], regiones[static_cast<std::size_t>(c)]) << c;
+  EXPECT_EQ(tabla->lineas[3][0], '5');
+  EXPECT_EQ(tabla->lineas[3][44], ' ');
+  EXPECT_EQ(tabla->lineas[1][44], 'x');  // before the first '5' line nothing changes
+  EXPECT_EQ(tabla->lineas[3].substr(45), "912345678");
+}
+
+TEST(PrepararRegionesCentros, LU2ZonasDeMadridHastaLaPrimeraLineaD) {
+  auto tabla = std::make_unique<TablaCentros>();
+  AnalizarCentros(Lineas({CentroConRegion('8', '1'), CentroConRegion('H', '3'),
+                          CentroConRegion('D', 'z'), CentroConRegion('8', '2')}),
+                  "LU2", *tabla);
+  PrepararRegionesCentros(*tabla, 'H', '8', 'D');
+  EXPECT_EQ(tabla->regiones[1], "81");
+  EXPECT_EQ(tabla->regiones[2], "83");
+  EXPECT_EQ(tabla->regiones[3], "");
+  EXPECT_EQ(tabla->regiones[4], "");
+  EXPECT_EQ(tabla->lineas[2][0], '8');
+  EXPECT_EQ(tabla->lineas[3][44], 'z');
+  // Read again, the table is raw until it is prepared again.
+  AnalizarCentros(Lineas({CentroConRegion('H', '3')}), "LU2", *tabla);
+  EXPECT_EQ(tabla->regiones[1], "");
+  EXPECT_EQ(tabla->lineas[1][0], 'H');
+  // No line of the new code: nothing gets a region.
+  PrepararRegionesCentros(*tabla, 'X', '8', 'D');
+  EXPECT_EQ(tabla->regiones[1], "");
+}
+
 TEST(LeerCentros, LineaCortaSinCodigos) {
   auto tabla = std::make_unique<TablaCentros>();
   AnalizarCentros(Lineas({"1IES"}), "LU3", *tabla);

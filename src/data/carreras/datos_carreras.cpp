@@ -314,6 +314,10 @@ bool CargarDatosFijos(Entorno& entorno, const CatalogoTextos& catalogo, TablasDa
     todo &= Leido(entorno, [&] { LeerCentros(entorno, centros[g]->nombre, t.centros[g]); });
     t.centros[g].lineas.Fijar(0, catalogo.Texto(276));
   }
+  // Barcelona's and Madrid's capitals join their provinces; the comarca and
+  // zone codes of the detail maps come out of the centre lines.
+  PrepararRegionesCentros(t.centros[3], 'A', '5', '\0');
+  PrepararRegionesCentros(t.centros[1], 'H', '8', 'D');
   todo &= Leido(entorno, [&] { LeerRegistrosFilas(entorno, d.grupos); });
   todo &= Leido(entorno, [&] { LeerRegistrosFilas(entorno, d.nuevas); });
   todo &= Leido(entorno, [&] { LeerRegistrosFilas(entorno, d.carreras); });

@@ -151,7 +151,8 @@ bool CargarTablasCarreras(Entorno& entorno, const CatalogoTextos& catalogo, Tabl
 // Reads, in this order, "COMUNIDA", "LUGAR", "COMUINT", "LU1".."LU4",
 // "datgru", "datcarn", "datcar", "datFPL", "datFPR", "dobles", "comarcas",
 // "comarcasm"; line 0 of "COMUNIDA" becomes catalogue text 275 and line 0 of
-// the centre files text 276. True when every file was read.
+// the centre files text 276; "LU4" and "LU2" get their comarca and zone codes
+// (PrepararRegionesCentros). True when every file was read.
 bool CargarDatosFijos(Entorno& entorno, const CatalogoTextos& catalogo, TablasDatos& tablas);
 
 }  // namespace sendaro

@@ -46,6 +46,7 @@ TForm1::TForm1(Servicios& servicios, QWidget* padre)
   CrearFicha();
   CrearConsulta();
   CrearAyuda();
+  CrearFP();
   // Every button of the page shows the hand.
   for (QPushButton* b : findChildren<QPushButton*>()) b->setCursor(Qt::PointingHandCursor);
 
@@ -65,6 +66,7 @@ TForm1::TForm1(Servicios& servicios, QWidget* padre)
   PanelSelTit->clear();
   PrimeraFilaLista = 1;
   Conectar();
+  ConectarFP();
   NombrarAccesibles(this);
 }
 
@@ -271,12 +273,8 @@ bool TForm1::event(QEvent* evento) {
 
 void TForm1::showEvent(QShowEvent* evento) {
   QWidget::showEvent(evento);
-  // The vocational door asks for PanelFP, whose browser is not built yet:
-  // the screen opens at its menu instead.
-  if (!PanelFP->isHidden()) {
-    PanelFP->hide();
-    BotInformacionClick();
-  }
+  // The vocational door asks for PanelFP.
+  if (!PanelFP->isHidden()) AbrirFP();
 }
 
 bool TForm1::eventFilter(QObject* objeto, QEvent* evento) {

@@ -33,6 +33,7 @@ class QTimer;
 
 namespace sendaro {
 
+struct FuentesFP;
 struct Servicios;
 class ArribaAbajo;
 class Impresora;
@@ -103,8 +104,40 @@ class TForm1 : public QWidget {
   QFrame* PanelCar;
   std::array<QPushButton*, 8> MenuCar{};  // MenuCar1..MenuCar8
 
-  // Vocational menu (built with the vocational browser).
+  // Higher vocational titles and their centres (tform1_fp.cpp).
   QFrame* PanelFP;
+  QPushButton* MenuFP1;
+  QPushButton* MenuFP2;
+  QPushButton* menuFP3;
+  QFrame* PanelFpTit;
+  QPushButton* MenuFpTit1;
+  QPushButton* MenuFpTit2;
+  QPushButton* MenuFpTit3;
+  QPushButton* MenuFpTit4;
+  QPushButton* MenuFpTit42;
+  QPushButton* MenuFPTitTodo;
+  QPushButton* MenuFpTit5;
+  QPushButton* MenuFpTit6;
+  QPushButton* MenuFpTit7;
+  QListWidget* ListTitFP;
+  QListWidget* ListFPExpli;
+  QLabel* Labeltitulo;
+  QFrame* PanelImp;
+  QLabel* LabelSelCom1;
+  QListWidget* ListImp;
+  QLabel* LabelSelCom2;
+  QPushButton* BotAceptar;
+  QPushButton* RetroFP;
+  QPushButton* BotRetrocederFP;
+  QListWidget* ListSelLugFP;
+  QComboBox* ComBachi;
+  QPushButton* botTelefono;
+  QPushButton* BotInternetC;
+  QLabel* mapac;
+  QLabel* mapam;
+  QListWidget* listBarcelona;
+  QPushButton* BotCerrar;
+  int TituloFPSel = 0;
 
   // Map.
   QLabel* mapa;
@@ -208,6 +241,33 @@ class TForm1 : public QWidget {
   void mapaMouseMove(int x, int y);
   void mapaClick();
 
+  // Higher vocational titles and their centres.
+  void AbrirFP();
+  void menuFP1Click();
+  void menuFP3Click();
+  void listSelFPMouseMove(int fila);
+  void listSelFPMouseUp(int fila);
+  void ListTitFPMouseMove(int fila);
+  void ListTitFPClick(int fila);
+  void MenuFpTitClick(int boton);  // 1, 2, 3, 4, 42, 8 (Todo), 5, 6, 7
+  void ListImpClick(int fila);
+  void BotAceptarClick();
+  void menuFP2Click();
+  void ListSelLugFPClick();
+  void ComBachiChange();
+  void botTelefonoClick();
+  void BotInternetCClick();
+  void rejaDblClick();
+  void BotRetrocederFPClick();
+  void BotImprimirFPClick();
+  void mapacMouseMove(int x, int y);
+  void mapacClick();
+  void mapamMouseMove(int x, int y);
+  void mapamClick();
+  void listBarcelonaClick(int fila);
+  // The whole printout of the title as last built (tests read it).
+  const InformeLineas& UltimaImpresionFP() const;
+
  protected:
   bool eventFilter(QObject* objeto, QEvent* evento) override;
   bool event(QEvent* evento) override;
@@ -221,6 +281,15 @@ class TForm1 : public QWidget {
   void CrearFicha();
   void CrearConsulta();
   void CrearAyuda();
+  void CrearFP();
+  void ConectarFP();
+  bool MapaClickFP();
+  void CerrarEleccionFP();
+  void ImprimirTodoFP(bool enPantalla, const std::vector<int>& comunidades);
+  void MostrarVistaFP(const QString& titulo, const std::vector<std::string>& filas, bool courier);
+  void MostrarRejaFP(const std::vector<std::string>& textos, const std::vector<std::string>& telefonos);
+  void AbrirTituloFP();
+  FuentesFP FuentesTitulosFP() const;
   void PrepararPantalla();
   void Conectar();
 
@@ -246,6 +315,8 @@ class TForm1 : public QWidget {
   int temaAyuda_ = 0;
   QString nombreParpadeo_;
   InformeLineas ultimaFicha_;
+  struct EstadoFP;
+  std::shared_ptr<EstadoFP> fp_;
 };
 
 }  // namespace sendaro

@@ -200,12 +200,13 @@ void TForm1::MostrarFicha(const FichaEnPantalla& ficha) {
   ListSel->Rellenar(AQt(ficha.filas));
   RevelarPanel(PanelSel, 1);
   // BotFP stands under the last row, never below the list; it opens the
-  // bridge to vocational titles, which is not built yet.
+  // bridge to vocational titles.
   const int altoLetra = QFontMetrics(ListSel->font()).height();
   const int arriba =
       std::min(ListSel->y() + altoLetra * ficha.filaBotonFP, ListSel->geometry().bottom());
   BotFP->move(ListSel->x() + 1, arriba);
-  BotFP->hide();
+  BotFP->setVisible(ficha.botonFP);
+  BotFP->raise();
   ListaActiva = false;
 }
 

@@ -190,6 +190,7 @@ void TForm1::mapaClick() {
   if (!EsComunidad(RegionMapa)) return;
   ComunidadSel = RegionMapa;
   PanelMapa->hide();
+  if (MapaClickFP()) return;  // the community choice for printing, or vocational centres
   if (!ModoConsulta) return;  // the community browsers come with their own screens
   PanelconsultaTit->setText(
       RecortadoQt(DeWin(Columnas(servicios_.tablas.comunidades[ComunidadSel], 3, 60))));

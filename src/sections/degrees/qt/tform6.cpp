@@ -1,30 +1,109 @@
 #include "sections/degrees/qt/tform6.h"
 
+#include <QFrame>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 
 #include "app/qt/servicios.h"
+#include "data/texto.h"
+#include "hall/qt/tform0.h"
 #include "ui/accesible.h"
+#include "ui/texto_qt.h"
 
 namespace sendaro {
 
-TForm6::TForm6(Servicios& servicios, QWidget* padre) : QDialog(padre) {
+namespace {
+
+QString Recortado(const std::string& texto) { return DeWin(RecortarDerecha(texto)); }
+
+}  // namespace
+
+TForm6::TForm6(Servicios& servicios, QWidget* padre) : QDialog(padre), servicios_(servicios) {
   setObjectName(QStringLiteral("TForm6"));
   setModal(true);
-  setFixedSize(420, 160);
-  setWindowTitle(servicios.Texto(338) + QStringLiteral("  ") + servicios.Nombre());
+  setFixedSize(566, 378);
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint);
+  // The dialog's title bar names the program and the centre.
+  setWindowTitle(servicios.Texto(338).trimmed() + QStringLiteral("  ") + servicios.Nombre().trimmed());
 
-  LabelTitulo = new QLabel(windowTitle(), this);
-  LabelTitulo->setObjectName(QStringLiteral("LabelTitulo"));
-  LabelTitulo->setGeometry(10, 20, 400, 60);
-  LabelTitulo->setAlignment(Qt::AlignCenter);
-  LabelTitulo->setWordWrap(true);
+  PanelFP = new QFrame(this);
+  PanelFP->setObjectName(QStringLiteral("PanelFP"));
+  PanelFP->setGeometry(rect());
+  PanelFP->setFrameShape(QFrame::Panel);
+  PanelFP->setFrameShadow(QFrame::Raised);
 
-  BotRetroceder = new QPushButton(servicios.Texto(82), this);
-  BotRetroceder->setObjectName(QStringLiteral("BotRetroceder"));
-  BotRetroceder->setGeometry(135, 110, 150, 33);
-  connect(BotRetroceder, &QPushButton::clicked, this, &QDialog::reject);
+  LabelFP = new QLabel(PanelFP);
+  LabelFP->setObjectName(QStringLiteral("LabelFP"));
+  LabelFP->setGeometry(10, 6, 546, 52);
+  LabelFP->setWordWrap(true);
+  LabelFP->setAlignment(Qt::AlignCenter);
+  LabelMal1 = new QLabel(PanelFP);
+  LabelMal1->setObjectName(QStringLiteral("LabelMal1"));
+  LabelMal1->setGeometry(10, 62, 268, 22);
+  LabelMal2 = new QLabel(PanelFP);
+  LabelMal2->setObjectName(QStringLiteral("LabelMal2"));
+  LabelMal2->setGeometry(288, 62, 268, 22);
+  ListCar = new QListWidget(PanelFP);
+  ListCar->setObjectName(QStringLiteral("ListCar"));
+  ListCar->setGeometry(10, 86, 268, 240);
+  ListCar->setCursor(Qt::PointingHandCursor);
+  ListFP = new QListWidget(PanelFP);
+  ListFP->setObjectName(QStringLiteral("ListFP"));
+  ListFP->setGeometry(288, 86, 268, 240);
+  ListFP->setCursor(Qt::ForbiddenCursor);
+  ListFP->setSelectionMode(QAbstractItemView::NoSelection);
+  BotCerrar1 = new QPushButton(PanelFP);
+  BotCerrar1->setObjectName(QStringLiteral("BotCerrar1"));
+  BotCerrar1->setGeometry(208, 336, 150, 34);
+  BotCerrar1->setCursor(Qt::PointingHandCursor);
+  QFont letra(QStringLiteral("Times New Roman"));
+  letra.setPointSize(10);
+  for (QWidget* w : std::initializer_list<QWidget*>{ListCar, ListFP}) w->setFont(letra);
+  letra.setPointSize(11);
+  letra.setBold(true);
+  for (QWidget* w : std::initializer_list<QWidget*>{LabelFP, LabelMal1, LabelMal2}) w->setFont(letra);
+
+  connect(ListCar, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* i) { ListCarClick(ListCar->row(i)); });
+  connect(BotCerrar1, &QPushButton::clicked, this, &TForm6::BotCerrar1Click);
+  FormActivate();
   NombrarAccesibles(this);
+}
+
+void TForm6::showEvent(QShowEvent* evento) {
+  QDialog::showEvent(evento);
+  FormActivate();
+}
+
+void TForm6::FormActivate() {
+  if (const Tform0* vestibulo = servicios_.pantallas.Vestibulo) {
+    const QPoint esquina = vestibulo->mapToGlobal(QPoint(0, 0));
+    move(esquina.x() + 125, esquina.y() + 100);
+  }
+  const auto t = [this](int n) { return Recortado(servicios_.catalogo.Texto(n)); };
+  LabelFP->setText(t(487) + QLatin1Char(' ') + t(488) + QLatin1Char('\n') + t(489));
+  LabelMal1->setText(t(490));
+  LabelMal2->setText(t(491));
+  BotCerrar1->setText(t(13));
+  const TablasDatos& tablas = servicios_.tablas;
+  pasarela_ = ConstruirPasarela(tablas.titulosFP, tablas.carrerasFP, tablas.datosCarreras);
+  ListCar->clear();
+  for (const std::string& c : pasarela_.carreras) ListCar->addItem(DeWin(c));
+  ListFP->clear();
+}
+
+void TForm6::ListCarClick(int fila) {
+  if (fila < 0) return;
+  ListFP->clear();
+  for (const std::string& t : TitulosDeCarrera(pasarela_, servicios_.tablas.titulosFP, fila))
+    ListFP->addItem(DeWin(t));
+}
+
+void TForm6::BotCerrar1Click() {
+  accept();
+  hide();
 }
 
 }  // namespace sendaro

@@ -260,8 +260,8 @@ TEST_F(PantallaGrados, DesdeLaPuertaHastaLaFichaImpresaYVueltaAlVestibulo) {
       (QStringList{QStringLiteral("T295"), QStringLiteral("Psicopedagogia (2o ciclo)"), QString(),
                    QStringLiteral("T178"), QStringLiteral("Psicopedagogia (2o ciclo)")}));
   EXPECT_EQ(f->TemaAyudaActual(), 20);
-  // The bridge dialog is not built yet: BotFP stays hidden.
-  EXPECT_FALSE(Visible(f->BotFP));
+  // The way to the bridge dialog, under the last row.
+  EXPECT_TRUE(Visible(f->BotFP));
 
   // The whole card, printed to a PDF file.
   prueba::Pulsar(f->MenuCar[5]);
@@ -481,15 +481,17 @@ TEST_F(PantallaGrados, LasPistasVanALaEtiquetaDelMapa) {
   EXPECT_EQ(f->BotIntUni->statusTip(), QStringLiteral("T231"));
 }
 
-TEST_F(PantallaGrados, LasPuertasDeFPYDelCuestionarioAbrenElMenu) {
+TEST_F(PantallaGrados, LasPuertasDeFPYDelCuestionarioAbrenSuMenu) {
   for (EtiquetaPuerta* puerta : {hall->LabelFpS, hall->LabelCuesB}) {
     prueba::Pulsar(puerta);
     for (int i = 0; i < 10 && hall->TimerPuerta->isActive(); ++i) hall->TimerPuertaTimer();
     for (int i = 0; i < 30 && hall->TimerZoom->isActive(); ++i) hall->TimerZoomTimer();
     ASSERT_EQ(programa->Ventana().Actual(), f);
-    EXPECT_TRUE(Visible(f->PanelMenu));
-    EXPECT_FALSE(Visible(f->PanelFP));
-    prueba::Pulsar(f->menui5);
+    // The vocational door opens the vocational menu, the other the main menu.
+    const bool fp = puerta == hall->LabelFpS;
+    EXPECT_EQ(Visible(f->PanelMenu), !fp);
+    EXPECT_EQ(Visible(f->PanelFP), fp);
+    prueba::Pulsar(fp ? f->menuFP3 : f->menui5);
     EXPECT_EQ(programa->Ventana().Actual(), hall);
   }
 }
