@@ -74,7 +74,7 @@ void HojaImpresion::FijarFuente(const Fuente& fuente) {
   superficie_.FijarFuente(fuente_);
 }
 
-void HojaImpresion::FijarTamano(int tamano) {
+void HojaImpresion::FijarTamano(double tamano) {
   fuente_.tamano = tamano;
   superficie_.FijarFuente(fuente_);
 }

@@ -22,6 +22,7 @@ class HojaImpresion {
   // Draws a line from the position to (x, y), which becomes the position.
   void LineaA(double x, double y);
   void MoverAFila(int columna, int fila);
+  void MoverAPixeles(PuntoPixeles punto) { posicion_ = punto; }
 
   // Outline with the pen, filled with the current brush colour.
   void Rectangulo(double x1, double y1, double x2, double y2);
@@ -35,11 +36,17 @@ class HojaImpresion {
   void TextoDerecha(std::string_view texto);
 
   void FijarFuente(const Fuente& fuente);
-  void FijarTamano(int tamano);
+  void FijarTamano(double tamano);
   void FijarNegrita(bool negrita);
   const Fuente& FuenteActual() const { return fuente_; }
+  // Width of the text in the current font, in printer pixels.
+  int AnchoTexto(std::string_view texto) const { return superficie_.AnchoTexto(texto); }
+  // Distance between two rows of text in the current font, in printer pixels.
+  int AltoLinea() const { return superficie_.AltoLinea(); }
   void FijarPincel(ColorRgb color) { pincel_ = color; }
 
+  // Width of the page in the unit (as read by PrepararHoja).
+  double AnchoEnUnidades() const { return escalaX_ > 0 ? ancho_ / escalaX_ : 0; }
   PuntoPixeles Posicion() const { return posicion_; }
   PuntoPixeles Pixeles(double x, double y) const;
   PuntoPixeles PixelesFila(int columna, int fila) const;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "data/impresion/ajuste_texto.h"
 #include "data/texto.h"
 
 namespace sendaro {
@@ -23,8 +24,42 @@ constexpr double kSeparadorHasta = 7.5;
 
 int DivisionArriba(int a, int b) { return (a + b - 1) / b; }
 
-// Steps shared by both headers: the frame, the picture and the school year.
-void MarcoCabecera(HojaImpresion& hoja, const DatosCabecera& datos, double derecha) {
+// Room kept between a header text and its neighbours, and between a report
+// column and a separator or the page edge, in inches.
+constexpr double kHuecoCabecera = 0.1;
+constexpr double kHuecoColumna = 0.05;
+
+int Pixeles(const HojaImpresion& hoja, double pulgadas) { return hoja.Pixeles(pulgadas, 0).x; }
+
+// Writes a header text at (x, y) inches, in the current family in bold,
+// shrunk from `tamano` and elided as needed to stay within `ancho` pixels.
+void TextoCabecera(HojaImpresion& hoja, double x, double y, double tamano, std::string_view texto,
+                   int ancho, Alineacion alineacion) {
+  Fuente fuente = hoja.FuenteActual();
+  fuente.tamano = tamano;
+  fuente.negrita = true;
+  const TextoAjustado ajustado = AjustarTextoCabecera(hoja, fuente, texto, std::max(ancho, 0));
+  hoja.FijarTamano(ajustado.tamano);
+  hoja.MoverA(x, y);
+  if (ajustado.texto.empty()) return;
+  switch (alineacion) {
+    case Alineacion::kIzquierda:
+      hoja.Texto(ajustado.texto);
+      break;
+    case Alineacion::kCentro:
+      hoja.TextoCentrado(ajustado.texto);
+      break;
+    case Alineacion::kDerecha:
+      hoja.TextoDerecha(ajustado.texto);
+      break;
+  }
+}
+
+// The header both pages share: the frame, the picture, the school year, then
+// the centre's name (size 12) centred on the frame and the title
+// (size `tamanoTitulo`), each kept clear of the picture and the year's texts.
+void Cabecera(HojaImpresion& hoja, const DatosCabecera& datos, double derecha,
+              std::string_view titulo, double tamanoTitulo) {
   hoja.FijarNegrita(true);
   hoja.FijarPincel(kBlanco);
   hoja.Rectangulo(kIzquierda, kArriba, derecha, kArriba + kAlto);
@@ -33,10 +68,23 @@ void MarcoCabecera(HojaImpresion& hoja, const DatosCabecera& datos, double derec
       datos.Imagen);
   hoja.FijarPincel(kBlanco);
   hoja.FijarTamano(10);
+  const int anchoCurso = hoja.AnchoTexto(datos.TextoCurso);
+  const int anchoAno = hoja.AnchoTexto(kCursoCabecera);
   hoja.MoverA(derecha - 0.05, kArriba + 0.1);
   hoja.TextoDerecha(datos.TextoCurso);
   hoja.MoverA(derecha - 0.05, kArriba + 0.4);
   hoja.TextoDerecha(kCursoCabecera);
+
+  const int hueco = Pixeles(hoja, kHuecoCabecera);
+  const int finCurso = Pixeles(hoja, derecha - 0.05) - anchoCurso - hueco;
+  const int finAno = Pixeles(hoja, derecha - 0.05) - anchoAno - hueco;
+  const double centro = (kIzquierda + derecha) / 2;
+  const int finImagen = Pixeles(hoja, kIzquierda + 0.45) + hueco;
+  const int mitad = std::min(Pixeles(hoja, centro) - finImagen, finCurso - Pixeles(hoja, centro));
+  TextoCabecera(hoja, centro, kArriba + 0.1, 12, datos.NombreCentro, 2 * mitad,
+                Alineacion::kCentro);
+  TextoCabecera(hoja, kIzquierda + 0.5, kArriba + 0.4, tamanoTitulo, titulo,
+                finAno - Pixeles(hoja, kIzquierda + 0.5), Alineacion::kIzquierda);
 }
 
 void TextoNoVacio(HojaImpresion& hoja, std::string_view texto) {
@@ -51,31 +99,25 @@ DatosCabecera DatosCabeceraDe(const CatalogoTextos& catalogo, std::string_view n
 }
 
 void CabeceraVertical(HojaImpresion& hoja, const DatosCabecera& datos, std::string_view titulo) {
-  MarcoCabecera(hoja, datos, kDerechaVertical);
-  hoja.FijarTamano(12);
-  hoja.MoverA((kIzquierda + kDerechaVertical) / 2, kArriba + 0.1);
-  hoja.TextoCentrado(datos.NombreCentro);
-  hoja.FijarTamano(12);
-  hoja.MoverA(kIzquierda + 0.5, kArriba + 0.4);
-  hoja.Texto(titulo);
+  Cabecera(hoja, datos, std::min(kDerechaVertical, hoja.AnchoEnUnidades() - kHuecoColumna), titulo,
+           12);
 }
 
 void CabeceraApaisada(HojaImpresion& hoja, const DatosCabecera& datos, std::string_view titulo,
                       int pagina) {
-  const double derecha = kDerechaApaisada;
-  MarcoCabecera(hoja, datos, derecha);
+  // On a page too narrow for the frame and the page circle, the frame ends
+  // earlier so that the circle stays on the page.
+  const double derecha =
+      std::min(kDerechaApaisada, hoja.AnchoEnUnidades() - 0.2 - kAlto - kHuecoColumna);
+  hoja.FijarNegrita(true);
+  hoja.FijarPincel(kBlanco);
   hoja.Elipse(derecha + 0.2, kArriba, derecha + 0.2 + kAlto, kArriba + kAlto);
   if (pagina != 0) {
     hoja.FijarTamano(16);
     hoja.MoverA(derecha + 0.5, kArriba + 0.2);
     hoja.Texto(std::to_string(pagina));
   }
-  hoja.FijarTamano(12);
-  hoja.MoverA((kIzquierda + derecha) / 2, kArriba + 0.1);
-  hoja.TextoCentrado(datos.NombreCentro);
-  hoja.FijarTamano(11);
-  hoja.MoverA(kIzquierda + 0.5, kArriba + 0.4);
-  hoja.Texto(titulo);
+  Cabecera(hoja, datos, derecha, titulo, 11);
 }
 
 void ImprimirVertical(SuperficieHoja& superficie, const DatosCabecera& datos,
@@ -87,22 +129,39 @@ void ImprimirVertical(SuperficieHoja& superficie, const DatosCabecera& datos,
   if (!superficie.Comenzar()) return;
   const std::string familia(fijo ? kFuenteCourier : kFuenteArial);
   HojaImpresion hoja(superficie);
-  hoja.FijarFuente({familia, tamano, false});
+  hoja.FijarFuente({familia, static_cast<double>(tamano), false});
   hoja.PrepararHoja(50, porPagina + 8);
   CabeceraVertical(hoja, datos, buffer.Linea(0));
 
+  // The lines run from grid column 5 to the header's right edge.
+  const int x = hoja.PixelesFila(5, 0).x;
+  const int derecha = std::min(superficie.AnchoPixeles() - Pixeles(hoja, kHuecoColumna),
+                               Pixeles(hoja, kDerechaVertical));
+  const InformeAjustado informe =
+      AjustarInforme(hoja, {familia, static_cast<double>(tamano), false}, derecha - x,
+                     superficie.AltoPixeles() / (porPagina + 8), buffer, n, secciones);
+
   int fila = 0;
-  for (int k = 1; k <= n; ++k) {
-    // A page holds rows 0..porPagina; the next page starts only when a line
-    // is left for it, so a full last page is not followed by a blank one.
-    if (fila > porPagina) {
+  for (std::size_t i = 0; i < informe.lineas.size(); ++i) {
+    const auto& filas = informe.filas[i];
+    // A page holds rows 0..porPagina; a wrapped line starts a new page
+    // rather than being split, unless it is longer than a page. The next
+    // page starts only when a line is left for it, so a full last page is
+    // not followed by a blank one.
+    if (fila > 0 && fila + static_cast<int>(filas.size()) > porPagina + 1) {
       superficie.NuevaPagina();
       fila = 0;
     }
-    hoja.FijarFuente({familia, tamano, secciones.EsNegrita(k)});
-    hoja.MoverAFila(5, fila + 6);
-    TextoNoVacio(hoja, buffer.Linea(k));
-    ++fila;
+    hoja.FijarFuente({familia, informe.tamano, informe.lineas[i].negrita});
+    for (const std::string& texto : filas) {
+      if (fila > porPagina) {
+        superficie.NuevaPagina();
+        fila = 0;
+      }
+      hoja.MoverAPixeles({x, hoja.PixelesFila(0, fila + 6).y});
+      TextoNoVacio(hoja, texto);
+      ++fila;
+    }
   }
   superficie.Terminar();
 }
@@ -136,6 +195,63 @@ FormatoTresColumnas CalcularTresColumnas(int n, bool compacto) {
   return f;
 }
 
+namespace {
+
+// Where the text of each column may run, in pixels: from the column's grid
+// position (moved right of the separator before it when the page is so
+// narrow that the grid puts it on or behind the line) to the next separator
+// or the page's edge.
+struct ColumnasEnPixeles {
+  int desde[3] = {};
+  int hasta[3] = {};
+
+  int AnchoMenor() const {
+    return std::min({hasta[0] - desde[0], hasta[1] - desde[1], hasta[2] - desde[2]});
+  }
+};
+
+ColumnasEnPixeles Columnas(const HojaImpresion& hoja, const FormatoTresColumnas& f,
+                           int anchoPagina) {
+  ColumnasEnPixeles c;
+  const int hueco = Pixeles(hoja, kHuecoColumna);
+  for (int k = 0; k < 3; ++k) {
+    c.desde[k] = hoja.PixelesFila(f.x[k], 0).x;
+    if (k > 0) c.desde[k] = std::max(c.desde[k], Pixeles(hoja, kSeparadores[k - 1]) + hueco);
+    c.hasta[k] = (k < 2 ? Pixeles(hoja, kSeparadores[k]) : anchoPagina) - hueco;
+  }
+  return c;
+}
+
+// A printed row: the text and the line it belongs to (for its weight).
+struct FilaColumna {
+  std::size_t linea;
+  const std::string* texto;
+};
+
+// Fills columns of `filas` rows one after another, three to a page. A
+// wrapped line is kept in one column unless it is longer than a column.
+std::vector<std::vector<std::vector<FilaColumna>>> Repartir(const InformeAjustado& informe,
+                                                            int filas) {
+  std::vector<std::vector<FilaColumna>> columnas(1);
+  for (std::size_t i = 0; i < informe.filas.size(); ++i) {
+    const auto& partes = informe.filas[i];
+    const int ocupadas = static_cast<int>(columnas.back().size());
+    if (ocupadas > 0 && ocupadas + static_cast<int>(partes.size()) > filas) columnas.emplace_back();
+    for (const std::string& texto : partes) {
+      if (static_cast<int>(columnas.back().size()) >= filas) columnas.emplace_back();
+      columnas.back().push_back({i, &texto});
+    }
+  }
+  std::vector<std::vector<std::vector<FilaColumna>>> paginas;
+  for (std::size_t c = 0; c < columnas.size(); ++c) {
+    if (c % 3 == 0) paginas.emplace_back(3);
+    paginas.back()[c % 3] = std::move(columnas[c]);
+  }
+  return paginas;
+}
+
+}  // namespace
+
 void ImprimirTresColumnas(SuperficieHoja& superficie, const DatosCabecera& datos,
                           BufferImpresion& buffer, int n, bool compacto,
                           const SeccionesImpresion& secciones) {
@@ -144,29 +260,41 @@ void ImprimirTresColumnas(SuperficieHoja& superficie, const DatosCabecera& datos
     return;
   }
   buffer.VaciarDesde(n + 1);
-  const FormatoTresColumnas f = CalcularTresColumnas(n, compacto);
+  FormatoTresColumnas f = CalcularTresColumnas(n, compacto);
   const std::string familia(kFuenteCourier);
 
   superficie.FijarOrientacion(Orientacion::kApaisada);
   if (!superficie.Comenzar()) return;
   HojaImpresion hoja(superficie);
-  hoja.FijarFuente({familia, f.tamano, false});
+  hoja.FijarFuente({familia, static_cast<double>(f.tamano), false});
   hoja.PrepararHoja(f.columnasRejilla, f.filas + 8);
+  const ColumnasEnPixeles columnas = Columnas(hoja, f, superficie.AnchoPixeles());
+  const InformeAjustado informe =
+      AjustarInforme(hoja, {familia, static_cast<double>(f.tamano), false}, columnas.AnchoMenor(),
+                     superficie.AltoPixeles() / (f.filas + 8), buffer, n, secciones);
+  // Wrapped lines take more rows: the columns are laid out for the rows.
+  if (informe.totalFilas != n) {
+    f = CalcularTresColumnas(informe.totalFilas, compacto);
+    hoja.PrepararHoja(f.columnasRejilla, f.filas + 8);
+  }
+  const auto paginas = Repartir(informe, f.filas);
 
-  for (int pagina = 1; pagina <= f.paginas; ++pagina) {
-    if (pagina > 1) superficie.NuevaPagina();
-    CabeceraApaisada(hoja, datos, buffer.Linea(0), f.paginas == 1 ? 0 : pagina);
+  for (std::size_t p = 0; p < paginas.size(); ++p) {
+    if (p > 0) superficie.NuevaPagina();
+    hoja.FijarFuente({familia, static_cast<double>(f.tamano), false});
+    CabeceraApaisada(hoja, datos, buffer.Linea(0),
+                     paginas.size() == 1 ? 0 : static_cast<int>(p) + 1);
     for (const double x : kSeparadores) {
       hoja.MoverA(x, kSeparadorDesde);
       hoja.LineaA(x, kSeparadorHasta);
     }
-    int i = (pagina - 1) * f.filas * 3 + 1;
-    for (int j = 1; j <= f.filas; ++j, ++i) {
-      for (int columna = 0; columna < 3; ++columna) {
-        const int k = i + columna * f.filas;
-        hoja.FijarFuente({familia, f.tamano, secciones.EsNegrita(k)});
-        hoja.MoverAFila(f.x[columna], j + 5);
-        TextoNoVacio(hoja, RecortarDerecha(buffer.Linea(k)));
+    for (int columna = 0; columna < 3; ++columna) {
+      const auto& filas = paginas[p][static_cast<std::size_t>(columna)];
+      for (std::size_t j = 0; j < filas.size(); ++j) {
+        hoja.FijarFuente({familia, informe.tamano, informe.lineas[filas[j].linea].negrita});
+        hoja.MoverAPixeles(
+            {columnas.desde[columna], hoja.PixelesFila(0, static_cast<int>(j) + 6).y});
+        TextoNoVacio(hoja, *filas[j].texto);
       }
     }
   }

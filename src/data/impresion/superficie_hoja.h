@@ -17,7 +17,7 @@ enum class Alineacion { kIzquierda, kCentro, kDerecha };
 
 struct Fuente {
   std::string familia = "Arial";
-  int tamano = 10;  // points
+  double tamano = 10;  // points
   bool negrita = false;
 
   friend bool operator==(const Fuente&, const Fuente&) = default;
@@ -73,6 +73,8 @@ class SuperficieHoja {
   virtual void FijarFuente(const Fuente& fuente) = 0;
   // Distance between two written lines in the current font, in printer pixels.
   virtual int AltoLinea() const = 0;
+  // Width of the Windows-1252 text in the current font, in printer pixels.
+  virtual int AnchoTexto(std::string_view texto) const = 0;
 
   virtual void Linea(PuntoPixeles desde, PuntoPixeles hasta) = 0;
   // Outlined with the pen and filled with the colour.

@@ -20,11 +20,12 @@ std::vector<FiguraRegistrada> PaginaRegistrada::Figuras(FiguraRegistrada::Tipo t
 }
 
 SuperficieRegistro::SuperficieRegistro(int anchoVertical, int altoVertical, int puntosPorPulgada,
-                                       double factorLinea)
+                                       double factorLinea, double factorAncho)
     : anchoVertical_(anchoVertical),
       altoVertical_(altoVertical),
       ppp_(puntosPorPulgada),
-      factorLinea_(factorLinea) {}
+      factorLinea_(factorLinea),
+      factorAncho_(factorAncho) {}
 
 void SuperficieRegistro::FijarOrientacion(Orientacion orientacion) { orientacion_ = orientacion; }
 
@@ -61,6 +62,11 @@ int SuperficieRegistro::AltoPixeles() const {
 
 int SuperficieRegistro::AltoLinea() const {
   return static_cast<int>(std::lround(fuente_.tamano * ppp_ / 72.0 * factorLinea_));
+}
+
+int SuperficieRegistro::AnchoTexto(std::string_view texto) const {
+  return static_cast<int>(
+      std::lround(static_cast<double>(texto.size()) * fuente_.tamano * ppp_ / 72.0 * factorAncho_));
 }
 
 PaginaRegistrada* SuperficieRegistro::PaginaActual() {

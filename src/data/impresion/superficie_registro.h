@@ -39,9 +39,11 @@ struct PaginaRegistrada {
 class SuperficieRegistro : public SuperficieHoja {
  public:
   // Printable area of a portrait page; landscape pages swap the sides.
-  // Lines are `factorLinea` times the font size apart.
+  // Lines are `factorLinea` times the font size apart; every character is
+  // `factorAncho` times the font size wide, as in a fixed-pitch font.
   explicit SuperficieRegistro(int anchoVertical = 9600, int altoVertical = 13200,
-                              int puntosPorPulgada = 1200, double factorLinea = 1.15);
+                              int puntosPorPulgada = 1200, double factorLinea = 1.15,
+                              double factorAncho = 0.6);
 
   void FijarOrientacion(Orientacion orientacion) override;
   bool Comenzar() override;
@@ -53,6 +55,7 @@ class SuperficieRegistro : public SuperficieHoja {
   int PuntosPorPulgadaY() const override { return ppp_; }
   void FijarFuente(const Fuente& fuente) override { fuente_ = fuente; }
   int AltoLinea() const override;
+  int AnchoTexto(std::string_view texto) const override;
   void Linea(PuntoPixeles desde, PuntoPixeles hasta) override;
   void Rectangulo(const CajaPixeles& caja, ColorRgb relleno) override;
   void Elipse(const CajaPixeles& caja, ColorRgb relleno) override;
@@ -74,6 +77,7 @@ class SuperficieRegistro : public SuperficieHoja {
   int altoVertical_;
   int ppp_;
   double factorLinea_;
+  double factorAncho_;
   Orientacion orientacion_ = Orientacion::kVertical;
   Fuente fuente_;
   bool abierta_ = false;

@@ -5,10 +5,12 @@
 #include <QDebug>
 #include <QFontMetrics>
 #include <QPen>
+#include <QPointF>
 #include <QPrinter>
 #include <QRect>
 #include <QStringDecoder>
 #include <algorithm>
+#include <cmath>
 
 namespace sendaro {
 
@@ -31,7 +33,10 @@ QString DesdeWindows1252(std::string_view texto) {
 }
 
 SuperficieImpresora::SuperficieImpresora(QPrinter& impresora, const ImagenesImpresion& imagenes)
-    : impresora_(impresora), imagenes_(imagenes), fuente_(FuenteQt(Fuente{})) {}
+    : impresora_(impresora),
+      imagenes_(imagenes),
+      fuente_(FuenteQt(Fuente{})),
+      medidas_(fuente_, &impresora_) {}
 
 SuperficieImpresora::~SuperficieImpresora() {
   if (pintor_.isActive()) pintor_.end();
@@ -42,7 +47,7 @@ QFont SuperficieImpresora::FuenteQt(const Fuente& fuente) {
   const bool fija = fuente.familia.find("Courier") != std::string::npos;
   qfuente.setStyleHint(fija ? QFont::TypeWriter : QFont::SansSerif);
   qfuente.setFixedPitch(fija);
-  qfuente.setPointSize(std::max(1, fuente.tamano));
+  qfuente.setPointSizeF(std::max(1.0, fuente.tamano));
   qfuente.setBold(fuente.negrita);
   return qfuente;
 }
@@ -87,11 +92,16 @@ int SuperficieImpresora::PuntosPorPulgadaY() const { return impresora_.resolutio
 
 void SuperficieImpresora::FijarFuente(const Fuente& fuente) {
   fuente_ = FuenteQt(fuente);
+  medidas_ = QFontMetricsF(fuente_, &impresora_);
   if (pintor_.isActive()) pintor_.setFont(fuente_);
 }
 
 int SuperficieImpresora::AltoLinea() const {
-  return QFontMetrics(fuente_, &impresora_).lineSpacing();
+  return static_cast<int>(std::ceil(medidas_.lineSpacing()));
+}
+
+int SuperficieImpresora::AnchoTexto(std::string_view texto) const {
+  return static_cast<int>(std::ceil(medidas_.horizontalAdvance(DesdeWindows1252(texto))));
 }
 
 void SuperficieImpresora::Linea(PuntoPixeles desde, PuntoPixeles hasta) {
@@ -121,14 +131,13 @@ void SuperficieImpresora::Imagen(const CajaPixeles& caja, const ImagenHoja& imag
 void SuperficieImpresora::Texto(PuntoPixeles punto, std::string_view texto, Alineacion alineacion) {
   if (!pintor_.isActive() || texto.empty()) return;
   const QString qtexto = DesdeWindows1252(texto);
-  const QFontMetrics medidas = pintor_.fontMetrics();
-  int x = punto.x;
+  qreal x = punto.x;
   if (alineacion != Alineacion::kIzquierda) {
-    const int ancho = medidas.horizontalAdvance(qtexto);
+    const qreal ancho = medidas_.horizontalAdvance(qtexto);
     x -= alineacion == Alineacion::kCentro ? ancho / 2 : ancho;
   }
   // The point is the top of the text; QPainter writes on the baseline.
-  pintor_.drawText(x, punto.y + medidas.ascent(), qtexto);
+  pintor_.drawText(QPointF(x, punto.y + medidas_.ascent()), qtexto);
 }
 
 }  // namespace sendaro

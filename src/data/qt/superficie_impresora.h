@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QString>
@@ -36,6 +37,7 @@ class SuperficieImpresora : public SuperficieHoja {
   int PuntosPorPulgadaY() const override;
   void FijarFuente(const Fuente& fuente) override;
   int AltoLinea() const override;
+  int AnchoTexto(std::string_view texto) const override;
   void Linea(PuntoPixeles desde, PuntoPixeles hasta) override;
   void Rectangulo(const CajaPixeles& caja, ColorRgb relleno) override;
   void Elipse(const CajaPixeles& caja, ColorRgb relleno) override;
@@ -51,6 +53,8 @@ class SuperficieImpresora : public SuperficieHoja {
   const ImagenesImpresion& imagenes_;
   QPainter pintor_;
   QFont fuente_;
+  // Metrics of fuente_ on the printer, kept with it.
+  QFontMetricsF medidas_;
 };
 
 // Windows-1252 bytes as a QString.

@@ -5,13 +5,19 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "data/impresion/ajuste_texto.h"
+#include "data/impresion/lineas_prueba.h"
 #include "data/impresion/superficie_registro.h"
 
 namespace sendaro {
 namespace {
+
+using prueba::LineaDeLargo;
+using prueba::Palabras;
 
 using Tipo = FiguraRegistrada::Tipo;
 
@@ -36,14 +42,26 @@ std::vector<const TextoRegistrado*> LineasDe(const PaginaRegistrada& pagina) {
   return lineas;
 }
 
+// Every text printed below the header frame (0.8 inches).
+std::vector<const TextoRegistrado*> LineasDeInforme(const PaginaRegistrada& pagina) {
+  std::vector<const TextoRegistrado*> lineas;
+  for (const auto& t : pagina.textos) {
+    if (t.punto.y > 960) lineas.push_back(&t);
+  }
+  return lineas;
+}
+
 int NumeroDe(const TextoRegistrado* t) { return std::stoi(t->texto.substr(6)); }
 
 DatosCabecera Datos() { return {"IES Rio Ebro", "Curso", ImagenHoja{"chica.bmp"}}; }
 
-// 8 x 11 inches of printable area at 1200 dpi.
+// 8 x 11 inches of printable area at 1200 dpi; rows of text are 1.1 times
+// the font size apart, characters 0.6 times its size wide.
+SuperficieRegistro Superficie() { return SuperficieRegistro(9600, 13200, 1200, 1.1); }
+
 class ImpresionTest : public ::testing::Test {
  protected:
-  SuperficieRegistro superficie{9600, 13200, 1200};
+  SuperficieRegistro superficie = Superficie();
   BufferImpresion buffer;
   SeccionesImpresion secciones;
 
@@ -113,7 +131,7 @@ TEST_F(ImpresionTest, CabeceraVerticalEnSuSitio) {
     const char* texto;
     PuntoPixeles punto;
     Alineacion alineacion;
-    int tamano;
+    double tamano;
   };
   for (const Caso& c : {Caso{"Curso", {8700, 240}, Alineacion::kDerecha, 10},
                         Caso{"2008-2009", {8700, 600}, Alineacion::kDerecha, 10},
@@ -127,7 +145,10 @@ TEST_F(ImpresionTest, CabeceraVerticalEnSuSitio) {
   }
 }
 
-TEST_F(ImpresionTest, CabeceraApaisadaConNumeroDePagina) {
+// The header of an A4 landscape page (11.67 inches printable), where the
+// frame and the page circle fit as given.
+TEST(CabeceraApaisada, ConNumeroDePagina) {
+  SuperficieRegistro superficie(9600, 14000, 1200, 1.1);
   superficie.FijarOrientacion(Orientacion::kApaisada);
   ASSERT_TRUE(superficie.Comenzar());
   HojaImpresion hoja(superficie);
@@ -144,7 +165,7 @@ TEST_F(ImpresionTest, CabeceraApaisadaConNumeroDePagina) {
     const char* texto;
     PuntoPixeles punto;
     Alineacion alineacion;
-    int tamano;
+    double tamano;
   };
   for (const Caso& c : {Caso{"Curso", {12180, 240}, Alineacion::kDerecha, 10},
                         Caso{"2008-2009", {12180, 600}, Alineacion::kDerecha, 10},
@@ -157,6 +178,23 @@ TEST_F(ImpresionTest, CabeceraApaisadaConNumeroDePagina) {
     EXPECT_EQ(t->alineacion, c.alineacion) << c.texto;
     EXPECT_EQ(t->fuente, (Fuente{"Courier New", c.tamano, true})) << c.texto;
   }
+}
+
+// On a page 11 inches wide the circle would end at 11.1 inches: the frame
+// ends at 10.05 inches instead, the circle 0.05 inches inside the page.
+TEST(CabeceraApaisada, PaginaEstrechaAcercaElCirculo) {
+  SuperficieRegistro superficie(9600, 13200, 1200, 1.1);
+  superficie.FijarOrientacion(Orientacion::kApaisada);
+  ASSERT_TRUE(superficie.Comenzar());
+  HojaImpresion hoja(superficie);
+  hoja.FijarFuente({"Courier New", 8, false});
+  hoja.PrepararHoja(150, 58);
+  CabeceraApaisada(hoja, Datos(), "Ficha", 2);
+  superficie.Terminar();
+  const auto& pagina = superficie.paginas[0];
+  EXPECT_EQ(pagina.Figuras(Tipo::kRectangulo)[0].caja, (CajaPixeles{600, 120, 12060, 960}));
+  EXPECT_EQ(pagina.Figuras(Tipo::kElipse)[0].caja, (CajaPixeles{12300, 120, 13140, 960}));
+  EXPECT_EQ(pagina.Buscar("2")->punto, (PuntoPixeles{12660, 360}));
 }
 
 TEST_F(ImpresionTest, VerticalDeSesentaLineasATamano12) {
@@ -187,16 +225,18 @@ TEST_F(ImpresionTest, VerticalDeSesentaLineasATamano12) {
 }
 
 TEST_F(ImpresionTest, VerticalLineasPorPaginaSegunTamano) {
+  // 71 rows a page leave 169 pixels (10.2 points) a row: size 10 prints at 9.
   struct Caso {
     int n;
     int tamano;
     bool fijo;
     std::vector<std::size_t> porPagina;
+    double impreso;
   };
-  for (const Caso& c :
-       {Caso{51, 12, false, {51}}, Caso{52, 12, true, {51, 1}}, Caso{150, 10, true, {71, 71, 8}},
-        Caso{142, 8, false, {71, 71}}, Caso{0, 12, false, {0}}}) {
-    SuperficieRegistro s(9600, 13200, 1200);
+  for (const Caso& c : {Caso{51, 12, false, {51}, 12}, Caso{52, 12, true, {51, 1}, 12},
+                        Caso{150, 10, true, {71, 71, 8}, 9}, Caso{142, 8, false, {71, 71}, 8},
+                        Caso{0, 12, false, {0}, 12}}) {
+    SuperficieRegistro s = Superficie();
     BufferImpresion b;
     LlenarBuffer(b, c.n);
     ImprimirVertical(s, Datos(), b, c.n, c.fijo, c.tamano, secciones);
@@ -206,7 +246,7 @@ TEST_F(ImpresionTest, VerticalLineasPorPaginaSegunTamano) {
       EXPECT_EQ(lineas.size(), c.porPagina[p]) << c.n << " page " << p + 1;
       for (const auto* t : lineas) {
         EXPECT_EQ(t->fuente.familia, c.fijo ? "Courier New" : "Arial");
-        EXPECT_EQ(t->fuente.tamano, c.tamano);
+        EXPECT_EQ(t->fuente.tamano, c.impreso);
       }
     }
   }
@@ -222,6 +262,7 @@ TEST_F(ImpresionTest, VaciaLasLineasTrasLaUltimaYNoLasImprime) {
   EXPECT_EQ(buffer.Linea(0), "Ficha de Medicina");
 }
 
+// Courier New 10 shrinks to 9 so that 71 rows fit the page.
 TEST_F(ImpresionTest, TresColumnasHasta74LineasSaleVerticalEnCourier10) {
   LlenarBuffer(buffer, 74);
   ImprimirTresColumnas(superficie, Datos(), buffer, 74, true, secciones);
@@ -230,7 +271,7 @@ TEST_F(ImpresionTest, TresColumnasHasta74LineasSaleVerticalEnCourier10) {
   for (const auto& pagina : superficie.paginas) {
     EXPECT_EQ(pagina.orientacion, Orientacion::kVertical);
     for (const auto* t : LineasDe(pagina)) {
-      EXPECT_EQ(t->fuente, (Fuente{"Courier New", 10, false}));
+      EXPECT_EQ(t->fuente, (Fuente{"Courier New", 9, false}));
       EXPECT_EQ(t->punto.x, 960);
     }
   }
@@ -249,7 +290,7 @@ struct CasoTresColumnas {
   int n;
   bool compacto;
   int filas;
-  int tamano;
+  double tamano;
   int columnasRejilla;
   std::vector<std::string> numerosPagina;  // "" where no page number is printed
   std::vector<std::vector<Columna>> columnas;
@@ -265,7 +306,10 @@ TEST_P(TresColumnasTest, PaginasColumnasYNumeros) {
   EsperarTrabajoCerrado();
   ASSERT_EQ(superficie.paginas.size(), c.numerosPagina.size());
 
-  const int x[2][3] = {{406, 4468, 8732}, {176, 4400, 8800}};  // normal, compact
+  // Normal, compact. On this 11-inch page the grid puts the compact second
+  // column on its separator (4400) and both third columns before theirs
+  // (8888): they start 0.05 inches past the line instead.
+  const int x[2][3] = {{406, 4468, 8948}, {176, 4460, 8948}};
   const int alto = 9600;
   for (std::size_t p = 0; p < superficie.paginas.size(); ++p) {
     const auto& pagina = superficie.paginas[p];
@@ -321,7 +365,8 @@ INSTANTIATE_TEST_SUITE_P(
         // One page, columns of 34, 34 and 32, no page number.
         CasoTresColumnas{100, false, 34, 10, 130, {""}, {{{1, 34}, {35, 68}, {69, 100}}}},
         CasoTresColumnas{100, true, 34, 8, 150, {""}, {{{1, 34}, {35, 68}, {69, 100}}}},
-        CasoTresColumnas{150, false, 50, 10, 130, {""}, {{{1, 50}, {51, 100}, {101, 150}}}},
+        // 50 rows leave 165 pixels a row: size 10 prints at 9.
+        CasoTresColumnas{150, false, 50, 9, 130, {""}, {{{1, 50}, {51, 100}, {101, 150}}}},
         // 400 compact: 3 pages of 3 x 50, numbered.
         CasoTresColumnas{400,
                          true,
@@ -336,7 +381,7 @@ INSTANTIATE_TEST_SUITE_P(
         CasoTresColumnas{400,
                          false,
                          50,
-                         10,
+                         9,
                          130,
                          {"1", "2", "3"},
                          {{{1, 50}, {51, 100}, {101, 150}},
@@ -380,7 +425,7 @@ TEST_F(ImpresionTest, LineasDeSeccionEnNegritaEnCualquierColumna) {
 
   // The same list in the portrait printout; the count bounds the listed lines.
   secciones.FijarCuenta(3);
-  SuperficieRegistro vertical;
+  SuperficieRegistro vertical = Superficie();
   LlenarBuffer(buffer, 60);
   ImprimirVertical(vertical, Datos(), buffer, 60, false, 12, secciones);
   negritas.clear();
@@ -397,6 +442,176 @@ TEST_F(ImpresionTest, TresColumnasQuitaBlancosFinales) {
   buffer.Fijar(5, "Linea 0005      ");
   ImprimirTresColumnas(superficie, Datos(), buffer, 80, true, secciones);
   EXPECT_NE(superficie.paginas[0].Buscar("Linea 0005"), nullptr);
+}
+
+// The box a recorded text covers, with the surface's character width
+// (`factorAncho` x size) and row height (1.1 x size).
+struct CajaTexto {
+  double x1, y1, x2, y2;
+  const TextoRegistrado* texto;
+};
+
+CajaTexto CajaDe(const TextoRegistrado& t, double factorAncho) {
+  const double pixelesPorPunto = 1200.0 / 72.0;
+  const double ancho =
+      static_cast<double>(t.texto.size()) * t.fuente.tamano * factorAncho * pixelesPorPunto;
+  double x = t.punto.x;
+  if (t.alineacion == Alineacion::kCentro) x -= ancho / 2;
+  if (t.alineacion == Alineacion::kDerecha) x -= ancho;
+  return {x, static_cast<double>(t.punto.y), x + ancho,
+          t.punto.y + t.fuente.tamano * 1.1 * pixelesPorPunto, &t};
+}
+
+// No text overlaps another, crosses a separator or leaves the page.
+void EsperarSinSolapes(const SuperficieRegistro& s, double factorAncho = 0.6) {
+  for (std::size_t p = 0; p < s.paginas.size(); ++p) {
+    const PaginaRegistrada& pagina = s.paginas[p];
+    // Every page of a job has the job's direction, still set on the surface.
+    const int anchoPagina = s.AnchoPixeles();
+    std::vector<CajaTexto> cajas;
+    for (const auto& t : pagina.textos) cajas.push_back(CajaDe(t, factorAncho));
+    for (std::size_t i = 0; i < cajas.size(); ++i) {
+      const CajaTexto& a = cajas[i];
+      EXPECT_GE(a.x1, 0) << "page " << p + 1 << ": " << a.texto->texto;
+      EXPECT_LE(a.x2, anchoPagina) << "page " << p + 1 << ": " << a.texto->texto;
+      for (const auto& linea : pagina.Figuras(Tipo::kLinea)) {
+        EXPECT_FALSE(a.x1 <= linea.caja.x1 && linea.caja.x1 <= a.x2 && a.y1 < linea.caja.y2 &&
+                     linea.caja.y1 < a.y2)
+            << "page " << p + 1 << ": " << a.texto->texto << " on the separator";
+      }
+      for (std::size_t j = i + 1; j < cajas.size(); ++j) {
+        const CajaTexto& b = cajas[j];
+        EXPECT_FALSE(a.x1 < b.x2 && b.x1 < a.x2 && a.y1 < b.y2 && b.y1 < a.y2)
+            << "page " << p + 1 << ": \"" << a.texto->texto << "\" and \"" << b.texto->texto
+            << "\"";
+      }
+    }
+  }
+}
+
+// Every word of lines 1..n is printed, as many times as it is in the buffer.
+void EsperarTodasLasPalabras(const SuperficieRegistro& s, const BufferImpresion& buffer, int n) {
+  std::multiset<std::string> impresas;
+  for (const auto& pagina : s.paginas) {
+    for (const auto& t : pagina.textos) {
+      for (auto& palabra : Palabras(t.texto)) impresas.insert(std::move(palabra));
+    }
+  }
+  for (int k = 1; k <= n; ++k) {
+    for (const auto& palabra : Palabras(buffer.Linea(k))) {
+      const auto encontrada = impresas.find(palabra);
+      ASSERT_NE(encontrada, impresas.end()) << "line " << k << ": " << palabra;
+      impresas.erase(encontrada);
+    }
+  }
+}
+
+TEST(InformesSinSolapes, LineasDeTodoLargoEnCualquierRutinaYPagina) {
+  enum class Rutina { kCompacta, kNormal, kVerticalArial12, kVerticalCourier10 };
+  struct Caso {
+    const char* nombre;
+    Rutina rutina;
+    int n;
+    int anchoVertical;  // the portrait page's width
+    int altoVertical;   // the landscape page's width
+    double tamano;      // of the report's lines
+    std::size_t paginas;
+  };
+  // Lines of 1 to 60 characters. 60 characters fit the narrowest column of
+  // an 11-inch landscape page at 6.5 points; on a 9-inch one they wrap.
+  for (const Caso& c : {
+           Caso{"compact", Rutina::kCompacta, 400, 9600, 13200, 6.5, 3},
+           Caso{"normal", Rutina::kNormal, 400, 9600, 13200, 6.5, 3},
+           Caso{"compact, one page", Rutina::kCompacta, 120, 9600, 13200, 6.5, 1},
+           Caso{"three columns as portrait", Rutina::kNormal, 74, 9600, 13200, 9, 2},
+           Caso{"portrait Arial 12", Rutina::kVerticalArial12, 120, 9600, 13200, 12, 3},
+           Caso{"portrait Courier 10", Rutina::kVerticalCourier10, 150, 9600, 13200, 9, 3},
+           Caso{"compact, wrapped", Rutina::kCompacta, 400, 9600, 10800, 6.5, 5},
+           Caso{"normal, wrapped", Rutina::kNormal, 150, 9600, 10800, 6.5, 3},
+           // 3 inches: 49 characters a row.
+           Caso{"portrait, wrapped", Rutina::kVerticalCourier10, 150, 3600, 13200, 6.5, 3},
+       }) {
+    SCOPED_TRACE(c.nombre);
+    SuperficieRegistro s(c.anchoVertical, c.altoVertical, 1200, 1.1);
+    BufferImpresion buffer;
+    SeccionesImpresion secciones;
+    buffer.Fijar(0, "Ficha de Medicina");
+    for (int k = 1; k <= c.n; ++k) buffer.Fijar(k, LineaDeLargo(k, 1 + (k * 7) % 60));
+    for (int k = 1; k <= c.n; k += 13) secciones.Agregar(k);
+    switch (c.rutina) {
+      case Rutina::kCompacta:
+      case Rutina::kNormal:
+        ImprimirTresColumnas(s, Datos(), buffer, c.n, c.rutina == Rutina::kCompacta, secciones);
+        break;
+      case Rutina::kVerticalArial12:
+        ImprimirVertical(s, Datos(), buffer, c.n, false, 12, secciones);
+        break;
+      case Rutina::kVerticalCourier10:
+        ImprimirVertical(s, Datos(), buffer, c.n, true, 10, secciones);
+        break;
+    }
+    EXPECT_EQ(s.paginas.size(), c.paginas);
+    EsperarSinSolapes(s);
+    EsperarTodasLasPalabras(s, buffer, c.n);
+    for (const auto& pagina : s.paginas) {
+      for (const auto* t : LineasDeInforme(pagina)) EXPECT_EQ(t->fuente.tamano, c.tamano);
+    }
+  }
+}
+
+// Characters as wide as the font size (wide capitals): in portrait the
+// centre's name shrinks and the title is cut short with an ellipsis rather
+// than reach the picture or the year; the landscape frame holds both.
+TEST(CabecerasSinSolapes, NombreYTituloLargosEncogenYSeAbrevian) {
+  const std::string titulo =
+      "TEOR\xCD"
+      "A DE LA LITERATURA Y LITERATURA COMPARADA (2\xBA CICLO)";
+  const DatosCabecera datos{
+      "INSTITUTO DE EDUCACION SECUNDARIA PE\xD1"
+      "A GRANDE",
+      "Curso", ImagenHoja{"chica.bmp"}};
+  for (const bool apaisada : {false, true}) {
+    SCOPED_TRACE(apaisada ? "landscape" : "portrait");
+    SuperficieRegistro s(9600, 13200, 1200, 1.1, 1.0);
+    s.FijarOrientacion(apaisada ? Orientacion::kApaisada : Orientacion::kVertical);
+    ASSERT_TRUE(s.Comenzar());
+    HojaImpresion hoja(s);
+    hoja.FijarFuente({"Arial", 12, false});
+    hoja.PrepararHoja(50, 58);
+    if (apaisada) {
+      CabeceraApaisada(hoja, datos, titulo, 12);
+    } else {
+      CabeceraVertical(hoja, datos, titulo);
+    }
+    s.Terminar();
+    EsperarSinSolapes(s, 1.0);
+    const PaginaRegistrada& pagina = s.paginas[0];
+
+    const TextoRegistrado* nombre = pagina.Buscar(datos.NombreCentro);
+    ASSERT_NE(nombre, nullptr);
+    if (apaisada) {
+      EXPECT_EQ(nombre->fuente.tamano, 12);
+    } else {
+      EXPECT_LT(nombre->fuente.tamano, 12);
+      EXPECT_GE(nombre->fuente.tamano, kTamanoMinimoCabecera);
+    }
+    // Clear of the picture (0.95 inches).
+    EXPECT_GE(CajaDe(*nombre, 1.0).x1, 1140);
+
+    const TextoRegistrado* impreso = nullptr;
+    for (const auto& t : pagina.textos) {
+      if (t.punto == PuntoPixeles{1200, 600}) impreso = &t;
+    }
+    ASSERT_NE(impreso, nullptr);
+    if (apaisada) {
+      // The wide frame holds the whole title.
+      EXPECT_EQ(impreso->texto, titulo);
+    } else {
+      EXPECT_EQ(impreso->fuente.tamano, kTamanoMinimoCabecera);
+      ASSERT_EQ(impreso->texto.back(), '\x85');
+      EXPECT_EQ(titulo.rfind(impreso->texto.substr(0, impreso->texto.size() - 1), 0), 0u);
+    }
+  }
 }
 
 TEST_F(ImpresionTest, InformesDeMasDe1300LineasSiguenEnMasPaginas) {

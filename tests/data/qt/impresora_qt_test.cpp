@@ -7,15 +7,20 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <map>
 #include <memory>
 #include <string>
 
 #include "data/impresion/impresion_texto.h"
 #include "data/impresion/informes.h"
+#include "data/impresion/lineas_prueba.h"
 
 namespace sendaro {
 namespace {
@@ -72,6 +77,14 @@ class ImpresoraQtTest : public ::testing::Test {
     }
   }
   QString Pdf(const QString& nombre) const { return carpeta_.filePath(nombre); }
+  // The header picture, loaded as at start-up.
+  void CargarChica() {
+    QImage chica(20, 30, QImage::Format_RGB32);
+    chica.fill(Qt::darkCyan);
+    ASSERT_TRUE(chica.save(carpeta_.filePath(QStringLiteral("chica.bmp"))));
+    ASSERT_TRUE(CargarImagenImpresion(
+        QDir(carpeta_.path()).filePath(QStringLiteral("chica.bmp")).toStdString()));
+  }
 
   QTemporaryDir carpeta_;
   QByteArray anterior_;
@@ -79,11 +92,7 @@ class ImpresoraQtTest : public ::testing::Test {
 };
 
 TEST_F(ImpresoraQtTest, InformesAPdfNumeradosConCabeceraYLineas) {
-  QImage chica(20, 30, QImage::Format_RGB32);
-  chica.fill(Qt::darkCyan);
-  ASSERT_TRUE(chica.save(carpeta_.filePath(QStringLiteral("chica.bmp"))));
-  ASSERT_TRUE(CargarImagenImpresion(
-      QDir(carpeta_.path()).filePath(QStringLiteral("chica.bmp")).toStdString()));
+  CargarChica();
 
   const DatosCabecera datos{"IES R\xEDo Ebro", "Curso", ImagenHoja{"chica.bmp"}};
   BufferImpresion buffer;
@@ -149,6 +158,214 @@ TEST_F(ImpresoraQtTest, TextoPlanoConNumerosDePagina) {
     EXPECT_TRUE(texto[p - 1].contains(QStringLiteral("-%1-").arg(p))) << p;
   }
   EXPECT_TRUE(texto.back().contains(QStringLiteral("Linea 0120")));
+}
+
+// A word of a PDF page as pdftotext -bbox places it, in points from the
+// page's top-left corner.
+struct PalabraPdf {
+  double x1, y1, x2, y2;
+  QString texto;
+};
+
+struct PaginaPdf {
+  double ancho = 0;
+  double alto = 0;
+  std::vector<PalabraPdf> palabras;
+};
+
+std::vector<PaginaPdf> PalabrasPdf(const QString& pdf) {
+  const QString xhtml =
+      Poppler(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+  static const QRegularExpression etiqueta(
+      QStringLiteral("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\">|<word xMin=\"([\\d.]+)\" "
+                     "yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+  std::vector<PaginaPdf> paginas;
+  for (auto it = etiqueta.globalMatch(xhtml); it.hasNext();) {
+    const auto m = it.next();
+    if (m.capturedLength(1) > 0) {
+      paginas.push_back({m.captured(1).toDouble(), m.captured(2).toDouble(), {}});
+    } else if (!paginas.empty()) {
+      QString texto = m.captured(7);
+      texto.replace(QStringLiteral("&lt;"), QStringLiteral("<"))
+          .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
+          .replace(QStringLiteral("&quot;"), QStringLiteral("\""))
+          .replace(QStringLiteral("&apos;"), QStringLiteral("'"))
+          .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+      paginas.back().palabras.push_back({m.captured(3).toDouble(), m.captured(4).toDouble(),
+                                         m.captured(5).toDouble(), m.captured(6).toDouble(),
+                                         texto});
+    }
+  }
+  return paginas;
+}
+
+// No two words overlap, none leaves the page and, on landscape pages, none
+// crosses a column separator (at `margen` + 3.667 and + 7.407 inches, from
+// `margen` + 1 to + 7.5 inches down).
+void EsperarSinSolapes(const std::vector<PaginaPdf>& paginas, double margenIzquierdo,
+                       double margenSuperior) {
+  constexpr double kHolgura = 0.01;
+  for (std::size_t p = 0; p < paginas.size(); ++p) {
+    const PaginaPdf& pagina = paginas[p];
+    const bool apaisada = pagina.ancho > pagina.alto;
+    for (std::size_t i = 0; i < pagina.palabras.size(); ++i) {
+      const PalabraPdf& a = pagina.palabras[i];
+      const std::string nombre =
+          "page " + std::to_string(p + 1) + ": \"" + a.texto.toStdString() + "\"";
+      EXPECT_GE(a.x1, 0) << nombre;
+      EXPECT_LE(a.x2, pagina.ancho) << nombre;
+      EXPECT_LE(a.y2, pagina.alto) << nombre;
+      if (apaisada) {
+        for (const double separador : {3.667, 7.407}) {
+          const double x = (margenIzquierdo + separador) * 72;
+          const bool enAltura =
+              a.y2 > (margenSuperior + 1) * 72 && a.y1 < (margenSuperior + 7.5) * 72;
+          EXPECT_FALSE(enAltura && a.x1 < x + kHolgura && x - kHolgura < a.x2)
+              << nombre << " crosses the separator at " << separador;
+        }
+      }
+      for (std::size_t j = i + 1; j < pagina.palabras.size(); ++j) {
+        const PalabraPdf& b = pagina.palabras[j];
+        EXPECT_FALSE(a.x1 + kHolgura < b.x2 && b.x1 + kHolgura < a.x2 && a.y1 + kHolgura < b.y2 &&
+                     b.y1 + kHolgura < a.y2)
+            << nombre << " overlaps \"" << b.texto.toStdString() << "\" (" << a.x1 << "," << a.y1
+            << "-" << a.x2 << "," << a.y2 << " / " << b.x1 << "," << b.y1 << "-" << b.x2 << ","
+            << b.y2 << ")";
+      }
+    }
+  }
+}
+
+// Every word of lines 1..n is in the PDF as many times as in the buffer.
+void EsperarTodasLasPalabras(const std::vector<PaginaPdf>& paginas, const BufferImpresion& buffer,
+                             int n) {
+  std::map<QString, int> impresas;
+  for (const auto& pagina : paginas) {
+    for (const auto& palabra : pagina.palabras) ++impresas[palabra.texto];
+  }
+  for (int k = 1; k <= n; ++k) {
+    for (const std::string& palabra : prueba::Palabras(buffer.Linea(k))) {
+      int& cuenta = impresas[DesdeWindows1252(palabra)];
+      EXPECT_GT(cuenta, 0) << "line " << k << ": " << DesdeWindows1252(palabra).toStdString();
+      --cuenta;
+    }
+  }
+}
+
+// A PDF file on A4 with the given side margins (top and bottom a quarter inch).
+class DestinoPdfConMargenes : public DestinoImpresion {
+ public:
+  DestinoPdfConMargenes(QString fichero, double margen)
+      : fichero_(std::move(fichero)), margen_(margen) {}
+  bool Preparar(QPrinter& impresora, const QString&) override {
+    impresora.setOutputFormat(QPrinter::PdfFormat);
+    impresora.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                        QMarginsF(margen_, 0.25, margen_, 0.25),
+                                        QPageLayout::Inch));
+    impresora.setOutputFileName(fichero_);
+    return true;
+  }
+
+ private:
+  QString fichero_;
+  double margen_;
+};
+
+// Lines of 1 to 60 characters, bold every thirteenth, printed to PDF in every
+// layout: no word overlaps another word or a separator or leaves the page,
+// and every word of the buffer is there. The wide margins leave columns too
+// narrow for 60 characters at the smallest size, so lines wrap.
+TEST_F(ImpresoraQtTest, InformesSinSolapesYSinPerderPalabras) {
+  enum class Rutina { kCompacta, kNormal, kVerticalArial12, kVerticalCourier10 };
+  struct Caso {
+    const char* nombre;
+    Rutina rutina;
+    int n;
+    double margen;  // left and right, inches (A4 is 8.27 x 11.69)
+    int paginas;
+  };
+  const DatosCabecera datos{"IES R\xEDo Ebro", "Curso", ImagenHoja{"chica.bmp"}};
+  for (const Caso& c : {Caso{"compact", Rutina::kCompacta, 400, 0.25, 3},
+                        Caso{"normal", Rutina::kNormal, 400, 0.25, 3},
+                        Caso{"three columns as portrait", Rutina::kNormal, 74, 0.25, 2},
+                        Caso{"portrait Arial 12", Rutina::kVerticalArial12, 120, 0.25, 3},
+                        Caso{"portrait Courier 10", Rutina::kVerticalCourier10, 150, 0.25, 3},
+                        // 3 pages without wrapping, 1 for the normal one.
+                        Caso{"compact, wrapped", Rutina::kCompacta, 400, 1.0, 4},
+                        Caso{"normal, wrapped", Rutina::kNormal, 150, 1.0, 2},
+                        Caso{"portrait, wrapped", Rutina::kVerticalCourier10, 150, 2.0, 3}}) {
+    SCOPED_TRACE(c.nombre);
+    const QString pdf = Pdf(QString::fromUtf8(c.nombre) + QStringLiteral(".pdf"));
+    ImpresoraQt impresora(std::make_unique<DestinoPdfConMargenes>(pdf, c.margen));
+    BufferImpresion buffer;
+    SeccionesImpresion secciones;
+    buffer.Fijar(0, "Ficha de Medicina (L)");
+    for (int k = 1; k <= c.n; ++k) buffer.Fijar(k, prueba::LineaDeLargo(k, 1 + (k * 7) % 60));
+    for (int k = 1; k <= c.n; k += 13) secciones.Agregar(k);
+    switch (c.rutina) {
+      case Rutina::kCompacta:
+      case Rutina::kNormal:
+        ASSERT_TRUE(ImprimirTresColumnas(impresora, datos, buffer, c.n,
+                                         c.rutina == Rutina::kCompacta, secciones));
+        break;
+      case Rutina::kVerticalArial12:
+        ASSERT_TRUE(ImprimirVertical(impresora, datos, buffer, c.n, false, 12, secciones));
+        break;
+      case Rutina::kVerticalCourier10:
+        ASSERT_TRUE(ImprimirVertical(impresora, datos, buffer, c.n, true, 10, secciones));
+        break;
+    }
+    const auto paginas = PalabrasPdf(pdf);
+    EXPECT_EQ(static_cast<int>(paginas.size()), c.paginas);
+    EsperarSinSolapes(paginas, c.margen, 0.25);
+    EsperarTodasLasPalabras(paginas, buffer, c.n);
+  }
+}
+
+// A long centre name and a long title in both headers: they shrink (and, at
+// worst, are cut short) so that no header word overlaps another or the year;
+// the picture is on every page.
+TEST_F(ImpresoraQtTest, CabecerasLargasSinSolapesYConImagen) {
+  CargarChica();
+  const DatosCabecera datos{
+      "Instituto de Educaci\xF3n Secundaria Pe\xF1"
+      "a Grande de Madrid",
+      "Curso", ImagenHoja{"chica.bmp"}};
+  // Cut to the buffer's 60 characters.
+  const std::string titulo =
+      "Carrera: Teor\xED"
+      "a de la Literatura y Literatura Comparada (2\xBA ciclo)";
+  BufferImpresion buffer;
+  SeccionesImpresion secciones;
+  buffer.Fijar(0, titulo);
+  for (int k = 1; k <= 160; ++k) buffer.Fijar(k, LineaNumero(k));
+  ImpresoraQt impresora;
+  // A short card prints portrait in Courier New, a long one in landscape.
+  ASSERT_TRUE(ImprimirTresColumnas(impresora, datos, buffer, 10, false, secciones));
+  ASSERT_TRUE(ImprimirTresColumnas(impresora, datos, buffer, 160, false, secciones));
+
+  const QStringList ficheros = QDir(carpeta_.path()).entryList({QStringLiteral("*.pdf")});
+  ASSERT_EQ(ficheros.size(), 2);
+  for (const QString& fichero : ficheros) {
+    SCOPED_TRACE(fichero.toStdString());
+    const QString pdf = Pdf(fichero);
+    const auto paginas = PalabrasPdf(pdf);
+    ASSERT_FALSE(paginas.empty());
+    EsperarSinSolapes(paginas, 0.25, 0.25);
+    QStringList palabras;
+    for (const auto& palabra : paginas[0].palabras) palabras += palabra.texto;
+    const QString texto = palabras.join(u' ');
+    EXPECT_TRUE(texto.contains(QStringLiteral("2008-2009"))) << texto.toStdString();
+    EXPECT_TRUE(
+        texto.contains(QStringLiteral("Carrera: Teor\u00EDa de la Literatura y "
+                                      "Literatura Comparada (2\u00BA")))
+        << texto.toStdString();
+    EXPECT_TRUE(texto.contains(QStringLiteral("Instituto de Educaci\u00F3n")))
+        << texto.toStdString();
+    const QString imagenes = Poppler(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
+    EXPECT_EQ(imagenes.count(QStringLiteral("image")), static_cast<qsizetype>(paginas.size()))
+        << imagenes.toStdString();
+  }
 }
 
 class DestinoQueCancela : public DestinoImpresion {
