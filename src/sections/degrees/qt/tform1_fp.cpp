@@ -193,8 +193,10 @@ void TForm1::CrearFP() {
   // The two share their caption; the bridge's hint tells them apart.
   MenuFpTit42->setToolTip(T(487) + QLatin1Char(' ') + T(488) + QLatin1Char(' ') + T(489));
   BotInternetC->setToolTip(T(231));
-  for (QWidget* w : std::initializer_list<QWidget*>{MenuFpTit42, BotInternetC})
+  for (QWidget* w : std::initializer_list<QWidget*>{MenuFpTit42, BotInternetC}) {
     w->setStatusTip(w->toolTip());
+    w->setAccessibleDescription(w->toolTip());
+  }
   LabelSelCom1->setText(T(558) + QLatin1Char(' ') + T(559));
   LabelSelCom2->setText(T(560) + QLatin1Char(' ') + T(561));
   Labeltitulo->setText(T(297));
@@ -298,6 +300,12 @@ void TForm1::ConectarFP() {
     if (e->type() == QEvent::MouseMove) {
       ListTitFPMouseMove(ListTitFP->indexAt(static_cast<QMouseEvent*>(e)->position().toPoint()).row());
     }
+    return false;
+  });
+  // The pointer over the grid leaves the map: its floating label goes.
+  reja->viewport()->setMouseTracking(true);
+  Filtrar(reja->viewport(), [this](QEvent* e) {
+    if (e->type() == QEvent::MouseMove) PanelMapa->hide();
     return false;
   });
   for (QLabel* m : {mapac, mapam}) {
