@@ -15,6 +15,7 @@
 #include "app/qt/sonido.h"
 #include "app/qt/tbienvenida.h"
 #include "app/qt/ventana_principal.h"
+#include "data/qt/impresora_qt.h"
 #include "hall/qt/escena_vestibulo.h"
 #include "hall/qt/tform0.h"
 #include "sections/assistant/qt/tform5.h"
@@ -73,7 +74,10 @@ Programa::~Programa() = default;
 void Programa::InicializarDatosCompartidos() {
   estado_.SinAnimacion = true;
   const auto chica = CargarImagen(estado_.entorno.instalacion.Carpeta(), "chica.bmp");
-  if (chica) recursos_.CabeceraImpresion = chica->toImage();
+  if (chica) {
+    recursos_.CabeceraImpresion = chica->toImage();
+    ImagenesCompartidas()["chica.bmp"] = recursos_.CabeceraImpresion;
+  }
   if (!chica || !LeerPuntosSinAviso(estado_.entorno.instalacion, "puntos3", *puntos_)) {
     dialogos_.Aviso(kFaltanFicherosSendaro);
     estado_.DatosCompartidosFallidos = true;

@@ -25,6 +25,7 @@
 
 #include "app/qt/programa.h"
 #include "app/qt/ventana_principal.h"
+#include "data/qt/impresora_qt.h"
 #include "hall/qt/etiqueta_puerta.h"
 #include "hall/qt/tform0.h"
 #include "qt/apoyo.h"
@@ -62,6 +63,8 @@ class PantallaGrados : public testing::Test {
     anteriorPdf_ = qgetenv("SENDARO_PDF_DIR");
     qputenv("SENDARO_PDF_DIR", pdfs.path().toUtf8());
     prueba::EscribirDatosGrados(ins);
+    // The printouts' pictures come from this start-up only.
+    ImagenesCompartidas().clear();
     Arrancar();
   }
   void TearDown() override {
@@ -277,6 +280,11 @@ TEST_F(PantallaGrados, DesdeLaPuertaHastaLaFichaImpresaYVueltaAlVestibulo) {
   }
   EXPECT_EQ(f->UltimaFicha().negritas.size(), 5u);
   EXPECT_TRUE(f->PanelSelTit->text().isEmpty());
+  // The header picture loaded at start-up is in the page header.
+  QProcess imagenes;
+  imagenes.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
+  ASSERT_TRUE(imagenes.waitForFinished(60000));
+  EXPECT_EQ(QString::fromUtf8(imagenes.readAllStandardOutput()).count(QStringLiteral("image")), 1);
 
   // Back to the list, at the row it showed; then to the menu; then the hall.
   prueba::Pulsar(f->MenuCar[6]);
