@@ -1,6 +1,6 @@
 #include "hall/puertas.h"
 
-#include "app/union_textos.h"
+#include "data/union_textos.h"
 
 namespace sendaro {
 

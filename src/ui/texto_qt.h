@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "hall/temas.h"
+#include "data/temas.h"
 
 namespace sendaro {
 

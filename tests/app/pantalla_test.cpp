@@ -1,9 +1,9 @@
-#include "app/pantalla.h"
+#include "data/pantalla.h"
 
 #include <gtest/gtest.h>
 
-#include "app/estado.h"
-#include "app/union_textos.h"
+#include "data/estado.h"
+#include "data/union_textos.h"
 
 namespace sendaro {
 namespace {

@@ -8,7 +8,7 @@
 #include <QTest>
 
 #include "data/disposiciones.h"
-#include "hall/temas.h"
+#include "data/temas.h"
 
 namespace sendaro::prueba {
 

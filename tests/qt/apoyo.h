@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "app/qt/pantalla_modos.h"
-#include "app/qt/sonido.h"
 #include "ui/dialogos.h"
+#include "ui/pantalla_modos.h"
+#include "ui/sonido.h"
 
 namespace sendaro::prueba {
 

@@ -7,8 +7,8 @@
 #include <QImage>
 #include <QTemporaryDir>
 
-#include "app/qt/sonido.h"
 #include "ui/imagenes.h"
+#include "ui/sonido.h"
 
 namespace sendaro {
 namespace {

@@ -1,5 +1,5 @@
 // The common dialog: its four modes and the state it keeps between uses.
-#include "sections/catalogue/qt/tform4.h"
+#include "ui/tform4.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +23,7 @@ class DialogoComun : public testing::Test {
   void SetUp() override {
     programa = std::make_unique<Programa>(dialogos, sonido, pantalla);
     ASSERT_TRUE(programa->Arrancar({ins.Carpeta(), {}}));
-    f = programa->Comunes().pantallas.Dialogo;
+    f = programa->Comunes().Dialogo;
   }
   void TearDown() override { qApp->setStyleSheet(QString()); }
 

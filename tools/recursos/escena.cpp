@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "../../src/hall/escena/medidas.h"
-#include "../../src/ui/sprites/paquete.h"
+#include "../../src/hall/qt/sprites/paquete.h"
 #include "sonidos.h"
 
 namespace sendaro::recursos {
@@ -67,24 +67,102 @@ struct Estilo {
 
 const Estilo& EstiloDe(char t) {
   static const Estilo estilos[] = {
-      {'I', {214, 190, 140}, {196, 168, 118}, {150, 128, 100}, {96, 80, 64}, {186, 164, 132},
-       {196, 180, 150}, {150, 134, 108}, {110, 58, 28}, {70, 34, 16}, {224, 178, 52},
-       {92, 54, 30}, {224, 178, 52}, {222, 176, 40}, {150, 104, 20}, Forma::Trapecio},
-      {'F', {128, 196, 96}, {110, 178, 80}, {52, 128, 52}, {28, 86, 32}, {96, 170, 74},
-       {74, 150, 62}, {44, 110, 40}, {168, 108, 56}, {110, 66, 30}, {120, 72, 32},
-       {246, 226, 180}, {150, 96, 44}, {196, 104, 60}, {130, 62, 30}, Forma::Arco},
-      {'C', {152, 150, 146}, {132, 130, 128}, {124, 122, 126}, {78, 78, 84}, {166, 164, 168},
-       {150, 148, 150}, {104, 102, 106}, {122, 72, 36}, {76, 42, 20}, {58, 58, 64},
-       {236, 220, 186}, {100, 64, 36}, {196, 200, 210}, {110, 116, 130}, Forma::Arco},
-      {'N', {238, 244, 252}, {218, 230, 246}, {168, 208, 238}, {104, 156, 208}, {222, 240, 255},
-       {252, 253, 255}, {196, 220, 240}, {74, 118, 188}, {40, 70, 130}, {206, 232, 255},
-       {232, 244, 255}, {110, 160, 214}, {250, 250, 252}, {170, 190, 214}, Forma::Arco},
-      {'A', {200, 122, 72}, {182, 104, 58}, {168, 92, 52}, {108, 54, 30}, {218, 148, 92},
-       {190, 112, 62}, {140, 74, 40}, {92, 50, 28}, {56, 28, 14}, {40, 168, 158},
-       {90, 44, 24}, {40, 168, 158}, {58, 150, 112}, {26, 96, 70}, Forma::Trapecio},
-      {'P', {152, 124, 84}, {134, 108, 72}, {122, 102, 82}, {78, 64, 50}, {162, 142, 112},
-       {142, 126, 100}, {100, 86, 68}, {132, 92, 52}, {84, 56, 30}, {232, 222, 192},
-       {76, 60, 44}, {232, 222, 192}, {130, 104, 80}, {84, 66, 50}, Forma::Recta},
+      {'I',
+       {214, 190, 140},
+       {196, 168, 118},
+       {150, 128, 100},
+       {96, 80, 64},
+       {186, 164, 132},
+       {196, 180, 150},
+       {150, 134, 108},
+       {110, 58, 28},
+       {70, 34, 16},
+       {224, 178, 52},
+       {92, 54, 30},
+       {224, 178, 52},
+       {222, 176, 40},
+       {150, 104, 20},
+       Forma::Trapecio},
+      {'F',
+       {128, 196, 96},
+       {110, 178, 80},
+       {52, 128, 52},
+       {28, 86, 32},
+       {96, 170, 74},
+       {74, 150, 62},
+       {44, 110, 40},
+       {168, 108, 56},
+       {110, 66, 30},
+       {120, 72, 32},
+       {246, 226, 180},
+       {150, 96, 44},
+       {196, 104, 60},
+       {130, 62, 30},
+       Forma::Arco},
+      {'C',
+       {152, 150, 146},
+       {132, 130, 128},
+       {124, 122, 126},
+       {78, 78, 84},
+       {166, 164, 168},
+       {150, 148, 150},
+       {104, 102, 106},
+       {122, 72, 36},
+       {76, 42, 20},
+       {58, 58, 64},
+       {236, 220, 186},
+       {100, 64, 36},
+       {196, 200, 210},
+       {110, 116, 130},
+       Forma::Arco},
+      {'N',
+       {238, 244, 252},
+       {218, 230, 246},
+       {168, 208, 238},
+       {104, 156, 208},
+       {222, 240, 255},
+       {252, 253, 255},
+       {196, 220, 240},
+       {74, 118, 188},
+       {40, 70, 130},
+       {206, 232, 255},
+       {232, 244, 255},
+       {110, 160, 214},
+       {250, 250, 252},
+       {170, 190, 214},
+       Forma::Arco},
+      {'A',
+       {200, 122, 72},
+       {182, 104, 58},
+       {168, 92, 52},
+       {108, 54, 30},
+       {218, 148, 92},
+       {190, 112, 62},
+       {140, 74, 40},
+       {92, 50, 28},
+       {56, 28, 14},
+       {40, 168, 158},
+       {90, 44, 24},
+       {40, 168, 158},
+       {58, 150, 112},
+       {26, 96, 70},
+       Forma::Trapecio},
+      {'P',
+       {152, 124, 84},
+       {134, 108, 72},
+       {122, 102, 82},
+       {78, 64, 50},
+       {162, 142, 112},
+       {142, 126, 100},
+       {100, 86, 68},
+       {132, 92, 52},
+       {84, 56, 30},
+       {232, 222, 192},
+       {76, 60, 44},
+       {232, 222, 192},
+       {130, 104, 80},
+       {84, 66, 50},
+       Forma::Recta},
   };
   for (const Estilo& e : estilos) {
     if (e.letra == t) return e;
@@ -237,7 +315,8 @@ void TopeDeMuro(QPainter& p, const Estilo& e, QRect r, std::uint32_t semilla) {
     for (int i = 0; i < r.width() * r.height() / 90; ++i) {
       p.setPen(Qt::NoPen);
       p.setBrush(Mezcla(e.topeOsc, e.caraClara, az.Uno()));
-      p.drawEllipse(QPointF(r.left() + az.Uno() * r.width(), r.top() + az.Uno() * r.height()), 5, 4);
+      p.drawEllipse(QPointF(r.left() + az.Uno() * r.width(), r.top() + az.Uno() * r.height()), 5,
+                    4);
     }
   }
   // Bevelled edges: light behind, dark in front.
@@ -505,7 +584,8 @@ QImage Estatua(const Estilo& e, bool resaltada) {
       p.drawLine(32, 42, 64, 42);
       break;
     case 'F':  // flower pot
-      p.drawPolygon(QPolygonF({QPointF(22, 80), QPointF(74, 80), QPointF(66, 128), QPointF(30, 128)}));
+      p.drawPolygon(
+          QPolygonF({QPointF(22, 80), QPointF(74, 80), QPointF(66, 128), QPointF(30, 128)}));
       for (int k = 0; k < 7; ++k) {
         const double a = kPi * (0.1 + 0.8 * k / 6.0);
         const QPointF f(48 - std::cos(a) * 34, 70 - std::sin(a) * 52);
@@ -646,7 +726,8 @@ QImage Lejania(const Estilo& e) {
   switch (e.letra) {
     case 'I':
     case 'N':  // mountains
-      for (int x = 0; x <= 820; x += 60) tierra.lineTo(x, 150 + ((x / 60) % 2 ? 80 : 10) - az.Entre(0, 30));
+      for (int x = 0; x <= 820; x += 60)
+        tierra.lineTo(x, 150 + ((x / 60) % 2 ? 80 : 10) - az.Entre(0, 30));
       break;
     case 'A':  // a stepped pyramid
       tierra.lineTo(0, 250);
@@ -699,7 +780,8 @@ QImage Lejania(const Estilo& e) {
   }
   if (e.letra == 'P') {
     p.setBrush(QColor(120, 120, 120, 160));
-    for (int k = 0; k < 5; ++k) p.drawEllipse(QPointF(330 + k * 14, 100 - k * 18), 14 + k * 4, 10 + k * 3);
+    for (int k = 0; k < 5; ++k)
+      p.drawEllipse(QPointF(330 + k * 14, 100 - k * 18), 14 + k * 4, 10 + k * 3);
   }
   // Fade out at both ends.
   p.setCompositionMode(QPainter::CompositionMode_DestinationIn);
@@ -740,7 +822,7 @@ QImage FiguraCaminando(const QString& conjunto, int numero) {
   const double fase = 2 * kPi * (numero - 1) / esc::kFramesFigura;
   const double paso = std::sin(fase);
   const double rebote = std::abs(std::cos(fase)) * 3;  // the body rises between steps
-  const double perfil = std::abs(s.x);                  // 1 side view, 0 front or back
+  const double perfil = std::abs(s.x);                 // 1 side view, 0 front or back
   const double cx = 36;
   const QColor piel(240, 196, 160), pelo(92, 56, 30), camisa(220, 60, 50), pantalon(40, 60, 130),
       zapato(40, 30, 30);
@@ -768,7 +850,8 @@ QImage FiguraCaminando(const QString& conjunto, int numero) {
   };
   auto brazo = [&](double lado, double avance) {
     const double x0 = cx + lado * (13 - 8 * perfil);
-    const QPointF mano(x0 + s.x * avance * 14 + lado * 2 * (1 - perfil), hombro + 40 + s.y * avance * 4);
+    const QPointF mano(x0 + s.x * avance * 14 + lado * 2 * (1 - perfil),
+                       hombro + 40 + s.y * avance * 4);
     p.setPen(QPen(camisa.darker(110), 8, Qt::SolidLine, Qt::RoundCap));
     const QPointF codo((x0 + mano.x()) / 2, hombro + 20);
     p.drawLine(QPointF(x0, hombro + 4), codo);
@@ -957,7 +1040,10 @@ std::vector<QImage> Bandera() {
     for (int i = 0; i <= n; ++i) {
       const double x = 7 + 50.0 * i / n;
       const double y = 8 + std::sin(t * 2 * kPi - i * 0.45) * 3 * i / n;
-      if (i == 0) tela.moveTo(x, y); else tela.lineTo(x, y);
+      if (i == 0)
+        tela.moveTo(x, y);
+      else
+        tela.lineTo(x, y);
     }
     for (int i = n; i >= 0; --i) {
       const double x = 7 + 50.0 * i / n;
@@ -997,7 +1083,8 @@ std::vector<QImage> Espada() {
     hoja.setColorAt(0.5, QColor(245, 245, 255));
     hoja.setColorAt(1, QColor(140, 145, 160));
     p.setBrush(hoja);
-    p.drawPolygon(QPolygonF({QPointF(25, 2), QPointF(31, 14), QPointF(31, 86), QPointF(19, 86), QPointF(19, 14)}));
+    p.drawPolygon(QPolygonF(
+        {QPointF(25, 2), QPointF(31, 14), QPointF(31, 86), QPointF(19, 86), QPointF(19, 14)}));
     p.setBrush(QColor(200, 160, 40));
     p.drawRect(QRectF(6, 86, 38, 7));
     p.setBrush(QColor(90, 40, 20));
@@ -1121,13 +1208,15 @@ bool Guardar(const QString& ruta, const QByteArray& bytes) {
 
 bool EscribirEscena(const QString& destino, const QString& vistas) {
   bool bien = true;
-  auto lista = [&](const QString& nombre, const std::vector<ItemImagen>& items, const QColor& fondo) {
+  auto lista = [&](const QString& nombre, const std::vector<ItemImagen>& items,
+                   const QColor& fondo) {
     bien = Guardar(destino + QLatin1Char('/') + nombre, paquete::EscribirImagenes(items)) && bien;
-    if (!vistas.isEmpty()) Hoja(items, fondo).save(vistas + QLatin1Char('/') + nombre + QStringLiteral(".png"));
+    if (!vistas.isEmpty())
+      Hoja(items, fondo).save(vistas + QLatin1Char('/') + nombre + QStringLiteral(".png"));
   };
 
-  const std::pair<char, const char*> temas[] = {{'I', "inca.DXG"},  {'F', "flor.DXG"},
-                                                {'C', "casti.DXG"}, {'N', "nieve.DXG"},
+  const std::pair<char, const char*> temas[] = {{'I', "inca.DXG"},   {'F', "flor.DXG"},
+                                                {'C', "casti.DXG"},  {'N', "nieve.DXG"},
                                                 {'A', "AZTECA.DXG"}, {'P', "prehis.dxg"}};
   for (const auto& [letra, archivo] : temas) {
     const Estilo& e = EstiloDe(letra);
@@ -1181,16 +1270,25 @@ bool EscribirEscena(const QString& destino, const QString& vistas) {
         {adorno("antorcha", Antorcha()), adorno("bandera", Bandera()), adorno("espada", Espada()),
          adorno("payaso", Payaso())},
         QColor(90, 90, 90));
-  lista(QStringLiteral("antorchaf.dxg"), {adorno("antorcha", Antorcha()), adorno("mariposa", Mariposa())},
-        QColor(120, 190, 100));
+  lista(QStringLiteral("antorchaf.dxg"),
+        {adorno("antorcha", Antorcha()), adorno("mariposa", Mariposa())}, QColor(120, 190, 100));
 
   // The "inicio" tune of each sound list.
-  const QByteArray flor = Melodia({{784, 0.14}, {988, 0.14}, {1175, 0.14}, {1568, 0.3}, {1319, 0.14}, {1568, 0.5}}, 0.2);
-  const QByteArray nieve = Melodia({{1047, 0.2}, {1319, 0.2}, {1568, 0.2}, {2093, 0.6}, {1568, 0.2}, {2093, 0.7}}, 0.05);
-  const QByteArray inicio = Melodia({{392, 0.16}, {523, 0.16}, {659, 0.16}, {784, 0.36}, {659, 0.16}, {784, 0.6}}, 0.6);
-  bien = Guardar(destino + QStringLiteral("/flor.dxw"), paquete::EscribirSonidos({{"inicio", flor}})) && bien;
-  bien = Guardar(destino + QStringLiteral("/nieve.dxw"), paquete::EscribirSonidos({{"inicio", nieve}})) && bien;
-  bien = Guardar(destino + QStringLiteral("/inicio.dxw"), paquete::EscribirSonidos({{"inicio", inicio}})) && bien;
+  const QByteArray flor = Melodia(
+      {{784, 0.14}, {988, 0.14}, {1175, 0.14}, {1568, 0.3}, {1319, 0.14}, {1568, 0.5}}, 0.2);
+  const QByteArray nieve =
+      Melodia({{1047, 0.2}, {1319, 0.2}, {1568, 0.2}, {2093, 0.6}, {1568, 0.2}, {2093, 0.7}}, 0.05);
+  const QByteArray inicio =
+      Melodia({{392, 0.16}, {523, 0.16}, {659, 0.16}, {784, 0.36}, {659, 0.16}, {784, 0.6}}, 0.6);
+  bien = Guardar(destino + QStringLiteral("/flor.dxw"),
+                 paquete::EscribirSonidos({{"inicio", flor}})) &&
+         bien;
+  bien = Guardar(destino + QStringLiteral("/nieve.dxw"),
+                 paquete::EscribirSonidos({{"inicio", nieve}})) &&
+         bien;
+  bien = Guardar(destino + QStringLiteral("/inicio.dxw"),
+                 paquete::EscribirSonidos({{"inicio", inicio}})) &&
+         bien;
   return bien;
 }
 

@@ -1,7 +1,7 @@
 // The animated hall's pictures and sounds: every theme's scene list, the
 // figure and control list "segdxg1.DXG", the decoration lists and the sound
 // lists, drawn and synthesised here and packed in the formats of
-// src/ui/sprites/paquete.h.
+// src/hall/qt/sprites/paquete.h.
 #pragma once
 
 #include <QImage>

@@ -5,10 +5,10 @@
 #include <cstdio>
 
 #include "app/linea_ordenes.h"
-#include "app/qt/pantalla_modos.h"
 #include "app/qt/programa.h"
-#include "app/qt/sonido.h"
 #include "ui/dialogos.h"
+#include "ui/pantalla_modos.h"
+#include "ui/sonido.h"
 
 int main(int argc, char** argv) {
   QApplication aplicacion(argc, argv);

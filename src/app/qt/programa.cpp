@@ -10,16 +10,11 @@
 
 #include "app/ajustes_centro.h"
 #include "app/linea_ordenes.h"
-#include "app/qt/pantalla_modos.h"
-#include "app/qt/salida.h"
-#include "app/qt/sonido.h"
 #include "app/qt/tbienvenida.h"
-#include "app/qt/ventana_principal.h"
 #include "data/qt/impresora_qt.h"
 #include "hall/qt/escena_vestibulo.h"
 #include "hall/qt/tform0.h"
 #include "sections/assistant/qt/tform5.h"
-#include "sections/catalogue/qt/tform4.h"
 #include "sections/catalogue/qt/tformcat.h"
 #include "sections/certificates/qt/tcertifica.h"
 #include "sections/degrees/qt/tform1.h"
@@ -30,6 +25,11 @@
 #include "sections/professions/qt/tprofe.h"
 #include "ui/dialogos.h"
 #include "ui/imagenes.h"
+#include "ui/pantalla_modos.h"
+#include "ui/salida.h"
+#include "ui/sonido.h"
+#include "ui/tform4.h"
+#include "ui/ventana_principal.h"
 
 #ifndef SENDARO_DATOS_INSTALADOS
 #define SENDARO_DATOS_INSTALADOS "/usr/local/share/sendaro"
@@ -64,9 +64,25 @@ Programa::Programa(Dialogos& dialogos, Sonido& sonido, PantallaModos& pantalla)
       tablas_(std::make_unique<TablasDatos>()),
       puntos_(std::make_unique<DatosPuntos>()),
       ventana_(std::make_unique<VentanaPrincipal>()),
-      servicios_{estado_, catalogo_, recursos_, *tablas_, *puntos_, dialogos,
-                 sonido,  pantalla,  *ventana_, nullptr,  {},       false} {
+      navegacion_(std::make_unique<Navegacion>(servicios_)),
+      servicios_{estado_,  catalogo_, recursos_,    *tablas_, *puntos_, dialogos, sonido,
+                 pantalla, *ventana_, *navegacion_, nullptr,  nullptr,  false} {
   ventana_->AlCerrar = [this] { return SalidaConfirmada(servicios_); };
+  RegistrarPantallas();
+}
+
+void Programa::RegistrarPantallas() {
+  Navegacion& n = *navegacion_;
+  n.Registrar(&Tform0::Entrar, Forma::kPagina);
+  n.Registrar(&TForm6::Entrar, Forma::kDialogo);
+  n.Registrar(&TForm1::Entrar, Forma::kPagina, &TForm1::Preparar);
+  n.Registrar(&TForm2::Entrar, Forma::kPagina, &TForm2::Preparar);
+  n.Registrar(&TForm5::Entrar, Forma::kDialogo);
+  n.Registrar(&TForm3::Entrar, Forma::kPagina);
+  n.Registrar(&TFIniPro::Entrar, Forma::kPagina, &TFIniPro::Preparar);
+  n.Registrar(&TCertifica::Entrar, Forma::kPagina, &TCertifica::Preparar);
+  n.Registrar(&Tprofe::Entrar, Forma::kPagina);
+  n.Registrar(&TFormCat::Entrar, Forma::kPagina, &TFormCat::Preparar);
 }
 
 Programa::~Programa() = default;
@@ -194,12 +210,10 @@ void Programa::Progreso(int valor) {
   if (bienvenida_) bienvenida_->FijarProgreso(valor);
 }
 
-template <typename Pantalla>
-Pantalla* Programa::Crear(bool esPagina) {
-  auto* pantalla = new Pantalla(servicios_, esPagina ? ventana_->Paginas() : ventana_.get());
-  if (esPagina) ventana_->Agregar(pantalla);
-  creadas_.push_back(pantalla->objectName());
-  return pantalla;
+bool Programa::Paso(Seccion seccion) {
+  navegacion_->Preparar(seccion);
+  pasos_.push_back(navegacion_->Nombre(seccion));
+  return !estado_.FalloGrave();
 }
 
 bool Programa::Arrancar(const OpcionesArranque& opciones) {
@@ -212,44 +226,42 @@ bool Programa::Arrancar(const OpcionesArranque& opciones) {
   bienvenida_->show();
   bienvenida_->repaint();
 
-  Pantallas& p = servicios_.pantallas;
   std::future<ListasEscena> listas;
   const bool completo = [&] {
     Progreso(10);
     PrepararVestibulo(opciones);
-    p.Vestibulo = Crear<Tform0>(true);
-    // The hall's creation has failed: nothing else is created.
+    vestibulo_ = &navegacion_->Pantalla<Tform0>();
+    pasos_.push_back(vestibulo_->objectName());
+    // The hall's creation has failed: nothing else is prepared.
     if (estado_.FalloGrave()) return false;
-    // The scene's lists load in the background while the screens are created.
+    // The scene's lists load in the background while the sections prepare.
     if (!estado_.SinAnimacion) listas = PrecargarEscena(servicios_);
-    p.TForm6 = Crear<TForm6>(false);
-    if (estado_.FalloGrave()) return false;
+    // Each section reads here the data files its screen uses, so that a
+    // missing one stops the program before the hall shows; its screen is
+    // created when it is first opened.
+    if (!Paso(Seccion::kPasarela)) return false;
     Progreso(20);
-    p.TForm1 = Crear<TForm1>(true);
-    if (estado_.FalloGrave()) return false;
+    if (!Paso(Seccion::kCarreras)) return false;
     Progreso(30);
-    p.TForm2 = Crear<TForm2>(true);
-    if (estado_.FalloGrave()) return false;
+    if (!Paso(Seccion::kItinerarios)) return false;
     Progreso(40);
-    p.TForm5 = Crear<TForm5>(false);
+    if (!Paso(Seccion::kAsistente)) return false;
     Progreso(50);
-    p.TForm3 = Crear<TForm3>(true);
+    if (!Paso(Seccion::kGradoMedio)) return false;
     Progreso(60);
-    p.Dialogo = Crear<TForm4>(false);
+    servicios_.Dialogo = new TForm4(servicios_, ventana_.get());
+    pasos_.push_back(servicios_.Dialogo->objectName());
     Progreso(70);
-    p.TFIniPro = Crear<TFIniPro>(true);
-    if (estado_.FalloGrave()) return false;
+    if (!Paso(Seccion::kProgramasIniciales)) return false;
     Progreso(80);
-    p.TCertifica = Crear<TCertifica>(true);
-    if (estado_.FalloGrave()) return false;
+    if (!Paso(Seccion::kCertificados)) return false;
     Progreso(90);
-    p.Tprofe = Crear<Tprofe>(true);
-    if (estado_.FalloGrave()) return false;
+    if (!Paso(Seccion::kProfesiones)) return false;
     Progreso(100);
-    p.TFormCat = Crear<TFormCat>(true);
+    Paso(Seccion::kCatalogo);
     if (listas.valid()) {
       QString motivo;
-      if (!MontarEscena(*p.Vestibulo, servicios_, listas.get(), motivo)) {
+      if (!MontarEscena(*vestibulo_, servicios_, listas.get(), motivo)) {
         std::fprintf(stderr, "sendaro: escena: %s\n", qPrintable(motivo));
         dialogos_.Aviso(QStringLiteral("No funcionar\u00e1 la animaci\u00f3n."));
         estado_.SinAnimacion = true;
@@ -262,7 +274,7 @@ bool Programa::Arrancar(const OpcionesArranque& opciones) {
   bienvenida_.reset();
   if (!completo || estado_.FalloGrave()) return false;
 
-  ventana_->Mostrar(p.Vestibulo);
+  ventana_->Mostrar(vestibulo_);
   if (estado_.SinAnimacion) {
     if (const QScreen* pantalla = QGuiApplication::primaryScreen()) {
       ventana_->move(pantalla->availableGeometry().center() - ventana_->rect().center());
@@ -273,7 +285,7 @@ bool Programa::Arrancar(const OpcionesArranque& opciones) {
 
   const QString listo = qEnvironmentVariable("SENDARO_LISTO");
   const bool salir = qEnvironmentVariableIsSet("SENDARO_SALIR_AL_PINTAR");
-  QObject::connect(p.Vestibulo, &Tform0::PrimerPintado, p.Vestibulo, [listo, salir] {
+  QObject::connect(vestibulo_, &Tform0::PrimerPintado, vestibulo_, [listo, salir] {
     if (!listo.isEmpty()) {
       QFile senal(listo);
       senal.open(QIODevice::WriteOnly);

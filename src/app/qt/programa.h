@@ -1,5 +1,7 @@
-// Start-up: shared data, splash, the creation of every screen in its fixed
-// order with the checks that stop a broken installation, then the hall.
+// Start-up: shared data, splash, the hall, then each section's part of
+// start-up in its fixed order with the checks that stop a broken
+// installation; then the hall is shown. Section screens are created by the
+// navigation when first opened.
 #pragma once
 
 #include <QStringList>
@@ -8,10 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "app/estado.h"
-#include "app/qt/servicios.h"
 #include "data/catalogo.h"
+#include "data/estado.h"
 #include "ui/avisador_qt.h"
+#include "ui/navegacion.h"
+#include "ui/servicios.h"
 
 namespace sendaro {
 
@@ -19,6 +22,7 @@ class Dialogos;
 class Sonido;
 class PantallaModos;
 class TBienvenida;
+class Tform0;
 class VentanaPrincipal;
 
 struct OpcionesArranque {
@@ -44,8 +48,11 @@ class Programa {
   Servicios& Comunes() { return servicios_; }
   EstadoPrograma& Estado() { return estado_; }
   VentanaPrincipal& Ventana() { return *ventana_; }
-  // Object names of the screens created, in order.
-  const QStringList& PantallasCreadas() const { return creadas_; }
+  Navegacion& Navegar() { return *navegacion_; }
+  // The hall, once created.
+  Tform0* Vestibulo() const { return vestibulo_; }
+  // Class names of the screens whose part of start-up ran, in order.
+  const QStringList& Pasos() const { return pasos_; }
   // Progress bar values shown, in order.
   const std::vector<int>& Progresos() const { return progresos_; }
 
@@ -57,9 +64,10 @@ class Programa {
   void PrepararVestibulo(const OpcionesArranque& opciones);
   void ComprobarPantalla();
   void Progreso(int valor);
-  // Creates a screen (a page of the window, or a dialog over it) and notes it.
-  template <typename Pantalla>
-  Pantalla* Crear(bool esPagina);
+  // Every screen, in the order of start-up.
+  void RegistrarPantallas();
+  // A section's part of start-up; false when start-up must stop.
+  bool Paso(Seccion seccion);
 
   Dialogos& dialogos_;
   Sonido& sonido_;
@@ -71,9 +79,11 @@ class Programa {
   std::unique_ptr<TablasDatos> tablas_;
   std::unique_ptr<DatosPuntos> puntos_;
   std::unique_ptr<VentanaPrincipal> ventana_;
+  std::unique_ptr<Navegacion> navegacion_;
   Servicios servicios_;
   std::unique_ptr<TBienvenida> bienvenida_;
-  QStringList creadas_;
+  Tform0* vestibulo_ = nullptr;
+  QStringList pasos_;
   std::vector<int> progresos_;
 };
 

@@ -5,7 +5,7 @@
 #include <QProgressBar>
 #include <QScreen>
 
-#include "hall/temas.h"
+#include "data/temas.h"
 #include "ui/accesible.h"
 #include "ui/dialogos.h"
 #include "ui/texto_qt.h"

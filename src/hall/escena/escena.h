@@ -12,9 +12,9 @@
 #include <string_view>
 #include <vector>
 
+#include "data/temas.h"
 #include "hall/escena/sprites.h"
 #include "hall/escena/velocidad.h"
-#include "hall/temas.h"
 
 namespace sendaro::escena {
 

@@ -6,11 +6,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QThread>
-#include <future>
 #include <QTimer>
+#include <future>
 
+#include "hall/qt/sprites/paquete.h"
 #include "ui/imagenes.h"
-#include "ui/sprites/paquete.h"
 
 namespace sendaro {
 
@@ -42,7 +42,8 @@ ListasEscena CargarListas(const std::filesystem::path& carpeta, const Tema& tema
   // The clock is measured while the pictures load.
   std::future<int> mhz = std::async(std::launch::async, [] { return escena::MedirMHz(); });
   ListasEscena l;
-  for (const std::string_view lista : {std::string_view("segdxg1.DXG"), tema.Escena, tema.Decoraciones}) {
+  for (const std::string_view lista :
+       {std::string_view("segdxg1.DXG"), tema.Escena, tema.Decoraciones}) {
     if (lista.empty()) continue;
     if (!l.imagenes.Cargar(Ruta(carpeta, lista), l.error)) return l;
   }

@@ -9,9 +9,9 @@
 #include <functional>
 #include <memory>
 
+#include "data/temas.h"
 #include "hall/escena/escena.h"
-#include "hall/temas.h"
-#include "ui/sprites/motor.h"
+#include "hall/qt/sprites/motor.h"
 
 class QTimer;
 

@@ -4,10 +4,10 @@
 #include <QPointer>
 #include <QTimer>
 
-#include "app/qt/salida.h"
-#include "app/qt/servicios.h"
 #include "hall/qt/escena_qt.h"
 #include "hall/qt/tform0.h"
+#include "ui/salida.h"
+#include "ui/servicios.h"
 
 namespace sendaro {
 
@@ -49,8 +49,8 @@ class EscenaAnimada final : public QObject, public EscenaVestibulo {
 }  // namespace
 
 std::future<ListasEscena> PrecargarEscena(const Servicios& servicios) {
-  return std::async(std::launch::async, CargarListas, servicios.estado.entorno.instalacion.Carpeta(),
-                    servicios.TemaActual());
+  return std::async(std::launch::async, CargarListas,
+                    servicios.estado.entorno.instalacion.Carpeta(), servicios.TemaActual());
 }
 
 bool MontarEscena(Tform0& hall, Servicios& servicios, ListasEscena listas, QString& error) {

@@ -3,16 +3,11 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMetaObject>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
 
-#include "app/qt/salida.h"
-#include "app/qt/servicios.h"
-#include "app/qt/sonido.h"
-#include "app/qt/ventana_principal.h"
-#include "app/union_textos.h"
+#include "data/union_textos.h"
 #include "hall/puertas.h"
 #include "hall/qt/etiqueta_puerta.h"
 #include "hall/qt/vestibulo_estatico.h"
@@ -20,6 +15,10 @@
 #include "ui/dialogos.h"
 #include "ui/globo_ayuda.h"
 #include "ui/imagenes.h"
+#include "ui/salida.h"
+#include "ui/servicios.h"
+#include "ui/sonido.h"
+#include "ui/ventana_principal.h"
 
 namespace sendaro {
 
@@ -76,19 +75,6 @@ QTimer* Temporizador(QObject* padre, const QString& nombre, int periodo) {
   t->setObjectName(nombre);
   t->setInterval(periodo);
   return t;
-}
-
-// Section screens that are not built yet lack the controls and actions a door
-// sets up: only what a screen has is touched.
-void Visible(QWidget* pantalla, const char* nombre, bool visible) {
-  if (auto* w = pantalla->findChild<QWidget*>(QLatin1String(nombre))) w->setVisible(visible);
-}
-
-void Accion(QWidget* pantalla, const char* metodo) {
-  const QByteArray firma = QByteArray(metodo) + "()";
-  if (pantalla->metaObject()->indexOfMethod(firma.constData()) >= 0) {
-    QMetaObject::invokeMethod(pantalla, metodo);
-  }
 }
 
 // A picture with magenta as its clear colour.
@@ -225,6 +211,7 @@ Tform0::Tform0(Servicios& servicios, QWidget* padre)
   CrearAyudas();
 
   ImageList1 = CargarTira(carpeta, kTiraFigura, kCuadrosFigura);
+  servicios.recursos.FiguraGuia = ImageList1;
   ImageListPuerta = CargarTira(carpeta, kTiraPuerta, kCuadrosPuerta);
   ImageListIconos = CargarTira(carpeta, kTiraIconos, kCuadrosIconos, kLadoIcono, kLadoIcono);
 
@@ -384,19 +371,11 @@ void Tform0::LabelCatClick() {
   Pulsada(2, LabelCat);
 }
 
-void Tform0::LabelFpSClick() {
-  if (Abriendo()) return;
-  if (QWidget* s = servicios_.pantallas.TForm1) s->setProperty("PrimeraFilaFamilias", 0);
-  Pulsada(3, LabelFpS);
-}
+void Tform0::LabelFpSClick() { Pulsada(3, LabelFpS); }
 
 void Tform0::LabelItiClick() { Pulsada(4, LabelIti); }
 
-void Tform0::LabelFPMClick() {
-  if (Abriendo()) return;
-  if (QWidget* s = servicios_.pantallas.TForm3) s->setProperty("PrimeraFilaVisible", 0);
-  Pulsada(5, LabelFPM);
-}
+void Tform0::LabelFPMClick() { Pulsada(5, LabelFPM); }
 
 void Tform0::LabelFPipClick() { Pulsada(6, LabelFPip); }
 void Tform0::LabelProfeClick() { Pulsada(7, LabelProfe); }
@@ -406,17 +385,38 @@ void Tform0::LabelAsistenteClick() { Pulsada(11, LabelAsistente); }
 
 void Tform0::PuertaPorCodigo(int codigo) {
   switch (codigo) {
-    case 1: LabelCarrerasClick(); break;
-    case 2: LabelCatClick(); break;
-    case 3: LabelFpSClick(); break;
-    case 4: LabelItiClick(); break;
-    case 5: LabelFPMClick(); break;
-    case 6: LabelFPipClick(); break;
-    case 7: LabelProfeClick(); break;
-    case 8: LabelCuesBClick(); break;
-    case 9: LabelCuesEClick(); break;
-    case 11: LabelAsistenteClick(); break;
-    default: break;
+    case 1:
+      LabelCarrerasClick();
+      break;
+    case 2:
+      LabelCatClick();
+      break;
+    case 3:
+      LabelFpSClick();
+      break;
+    case 4:
+      LabelItiClick();
+      break;
+    case 5:
+      LabelFPMClick();
+      break;
+    case 6:
+      LabelFPipClick();
+      break;
+    case 7:
+      LabelProfeClick();
+      break;
+    case 8:
+      LabelCuesBClick();
+      break;
+    case 9:
+      LabelCuesEClick();
+      break;
+    case 11:
+      LabelAsistenteClick();
+      break;
+    default:
+      break;
   }
 }
 
@@ -517,79 +517,40 @@ void Tform0::AccionPuerta() {
   zoom_.reset();
   EtiquetaPuerta* etiqueta = abriendo_;
   abriendo_ = nullptr;
-  EstadoPrograma& e = servicios_.estado;
-  const Pantallas& p = servicios_.pantallas;
   if (PuertaSel >= 1 && PuertaSel <= 9 && etiqueta != nullptr && etiqueta != LabelAsistente) {
     etiqueta->MostrarPista(true);
   }
+  Navegacion& n = servicios_.navegacion;
   switch (PuertaSel) {
     case 1:
-      if (p.TForm1 == nullptr) return;
-      Abrir(p.TForm1);
-      Accion(p.TForm1, "BotInformacionClick");
+      n.Abrir(entrada::Carreras::kInformacion);
       break;
     case 2:
-      Abrir(p.TFormCat);
+      n.Abrir(entrada::Catalogo::kMostrar);
       break;
     case 3:
-      if (p.TForm1 == nullptr) return;
-      Visible(p.TForm1, "PanelFP", true);
-      Abrir(p.TForm1);
+      n.Abrir(entrada::Carreras::kFamiliasFP);
       break;
     case 4:
-    case 9: {
-      QWidget* s = p.TForm2;
-      if (s == nullptr) return;
-      const bool itinerarios = PuertaSel == 4;
-      Visible(s, "BotItinerarios", itinerarios);
-      Visible(s, "BotExplica", itinerarios);
-      Visible(s, "botCuestio", !itinerarios);
-      if (!itinerarios) {
-        if (auto* degradado = s->findChild<QWidget*>(QStringLiteral("degradeIti"))) {
-          degradado->setGeometry(s->rect());
-        }
-      }
-      Abrir(s);
+      n.Abrir(entrada::Itinerarios::kMapa);
       break;
-    }
-    case 5: {
-      QWidget* s = p.TForm3;
-      if (s == nullptr) return;
-      auto* heli = s->findChild<QTimer*>(QStringLiteral("heli"));
-      if (e.PrimeraVisita) {
-        e.ModoCuestionario = false;
-        if (heli != nullptr) heli->start();
-        s->setProperty("AyudaPendiente", true);
-      } else if (heli != nullptr) {
-        heli->stop();
-      }
-      Abrir(s);
+    case 5:
+      n.Abrir(entrada::GradoMedio::kDesdeVestibulo);
       break;
-    }
     case 6:
-      if (p.TFIniPro == nullptr) return;
-      e.ModoTitulos = true;
-      e.ModoLugares = false;
-      Visible(p.TFIniPro, "ListSelFp", true);
-      Visible(p.TFIniPro, "BotLug", true);
-      Visible(p.TFIniPro, "BotRetrocederFP", true);
-      Abrir(p.TFIniPro);
+      n.Abrir(entrada::ProgramasIniciales::kProgramas);
       break;
     case 7:
-      if (p.Tprofe == nullptr) return;
-      Abrir(p.Tprofe);
-      Accion(p.Tprofe, "BotCuestioClick");
+      n.Abrir(entrada::Profesiones::kCuestionario);
       break;
     case 8:
-      if (p.TForm1 == nullptr) return;
-      Abrir(p.TForm1);
-      Accion(p.TForm1, "botSendaroClick");
+      n.Abrir(entrada::Carreras::kCuestionario);
+      break;
+    case 9:
+      n.Abrir(entrada::Itinerarios::kCuestionario);
       break;
     case 11:
-      if (p.TForm5 != nullptr) {
-        e.DesdeAsistente = true;
-        servicios_.dialogos.Ejecutar(*p.TForm5);
-      }
+      n.Abrir(entrada::Asistente::kInicio);
       break;
     default:
       break;
@@ -599,7 +560,7 @@ void Tform0::AccionPuerta() {
 void Tform0::LabelDejarClick() {
   if (Animado()) escena_->Detener();
   PasoAyuda = 0;
-  Abrir(servicios_.pantallas.TCertifica);
+  servicios_.navegacion.Abrir(entrada::Certificados::kMostrar);
 }
 
 void Tform0::BotRetroceClick() {
@@ -635,11 +596,7 @@ void Tform0::TimerAyudaTimer() {
                                                    Qt::SmoothTransformation));
 }
 
-void Tform0::Abrir(QWidget* pantalla) {
-  if (pantalla == nullptr) return;
-  servicios_.ventana.Mostrar(pantalla);
-  servicios_.ventana.Ocultar(this);
-}
+void Tform0::Entrar(entrada::Vestibulo /*accion*/) {}
 
 void Tform0::PuertasNormales() {
   for (const auto& [codigo, e] : puertas_) e->Normal();

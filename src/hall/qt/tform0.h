@@ -13,7 +13,7 @@
 //  - AbrirPuerta opens the door's section within one TimerZoom tick.
 // The scene calls back PuertaPorCodigo when the figure arrives at a door,
 // LabelDejarClick at the stop-studying spot, TimerAyuda->start() to open the
-// help panel, and SalidaConfirmada() (app/qt/salida.h) at the exit door.
+// help panel, and SalidaConfirmada() (ui/salida.h) at the exit door.
 // The hall does not own the EscenaVestibulo object: it must outlive the hall,
 // or be detached with AdjuntarEscena(nullptr). Its surface is reparented to
 // the hall and put above the static hall's controls (PanelAyuda and
@@ -27,6 +27,7 @@
 #include <optional>
 
 #include "hall/vestibulo_estatico.h"
+#include "ui/navegacion.h"
 
 class QFrame;
 class QLabel;
@@ -123,6 +124,8 @@ class Tform0 : public QWidget {
   void LabelCuesBClick();
   void LabelCuesEClick();
   void LabelAsistenteClick();
+  // Shown by the navigation (its showing runs FormActivate).
+  void Entrar(entrada::Vestibulo accion);
   // The click handler of the door with that code (1..9, 11).
   void PuertaPorCodigo(int codigo);
   void LabelDejarClick();
@@ -167,7 +170,6 @@ class Tform0 : public QWidget {
   void CrearAyudas();
   void FormActivate();
   void AccionPuerta();
-  void Abrir(QWidget* pantalla);
   void PuertasNormales();
 
   Servicios& servicios_;

@@ -5,20 +5,20 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 #include "app/qt/programa.h"
-#include "app/qt/ventana_principal.h"
 #include "hall/qt/etiqueta_puerta.h"
-#include "hall/qt/vestibulo_estatico.h"
 #include "hall/qt/tform0.h"
+#include "hall/qt/vestibulo_estatico.h"
 #include "qt/apoyo.h"
-#include "sections/catalogue/qt/tform4.h"
+#include "ui/tform4.h"
+#include "ui/ventana_principal.h"
 
 namespace sendaro {
 namespace {
@@ -36,7 +36,7 @@ class Arranque : public testing::Test {
     programa = std::make_unique<Programa>(dialogos, sonido, pantalla);
     return programa->Arrancar({ins.Carpeta(), std::move(parametros)});
   }
-  Tform0* Vestibulo() { return programa->Comunes().pantallas.Vestibulo; }
+  Tform0* Vestibulo() { return programa->Vestibulo(); }
 
   InstalacionPrueba ins;
   DialogosPrueba dialogos;
@@ -53,7 +53,7 @@ const QStringList kOrden = {
 
 TEST_F(Arranque, CreaLasOncePantallasEnOrdenYMuestraElVestibulo) {
   ASSERT_TRUE(Arrancar());
-  EXPECT_EQ(programa->PantallasCreadas(), kOrden);
+  EXPECT_EQ(programa->Pasos(), kOrden);
   EXPECT_EQ(programa->Progresos(), (std::vector<int>{10, 20, 30, 40, 50, 60, 70, 80, 90, 100}));
   EXPECT_TRUE(dialogos.avisos.isEmpty()) << dialogos.avisos.join(u'|').toStdString();
   EXPECT_FALSE(programa->Estado().FalloGrave());
@@ -115,7 +115,7 @@ TEST_F(Arranque, FicherosQueFaltan) {
     Programa p(d, sonido, pantalla);
     EXPECT_FALSE(p.Arrancar({otra.Carpeta(), {}}));
     EXPECT_EQ(d.avisos, c.avisos);
-    EXPECT_EQ(p.PantallasCreadas(), c.creadas);
+    EXPECT_EQ(p.Pasos(), c.creadas);
     EXPECT_TRUE(p.Estado().FalloGrave());
     EXPECT_FALSE(p.Ventana().isVisible());
     qApp->setStyleSheet(QString());
@@ -185,7 +185,7 @@ TEST_F(Arranque, VestibuloAnimadoOEstaticoSiNoSePuedeConstruir) {
   // A door reached by the figure opens its section; the scene stops.
   Vestibulo()->PuertaPorCodigo(7);
   QTest::qWait(150);  // one zoom tick opens the section
-  EXPECT_EQ(programa->Ventana().Actual(), programa->Comunes().pantallas.Tprofe);
+  EXPECT_EQ(programa->Ventana().Actual(), programa->Navegar().Creada(Seccion::kProfesiones));
   EXPECT_FALSE(reloj->isActive());
 
   ins.Borrar(QStringLiteral("segdxg1.DXG"));

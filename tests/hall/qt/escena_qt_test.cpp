@@ -1,6 +1,8 @@
 // The animated hall's surface: the packed lists, building the scene from an
 // installation folder, the failures that leave the hall static, and the mouse
 // turned into the scene's clicks.
+#include "hall/qt/escena_qt.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -11,8 +13,7 @@
 #include <QTimer>
 
 #include "hall/escena/medidas.h"
-#include "hall/qt/escena_qt.h"
-#include "ui/sprites/paquete.h"
+#include "hall/qt/sprites/paquete.h"
 
 namespace sendaro {
 namespace {
@@ -53,7 +54,8 @@ class Instalacion {
       for (int k = 1; k <= escena::kFramesFigura; ++k) {
         const std::string n = std::string(c) + (k < 10 ? "0" : "") + std::to_string(k);
         if (n == sin) continue;
-        comunes.push_back(Item({"", escena::kAnchoFigura, escena::kAltoFigura, 1}, QColor(255, 0, 0)));
+        comunes.push_back(
+            Item({"", escena::kAnchoFigura, escena::kAltoFigura, 1}, QColor(255, 0, 0)));
         comunes.back().nombre = n;
       }
     }
@@ -110,7 +112,7 @@ TEST(DXDraw, FallaSiFaltaUnaListaOUnaImagen) {
   struct Caso {
     const char* borrar;
     std::string_view sin;
-  } casos[] = {{"segdxg1.DXG", {}}, {"casti.DXG", {}}, {"antorcha.dxg", {}},
+  } casos[] = {{"segdxg1.DXG", {}}, {"casti.DXG", {}},  {"antorcha.dxg", {}},
                {"todoc.bmp", {}},   {nullptr, "zoomC"}, {nullptr, "manizq07"}};
   for (const Caso& c : casos) {
     Instalacion ins(c.sin);

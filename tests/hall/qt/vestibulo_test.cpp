@@ -13,11 +13,14 @@
 #include <memory>
 
 #include "app/qt/programa.h"
-#include "app/qt/ventana_principal.h"
 #include "hall/qt/etiqueta_puerta.h"
 #include "hall/qt/tform0.h"
 #include "hall/qt/vestibulo_estatico.h"
 #include "qt/apoyo.h"
+#include "sections/degrees/qt/tform1.h"
+#include "sections/middle_grade/qt/tform3.h"
+#include "ui/navegacion.h"
+#include "ui/ventana_principal.h"
 
 namespace sendaro {
 namespace {
@@ -54,7 +57,7 @@ class Vestibulo : public testing::Test {
   void Arrancar() {
     programa = std::make_unique<Programa>(dialogos, sonido, pantalla);
     ASSERT_TRUE(programa->Arrancar({ins.Carpeta(), {}}));
-    hall = programa->Comunes().pantallas.Vestibulo;
+    hall = programa->Vestibulo();
   }
   void TearDown() override { qApp->setStyleSheet(QString()); }
 
@@ -316,25 +319,27 @@ TEST_F(Vestibulo, UnaSegundaSalidaNoPreguntaDeNuevo) {
   EXPECT_EQ(dialogos.ejecutados.size(), 1);
 }
 
-// Each door sets up its section the way the table says, on the controls the
-// section has (the placeholders get them here).
+// Each door opens its section by the entry action the table says, which sets
+// the section up (on the controls the placeholders have: the test adds them).
 TEST_F(Vestibulo, CadaPuertaPreparaSuSeccion) {
-  const Pantallas& p = programa->Comunes().pantallas;
-  auto control = [](QWidget* pantalla, const char* nombre) {
-    auto* w = new QWidget(pantalla);
+  Navegacion& n = programa->Navegar();
+  auto control = [](QWidget& pantalla, const char* nombre) {
+    auto* w = new QWidget(&pantalla);
     w->setObjectName(QLatin1String(nombre));
     w->setGeometry(0, 0, 10, 10);
     return w;
   };
-  QWidget* panelFP = control(p.TForm1, "PanelFP");
-  panelFP->hide();
-  QWidget* itinerarios = control(p.TForm2, "BotItinerarios");
-  QWidget* explica = control(p.TForm2, "BotExplica");
-  QWidget* cuestio = control(p.TForm2, "botCuestio");
-  QWidget* degradado = control(p.TForm2, "degradeIti");
-  QWidget* listSelFp = control(p.TFIniPro, "ListSelFp");
+  auto& carreras = n.Pantalla<TForm1>();
+  carreras.PanelFP->hide();
+  QWidget& tform2 = n.Pantalla(Seccion::kItinerarios);
+  QWidget* itinerarios = control(tform2, "BotItinerarios");
+  QWidget* explica = control(tform2, "BotExplica");
+  QWidget* cuestio = control(tform2, "botCuestio");
+  QWidget* degradado = control(tform2, "degradeIti");
+  QWidget* listSelFp = control(n.Pantalla(Seccion::kProgramasIniciales), "ListSelFp");
   listSelFp->hide();
-  auto* heli = new QTimer(p.TForm3);
+  auto& gradoMedio = n.Pantalla<TForm3>();
+  auto* heli = new QTimer(&gradoMedio);
   heli->setObjectName(QStringLiteral("heli"));
   EstadoPrograma& e = programa->Estado();
   auto abrir = [&](EtiquetaPuerta* puerta) {
@@ -346,14 +351,13 @@ TEST_F(Vestibulo, CadaPuertaPreparaSuSeccion) {
   };
 
   abrir(hall->LabelFpS);
-  EXPECT_FALSE(panelFP->isHidden());
-  EXPECT_EQ(p.TForm1->property("PrimeraFilaFamilias").toInt(), 0);
+  EXPECT_FALSE(carreras.PanelFP->isHidden());
 
   abrir(hall->LabelCuesE);
   EXPECT_TRUE(itinerarios->isHidden());
   EXPECT_TRUE(explica->isHidden());
   EXPECT_FALSE(cuestio->isHidden());
-  EXPECT_EQ(degradado->geometry(), p.TForm2->rect());
+  EXPECT_EQ(degradado->geometry(), tform2.rect());
   abrir(hall->LabelIti);
   EXPECT_FALSE(itinerarios->isHidden());
   EXPECT_FALSE(explica->isHidden());
@@ -361,10 +365,12 @@ TEST_F(Vestibulo, CadaPuertaPreparaSuSeccion) {
 
   e.PrimeraVisita = true;
   e.ModoCuestionario = true;
+  gradoMedio.PrimeraFilaVisible = 3;
   abrir(hall->LabelFPM);
+  EXPECT_EQ(gradoMedio.PrimeraFilaVisible, 0);
   EXPECT_FALSE(e.ModoCuestionario);
   EXPECT_TRUE(heli->isActive());
-  EXPECT_TRUE(p.TForm3->property("AyudaPendiente").toBool());
+  EXPECT_TRUE(gradoMedio.AyudaPendiente);
   e.PrimeraVisita = false;
   e.ModoCuestionario = true;
   abrir(hall->LabelFPM);
@@ -379,7 +385,7 @@ TEST_F(Vestibulo, CadaPuertaPreparaSuSeccion) {
 }
 
 TEST_F(Vestibulo, ConFalloGraveElVestibuloSeCierraAlMostrarse) {
-  programa->Ventana().Mostrar(programa->Comunes().pantallas.TFormCat);
+  programa->Ventana().Mostrar(&programa->Navegar().Pantalla(Seccion::kCatalogo));
   programa->Estado().FalloGrave() = true;
   programa->Comunes().terminado = true;  // as after a confirmed exit
   programa->Ventana().Mostrar(hall);
@@ -437,7 +443,7 @@ TEST_F(Vestibulo, ConLaEscenaLasPuertasAbrenEnUnTicYLaAyudaSeRevela) {
   EXPECT_GE(escena.paradas, 1);
   const int inicios = escena.inicios;
   programa->Ventana().Mostrar(hall);
-  programa->Ventana().Ocultar(programa->Comunes().pantallas.TForm2);
+  programa->Ventana().Ocultar(programa->Navegar().Creada(Seccion::kItinerarios));
   EXPECT_GT(escena.inicios, inicios);  // the hall's activation restarts the scene
 
   // The help panel: a line every other tick, texts 14..18, then it stays.
@@ -454,7 +460,7 @@ TEST_F(Vestibulo, ConLaEscenaLasPuertasAbrenEnUnTicYLaAyudaSeRevela) {
   EXPECT_TRUE(hall->BotRetroce->isVisible());
   // While the help panel is up, activation does not restart the scene.
   const int antes = escena.inicios;
-  programa->Ventana().Mostrar(programa->Comunes().pantallas.TFormCat);
+  programa->Ventana().Mostrar(&programa->Navegar().Pantalla(Seccion::kCatalogo));
   programa->Ventana().Mostrar(hall);
   EXPECT_EQ(escena.inicios, antes);
   // BotRetroce closes the panel and restarts the scene.

@@ -2,8 +2,8 @@
 
 #include <QPushButton>
 
-#include "app/qt/pantalla_provisional.h"
-#include "app/qt/servicios.h"
+#include "ui/pantalla_provisional.h"
+#include "ui/servicios.h"
 
 namespace sendaro {
 
@@ -19,5 +19,7 @@ TForm5::TForm5(Servicios& servicios, QWidget* padre)
   Pagina->BotRetroceder->disconnect(Pagina);
   connect(Pagina->BotRetroceder, &QPushButton::clicked, this, &QDialog::accept);
 }
+
+void TForm5::Entrar(entrada::Asistente /*accion*/) {}
 
 }  // namespace sendaro

@@ -3,6 +3,8 @@
 
 #include <QDialog>
 
+#include "ui/navegacion.h"
+
 namespace sendaro {
 
 struct Servicios;
@@ -13,6 +15,7 @@ class TForm5 : public QDialog {
 
  public:
   TForm5(Servicios& servicios, QWidget* padre);
+  void Entrar(entrada::Asistente accion);
 
   PantallaProvisional* Pagina;
 };

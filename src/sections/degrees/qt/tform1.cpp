@@ -15,16 +15,16 @@
 #include <QTextEdit>
 #include <QTimer>
 
-#include "app/qt/servicios.h"
 #include "data/carreras/datos_carreras.h"
 #include "data/qt/impresora_qt.h"
 #include "data/tablas_datos.h"
 #include "sections/degrees/qt/arriba_abajo.h"
 #include "sections/degrees/qt/lista_marcada.h"
 #include "sections/degrees/qt/revelado.h"
-#include "sections/degrees/qt/tform1_piezas.h"
+#include "ui/piezas.h"
 #include "ui/accesible.h"
 #include "ui/mosaico.h"
+#include "ui/servicios.h"
 
 namespace sendaro {
 
@@ -51,10 +51,6 @@ TForm1::TForm1(Servicios& servicios, QWidget* padre)
   for (QPushButton* b : findChildren<QPushButton*>()) b->setCursor(Qt::PointingHandCursor);
 
   PrepararPantalla();
-  EstadoPrograma& e = servicios.estado;
-  // A missing file has shown its message; start-up stops at the next check.
-  CargarDatosFijos(e.entorno, servicios.catalogo, servicios.tablas);
-  if (e.FalloGrave()) return;
 
   const QString nombre = servicios.Nombre().trimmed();
   LabelAno->setText(T(175) + QLatin1Char('\n') + QStringLiteral("2008-2009"));
@@ -71,6 +67,26 @@ TForm1::TForm1(Servicios& servicios, QWidget* padre)
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::Preparar(Servicios& servicios) {
+  EstadoPrograma& e = servicios.estado;
+  CargarTablasCarreras(e.entorno, servicios.catalogo, servicios.tablas);
+  CargarDatosFijos(e.entorno, servicios.catalogo, servicios.tablas);
+}
+
+void TForm1::Entrar(entrada::Carreras accion) {
+  switch (accion) {
+    case entrada::Carreras::kInformacion:
+      BotInformacionClick();
+      break;
+    case entrada::Carreras::kFamiliasFP:
+      EntrarFP();
+      break;
+    case entrada::Carreras::kCuestionario:
+      botSendaroClick();
+      break;
+  }
+}
 
 void TForm1::FijarImpresora(std::unique_ptr<Impresora> impresora) {
   impresora_ = std::move(impresora);
@@ -218,9 +234,7 @@ void TForm1::PrepararPantalla() {
   QFont courier = LetraQt(QStringLiteral("Courier New"), Letra(10), true);
   Listcon->setFont(courier);
 
-  // The tables that depend on the language, then the degree classification.
-  EstadoPrograma& e = servicios_.estado;
-  CargarTablasCarreras(e.entorno, servicios_.catalogo, servicios_.tablas);
+  // The tables read at start-up (Preparar).
   const TablaLinea& requisitos = servicios_.tablas.requisitos;
   LabelConsejo->setText(RecortadoQt(DeWin(requisitos[11])));
   listBachiL->clear();
@@ -269,12 +283,6 @@ bool TForm1::event(QEvent* evento) {
     return true;
   }
   return QWidget::event(evento);
-}
-
-void TForm1::showEvent(QShowEvent* evento) {
-  QWidget::showEvent(evento);
-  // The vocational door asks for PanelFP.
-  if (!PanelFP->isHidden()) AbrirFP();
 }
 
 bool TForm1::eventFilter(QObject* objeto, QEvent* evento) {

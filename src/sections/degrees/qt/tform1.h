@@ -19,6 +19,7 @@
 #include "sections/degrees/ficha_carrera.h"
 #include "sections/degrees/lista_carreras.h"
 #include "sections/degrees/marco.h"
+#include "ui/navegacion.h"
 
 class QComboBox;
 class QFrame;
@@ -205,6 +206,11 @@ class TForm1 : public QWidget {
   // The card's printout as last built (tests read it).
   const InformeLineas& UltimaFicha() const { return ultimaFicha_; }
 
+  // Start-up: the degree tables (a missing file shows its message and stops start-up).
+  static void Preparar(Servicios& servicios);
+  // The ways in from the hall and the assistant.
+  void Entrar(entrada::Carreras accion);
+
   // Replaces the printer (tests).
   void FijarImpresora(std::unique_ptr<Impresora> impresora);
 
@@ -243,6 +249,8 @@ class TForm1 : public QWidget {
 
   // Higher vocational titles and their centres.
   void AbrirFP();
+  // The vocational door: the families list starts again at its first row.
+  void EntrarFP();
   void menuFP1Click();
   void menuFP3Click();
   void listSelFPMouseMove(int fila);
@@ -271,7 +279,6 @@ class TForm1 : public QWidget {
  protected:
   bool eventFilter(QObject* objeto, QEvent* evento) override;
   bool event(QEvent* evento) override;
-  void showEvent(QShowEvent* evento) override;
 
  private:
   // Creation, one part per area of the page.

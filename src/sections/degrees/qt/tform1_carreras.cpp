@@ -12,13 +12,13 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "app/qt/servicios.h"
 #include "data/impresion/buffers_impresion.h"
 #include "data/impresion/informes.h"
 #include "data/texto.h"
 #include "sections/degrees/qt/lista_marcada.h"
 #include "sections/degrees/qt/tform1.h"
-#include "sections/degrees/qt/tform1_piezas.h"
+#include "ui/piezas.h"
+#include "ui/servicios.h"
 
 namespace sendaro {
 

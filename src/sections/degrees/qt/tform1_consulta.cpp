@@ -8,13 +8,13 @@
 #include <QSlider>
 #include <QTimer>
 
-#include "app/qt/servicios.h"
 #include "data/texto.h"
 #include "sections/degrees/mapa_comunidades.h"
 #include "sections/degrees/qt/arriba_abajo.h"
 #include "sections/degrees/qt/lista_marcada.h"
 #include "sections/degrees/qt/tform1.h"
-#include "sections/degrees/qt/tform1_piezas.h"
+#include "ui/piezas.h"
+#include "ui/servicios.h"
 
 namespace sendaro {
 
@@ -103,7 +103,7 @@ void TForm1::RetroConsultasClick() {
   FichaDesdeConsulta = false;
   servicios_.estado.ModoImpresion = false;
   AbrirMenu(PanelMenu);
-  if (servicios_.estado.DesdeAsistente && servicios_.pantallas.TForm5 != nullptr) {
+  if (servicios_.estado.DesdeAsistente) {
     menui5Click();
   }
 }

@@ -19,7 +19,7 @@
 #include <QUrl>
 #include <functional>
 
-#include "app/qt/servicios.h"
+#include "ui/servicios.h"
 #include "data/impresion/buffers_impresion.h"
 #include "data/impresion/informes.h"
 #include "data/mapas.h"
@@ -28,7 +28,7 @@
 #include "sections/degrees/centros_fp.h"
 #include "sections/degrees/qt/lista_marcada.h"
 #include "sections/degrees/qt/tform1.h"
-#include "sections/degrees/qt/tform1_piezas.h"
+#include "ui/piezas.h"
 #include "sections/degrees/titulos_fp.h"
 #include "ui/dialogos.h"
 
@@ -239,8 +239,7 @@ void TForm1::ConectarFP() {
   fp_->puntos = TablaPuntos(servicios_.puntos);
   // The degree card's way to the bridge dialog.
   connect(BotFP, &QPushButton::clicked, this, [this] {
-    if (servicios_.pantallas.TForm6 != nullptr)
-      servicios_.dialogos.Ejecutar(*servicios_.pantallas.TForm6);
+    servicios_.navegacion.Abrir(entrada::Pasarela::kMostrar);
   });
   connect(MenuFP1, &QPushButton::clicked, this, &TForm1::menuFP1Click);
   connect(MenuFP2, &QPushButton::clicked, this, &TForm1::menuFP2Click);
@@ -341,6 +340,11 @@ void TForm1::AbrirFP() {
   PanelMenu->hide();
   PanelFP->show();
   PanelFP->raise();
+}
+
+void TForm1::EntrarFP() {
+  fp_->primeraFila = 0;
+  AbrirFP();
 }
 
 void TForm1::menuFP1Click() {
@@ -519,8 +523,7 @@ void TForm1::MenuFpTitClick(int boton) {
       break;
     }
     case 42:
-      if (servicios_.pantallas.TForm6 != nullptr)
-        servicios_.dialogos.Ejecutar(*servicios_.pantallas.TForm6);
+      servicios_.navegacion.Abrir(entrada::Pasarela::kMostrar);
       break;
     case 8:
     case 5:

@@ -10,17 +10,15 @@
 #include <QTextEdit>
 #include <QTimer>
 
-#include "app/qt/salida.h"
-#include "app/qt/servicios.h"
-#include "app/qt/sonido.h"
-#include "app/qt/ventana_principal.h"
 #include "data/impresion/buffers_impresion.h"
 #include "data/impresion/impresion_texto.h"
-#include "hall/qt/tform0.h"
 #include "sections/degrees/qt/lista_marcada.h"
 #include "sections/degrees/qt/revelado.h"
 #include "sections/degrees/qt/tform1.h"
-#include "sections/degrees/qt/tform1_piezas.h"
+#include "ui/piezas.h"
+#include "ui/salida.h"
+#include "ui/servicios.h"
+#include "ui/sonido.h"
 
 namespace sendaro {
 
@@ -161,9 +159,7 @@ void TForm1::TimerAyudaTimer() {
   const int n = lineasAyuda_[k];
   LabelAyu[k]->setText(n != 0 ? T(n) : QString());
   if (!LabelAyu[k]->text().isEmpty()) servicios_.sonido.SonidoTecla(true);
-  if (const Tform0* vestibulo = servicios_.pantallas.Vestibulo) {
-    chica->setPixmap(vestibulo->ImageList1.value(paso.linea - 1));
-  }
+  chica->setPixmap(servicios_.recursos.FiguraGuia.value(paso.linea - 1));
   if (paso.fin) TimerAyuda->stop();
 }
 
@@ -264,17 +260,7 @@ void TForm1::EjecutarRetroceso(PasoRetroceso paso) {
 void TForm1::menui5Click() {
   PanelMenu->hide();
   OcultarSubmenus();
-  VentanaPrincipal& ventana = servicios_.ventana;
-  // The hall's page goes back under the window either way; the assistant is
-  // a dialog over it.
-  if (servicios_.pantallas.Vestibulo != nullptr) {
-    ventana.Mostrar(servicios_.pantallas.Vestibulo);
-    servicios_.pantallas.Vestibulo->raise();
-  }
-  ventana.Ocultar(this);
-  if (servicios_.estado.DesdeAsistente && servicios_.pantallas.TForm5 != nullptr) {
-    servicios_.pantallas.TForm5->show();
-  }
+  servicios_.navegacion.Salir(*this);
 }
 
 bool TForm1::FormCloseQuery() { return SalidaConfirmada(servicios_); }

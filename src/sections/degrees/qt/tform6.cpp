@@ -5,10 +5,9 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "app/qt/servicios.h"
 #include "data/texto.h"
-#include "hall/qt/tform0.h"
 #include "ui/accesible.h"
+#include "ui/servicios.h"
 #include "ui/texto_qt.h"
 
 namespace sendaro {
@@ -72,13 +71,15 @@ TForm6::TForm6(Servicios& servicios, QWidget* padre) : QDialog(padre), servicios
   NombrarAccesibles(this);
 }
 
+void TForm6::Entrar(entrada::Pasarela /*accion*/) {}
+
 void TForm6::showEvent(QShowEvent* evento) {
   QDialog::showEvent(evento);
   FormActivate();
 }
 
 void TForm6::FormActivate() {
-  if (const Tform0* vestibulo = servicios_.pantallas.Vestibulo) {
+  if (const QWidget* vestibulo = servicios_.navegacion.Creada(Seccion::kVestibulo)) {
     const QPoint esquina = vestibulo->mapToGlobal(QPoint(0, 0));
     move(esquina.x() + 125, esquina.y() + 100);
   }

@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include "sections/degrees/pasarela_fp.h"
+#include "ui/navegacion.h"
 
 class QFrame;
 class QLabel;
@@ -21,6 +22,8 @@ class TForm6 : public QDialog {
 
  public:
   TForm6(Servicios& servicios, QWidget* padre);
+  // Its one way in: FormActivate runs when it shows.
+  void Entrar(entrada::Pasarela accion);
 
   QFrame* PanelFP;
   QLabel* LabelFP;

@@ -1,7 +1,8 @@
 // The initial vocational programmes screen.
 #pragma once
 
-#include "app/qt/pantalla_provisional.h"
+#include "ui/navegacion.h"
+#include "ui/pantalla_provisional.h"
 
 namespace sendaro {
 
@@ -10,6 +11,9 @@ class TFIniPro : public PantallaProvisional {
 
  public:
   TFIniPro(Servicios& servicios, QWidget* padre = nullptr);
+  // Start-up: a missing file shows the reader's message and stops start-up.
+  static void Preparar(Servicios& servicios);
+  void Entrar(entrada::ProgramasIniciales accion);
 };
 
 }  // namespace sendaro

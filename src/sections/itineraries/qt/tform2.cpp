@@ -18,15 +18,13 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "app/qt/salida.h"
-#include "app/qt/servicios.h"
-#include "app/qt/sonido.h"
-#include "app/qt/ventana_principal.h"
+#include "ui/salida.h"
+#include "ui/servicios.h"
+#include "ui/sonido.h"
 #include "data/qt/impresora_qt.h"
 #include "data/tablas_datos.h"
-#include "hall/qt/tform0.h"
 #include "sections/degrees/marco.h"
-#include "sections/degrees/qt/tform1_piezas.h"
+#include "ui/piezas.h"
 #include "ui/accesible.h"
 #include "ui/mosaico.h"
 
@@ -252,11 +250,8 @@ void TForm2::PrepararLogse() {
                      " border: 1px solid #b89a7a; font-weight: bold; }")
           .arg(Rgb(ColorQ(ColorImpresion)), Rgb(titulo), Rgb(textoTitulo)));
 
-  // The screen's tables are in the data layer, which the middle-grade screen
-  // shares; a missing file has shown its message and stops start-up.
-  EstadoPrograma& e = servicios_.estado;
-  TablasDatos& t = servicios_.tablas;
-  CargarTablasItinerarios(e.entorno, t);
+  // The screen's tables, read at start-up (Preparar).
+  const TablasDatos& t = servicios_.tablas;
   cues_ = std::make_unique<Cuestionario>(t.cuestionario);
   areas_ = AreasDe(t.areasCuestionario, cues_->CuesTotal(), t.titulos.Cuenta());
 
@@ -305,6 +300,19 @@ void TForm2::OrdenarMenu() {
   }
   PanelMenu->resize(kAnchoMenu, AltoMenu(std::max(i, 1)));
   PanelMenu2->move(PanelMenu->x() + PanelMenu->width() - 20, PanelMenu->y() + botCuestio->y());
+}
+
+void TForm2::Preparar(Servicios& servicios) {
+  // The tables are in the data layer, which the middle-grade screen shares.
+  CargarTablasItinerarios(servicios.estado.entorno, servicios.tablas);
+}
+
+void TForm2::Entrar(entrada::Itinerarios accion) {
+  const bool itinerarios = accion == entrada::Itinerarios::kMapa;
+  BotItinerarios->setVisible(itinerarios);
+  BotExplica->setVisible(itinerarios);
+  botCuestio->setVisible(!itinerarios);
+  if (!itinerarios) degradeIti->setGeometry(rect());
 }
 
 void TForm2::showEvent(QShowEvent* evento) {
@@ -402,21 +410,14 @@ void TForm2::TimerAyudaTimer() {
   const int n = lineasAyuda_[k];
   LabelAyu[k]->setText(n != 0 ? RecortadoQt(servicios_.Texto(n).left(26)) : QString());
   if (!LabelAyu[k]->text().isEmpty()) servicios_.sonido.SonidoTecla(true);
-  if (const Tform0* vestibulo = servicios_.pantallas.Vestibulo) {
-    chica->setPixmap(vestibulo->ImageList1.value(pasoAyuda_ - 1));
-  }
+  chica->setPixmap(servicios_.recursos.FiguraGuia.value(pasoAyuda_ - 1));
 }
 
 void TForm2::VolverAlVestibulo() {
   TimerAyuda->stop();
   // The next student finds no name on a report.
   servicios_.estado.CuesEncabezado.clear();
-  VentanaPrincipal& ventana = servicios_.ventana;
-  if (servicios_.pantallas.Vestibulo != nullptr) ventana.Mostrar(servicios_.pantallas.Vestibulo);
-  ventana.Ocultar(this);
-  if (servicios_.estado.DesdeAsistente && servicios_.pantallas.TForm5 != nullptr) {
-    servicios_.pantallas.TForm5->show();
-  }
+  servicios_.navegacion.Salir(*this);
 }
 
 void TForm2::BitAcabarLogseClick() {

@@ -10,14 +10,14 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "app/qt/servicios.h"
-#include "app/qt/ventana_principal.h"
+#include "ui/servicios.h"
+#include "ui/ventana_principal.h"
 #include "data/impresion/buffers_impresion.h"
 #include "data/impresion/impresion_texto.h"
 #include "data/impresion/informes.h"
 #include "data/texto.h"
-#include "sections/catalogue/qt/tform4.h"
-#include "sections/degrees/qt/tform1_piezas.h"
+#include "ui/tform4.h"
+#include "ui/piezas.h"
 #include "sections/itineraries/qt/tform2.h"
 #include "ui/dialogos.h"
 
@@ -73,9 +73,7 @@ void TForm2::BotCuestio2Click() {
   e.ModoCuestionario = true;
   PanelMenu2->hide();
   TimerAyuda->stop();
-  if (servicios_.pantallas.TForm3 == nullptr) return;
-  servicios_.ventana.Mostrar(servicios_.pantallas.TForm3);
-  servicios_.ventana.Ocultar(this);
+  servicios_.navegacion.Abrir(entrada::GradoMedio::kCuestionario);
 }
 
 void TForm2::AbrirCuestionario() {
@@ -91,7 +89,7 @@ void TForm2::AbrirCuestionario() {
     w->hide();
   }
   if (cues_->PreguntarReinicio()) {
-    TForm4* dialogo = servicios_.pantallas.Dialogo;
+    TForm4* dialogo = servicios_.Dialogo;
     const bool deNuevo = dialogo != nullptr && dialogo->Preguntar(T(329));
     cues_->Reiniciar(deNuevo);
     if (deNuevo) servicios_.estado.CuesEncabezado.clear();
@@ -170,9 +168,7 @@ void TForm2::BotContinuarClick() {
   e.ModoCuestionario = true;
   e.CuesEncabezado.clear();
   TimerAyuda->stop();
-  if (servicios_.pantallas.TForm3 == nullptr) return;
-  servicios_.ventana.Mostrar(servicios_.pantallas.TForm3);
-  servicios_.ventana.Ocultar(this);
+  servicios_.navegacion.Abrir(entrada::GradoMedio::kCuestionario);
 }
 
 void TForm2::BotResCuesClick() {
@@ -281,7 +277,7 @@ void TForm2::BotImpTitMouseUp() {
 bool TForm2::PedirEncabezado() {
   EstadoPrograma& e = servicios_.estado;
   if (!e.CuesEncabezado.empty()) return true;
-  TForm4* dialogo = servicios_.pantallas.Dialogo;
+  TForm4* dialogo = servicios_.Dialogo;
   if (dialogo == nullptr) return false;
   const std::optional<QString> nombre = dialogo->PedirNombre(T(339));
   if (!nombre) return false;

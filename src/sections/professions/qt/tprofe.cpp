@@ -1,10 +1,12 @@
 #include "sections/professions/qt/tprofe.h"
 
-#include "app/qt/servicios.h"
+#include "ui/servicios.h"
 
 namespace sendaro {
 
 Tprofe::Tprofe(Servicios& servicios, QWidget* padre)
     : PantallaProvisional(servicios, QStringLiteral("Tprofe"), padre) {}
+
+void Tprofe::Entrar(entrada::Profesiones /*accion*/) {}
 
 }  // namespace sendaro

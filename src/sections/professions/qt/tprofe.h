@@ -1,7 +1,8 @@
 // The professions questionnaire screen.
 #pragma once
 
-#include "app/qt/pantalla_provisional.h"
+#include "ui/navegacion.h"
+#include "ui/pantalla_provisional.h"
 
 namespace sendaro {
 
@@ -10,6 +11,7 @@ class Tprofe : public PantallaProvisional {
 
  public:
   Tprofe(Servicios& servicios, QWidget* padre = nullptr);
+  void Entrar(entrada::Profesiones accion);
 };
 
 }  // namespace sendaro

@@ -27,8 +27,8 @@
 #include <memory>
 
 #include "app/qt/programa.h"
-#include "app/qt/servicios.h"
-#include "app/qt/ventana_principal.h"
+#include "ui/servicios.h"
+#include "ui/ventana_principal.h"
 #include "data/mapas.h"
 #include "hall/qt/tform0.h"
 #include "qt/apoyo.h"
@@ -66,8 +66,8 @@ class PantallaFP : public testing::Test {
                           std::filesystem::copy_options::recursive);
     programa = std::make_unique<Programa>(dialogos, sonido, pantalla);
     ASSERT_TRUE(programa->Arrancar({copia.path().toStdString(), {}}));
-    hall = programa->Comunes().pantallas.Vestibulo;
-    f = qobject_cast<TForm1*>(programa->Comunes().pantallas.TForm1);
+    hall = programa->Vestibulo();
+    f = &programa->Navegar().Pantalla<TForm1>();
     ASSERT_NE(f, nullptr);
     programa->Ventana().show();
     puntos = TablaPuntos(programa->Comunes().puntos);

@@ -24,7 +24,6 @@
 #include <memory>
 
 #include "app/qt/programa.h"
-#include "app/qt/ventana_principal.h"
 #include "data/qt/impresora_qt.h"
 #include "hall/qt/etiqueta_puerta.h"
 #include "hall/qt/tform0.h"
@@ -32,6 +31,7 @@
 #include "sections/degrees/qt/arriba_abajo.h"
 #include "sections/degrees/qt/datos_grados.h"
 #include "sections/degrees/qt/lista_marcada.h"
+#include "ui/ventana_principal.h"
 
 namespace sendaro {
 namespace {
@@ -78,8 +78,8 @@ class PantallaGrados : public testing::Test {
   void Arrancar() {
     programa = std::make_unique<Programa>(dialogos, sonido, pantalla);
     ASSERT_TRUE(programa->Arrancar({ins.Carpeta(), {}}));
-    hall = programa->Comunes().pantallas.Vestibulo;
-    f = qobject_cast<TForm1*>(programa->Comunes().pantallas.TForm1);
+    hall = programa->Vestibulo();
+    f = &programa->Navegar().Pantalla<TForm1>();
     ASSERT_NE(f, nullptr);
     programa->Ventana().show();
   }
@@ -508,7 +508,8 @@ TEST_F(PantallaGrados, DesdeElAsistenteVuelveAlAsistente) {
   PuertaDeCarreras();
   programa->Estado().DesdeAsistente = true;
   prueba::Pulsar(f->menui5);
-  QWidget* asistente = programa->Comunes().pantallas.TForm5;
+  QWidget* asistente = programa->Navegar().Creada(Seccion::kAsistente);
+  ASSERT_NE(asistente, nullptr);
   EXPECT_TRUE(asistente->isVisible());
   EXPECT_EQ(programa->Ventana().Actual(), hall);
   asistente->hide();

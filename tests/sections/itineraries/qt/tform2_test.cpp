@@ -24,10 +24,10 @@
 #include <memory>
 
 #include "app/qt/programa.h"
-#include "app/qt/ventana_principal.h"
+#include "ui/ventana_principal.h"
 #include "hall/qt/tform0.h"
 #include "qt/apoyo.h"
-#include "sections/catalogue/qt/tform4.h"
+#include "ui/tform4.h"
 
 namespace sendaro {
 namespace {
@@ -108,8 +108,8 @@ class CuestionarioEstudios : public testing::Test {
     EscribirCuestionario(ins);
     programa = std::make_unique<Programa>(dialogos, sonido, pantalla);
     ASSERT_TRUE(programa->Arrancar({ins.Carpeta(), {}}));
-    hall = programa->Comunes().pantallas.Vestibulo;
-    f = qobject_cast<TForm2*>(programa->Comunes().pantallas.TForm2);
+    hall = programa->Vestibulo();
+    f = &programa->Navegar().Pantalla<TForm2>();
     ASSERT_NE(f, nullptr);
     programa->Ventana().show();
   }
@@ -315,7 +315,7 @@ TEST_F(CuestionarioEstudios, CuestionarioEnteroResultadoImpresoYGuardado) {
   EXPECT_TRUE(f->BitAcabarLogse->isVisible());
   dialogos.ResponderConBoton(QStringLiteral("ShadowSi"));
   Elegir(f->BotCuestio3);
-  EXPECT_EQ(qobject_cast<TForm4*>(programa->Comunes().pantallas.Dialogo)->LabelNombre->text(),
+  EXPECT_EQ(programa->Comunes().Dialogo->LabelNombre->text(),
             QStringLiteral("T329"));
   EXPECT_EQ(f->Gcuestio->rowCount(), 35);
   EXPECT_EQ(Celda(30, 1), QString());
@@ -376,7 +376,7 @@ TEST_F(CuestionarioEstudios, DosEtapasSuspendidaPasaAlCuestionarioDeGradoMedio) 
   f->ImpResulClick();
   EXPECT_TRUE(dialogos.ejecutados.isEmpty());
   prueba::Pulsar(f->BotContinuar);
-  EXPECT_EQ(programa->Ventana().Actual(), programa->Comunes().pantallas.TForm3);
+  EXPECT_EQ(programa->Ventana().Actual(), programa->Navegar().Creada(Seccion::kGradoMedio));
   EXPECT_TRUE(programa->Estado().ModoCuestionario);
   EXPECT_TRUE(f->Cues().CuesTerminado);
 }

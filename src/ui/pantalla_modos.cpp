@@ -1,4 +1,4 @@
-#include "app/qt/pantalla_modos.h"
+#include "ui/pantalla_modos.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,18 +1,20 @@
 // What the screens share: the program state, the catalogue, the pictures,
-// the platform seams and the screens themselves (screens talk through these,
-// never through arguments).
+// the platform seams, the common dialog and the navigation between screens
+// (screens talk through these, never through arguments).
 #pragma once
 
 #include <QDialog>
 #include <QImage>
+#include <QList>
 #include <QPixmap>
 #include <QString>
 
-#include "app/estado.h"
 #include "data/catalogo.h"
+#include "data/estado.h"
 #include "data/registros.h"
 #include "data/tablas_datos.h"
-#include "hall/temas.h"
+#include "data/temas.h"
+#include "ui/navegacion.h"
 #include "ui/texto_qt.h"
 
 namespace sendaro {
@@ -21,28 +23,13 @@ class Dialogos;
 class Sonido;
 class PantallaModos;
 class VentanaPrincipal;
-class Tform0;
 class TForm4;
 
 struct RecursosGraficos {
   QPixmap mapa, mapac, mapam;
   QPixmap Lateral, Suelo, MarcoDerecho, MarcoIzquierdo, Pared, Rotulo, heli;
-  QImage CabeceraImpresion;  // print-header picture ("chica.bmp")
-};
-
-// Every screen, created once at start-up.
-struct Pantallas {
-  Tform0* Vestibulo = nullptr;
-  QDialog* TForm6 = nullptr;
-  QWidget* TForm1 = nullptr;
-  QWidget* TForm2 = nullptr;
-  QDialog* TForm5 = nullptr;
-  QWidget* TForm3 = nullptr;
-  TForm4* Dialogo = nullptr;
-  QWidget* TFIniPro = nullptr;
-  QWidget* TCertifica = nullptr;
-  QWidget* Tprofe = nullptr;
-  QWidget* TFormCat = nullptr;
+  QImage CabeceraImpresion;   // print-header picture ("chica.bmp")
+  QList<QPixmap> FiguraGuia;  // the guide's frames (the hall's strip), for the help bubbles
 };
 
 struct Servicios {
@@ -55,8 +42,10 @@ struct Servicios {
   Sonido& sonido;
   PantallaModos& pantalla;
   VentanaPrincipal& ventana;
+  Navegacion& navegacion;
   const Tema* tema = nullptr;
-  Pantallas pantallas;
+  // The common question, name and print-options dialog, created at start-up.
+  TForm4* Dialogo = nullptr;
   // Set by a confirmed exit, which has asked the application to end.
   bool terminado = false;
 

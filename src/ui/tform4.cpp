@@ -1,4 +1,4 @@
-#include "sections/catalogue/qt/tform4.h"
+#include "ui/tform4.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -6,9 +6,9 @@
 #include <QRadioButton>
 #include <optional>
 
-#include "app/qt/servicios.h"
 #include "ui/accesible.h"
 #include "ui/dialogos.h"
+#include "ui/servicios.h"
 
 namespace sendaro {
 

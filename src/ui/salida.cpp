@@ -1,21 +1,20 @@
-#include "app/qt/salida.h"
+#include "ui/salida.h"
 
 #include <QCoreApplication>
 
-#include "app/qt/pantalla_modos.h"
-#include "app/qt/servicios.h"
-#include "app/qt/ventana_principal.h"
-#include "hall/qt/tform0.h"
-#include "sections/catalogue/qt/tform4.h"
+#include "ui/pantalla_modos.h"
+#include "ui/servicios.h"
+#include "ui/tform4.h"
+#include "ui/ventana_principal.h"
 
 namespace sendaro {
 
 bool SalidaConfirmada(Servicios& s) {
   if (s.terminado) return true;
-  TForm4* dialogo = s.pantallas.Dialogo;
+  TForm4* dialogo = s.Dialogo;
   if (dialogo == nullptr || !dialogo->Preguntar(s.Texto(49))) return false;
 
-  if (s.pantallas.Vestibulo != nullptr) s.ventana.Mostrar(s.pantallas.Vestibulo);
+  if (QWidget* vestibulo = s.navegacion.Creada(Seccion::kVestibulo)) s.ventana.Mostrar(vestibulo);
   if (s.estado.ModoPantallaCambiado) {
     s.pantalla.Restaurar(s.estado.ModoAnterior);
     s.estado.ModoPantallaCambiado = false;

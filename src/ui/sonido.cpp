@@ -1,4 +1,4 @@
-#include "app/qt/sonido.h"
+#include "ui/sonido.h"
 
 #include <QAudioDevice>
 #include <QAudioOutput>

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "app/pantalla.h"
 #include "data/entorno.h"
+#include "data/pantalla.h"
 
 namespace sendaro {
 

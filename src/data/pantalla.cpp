@@ -1,4 +1,4 @@
-#include "app/pantalla.h"
+#include "data/pantalla.h"
 
 #include <algorithm>
 

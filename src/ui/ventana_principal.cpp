@@ -1,4 +1,4 @@
-#include "app/qt/ventana_principal.h"
+#include "ui/ventana_principal.h"
 
 #include <QCloseEvent>
 #include <QStackedWidget>

@@ -1,13 +1,11 @@
-#include "app/qt/pantalla_provisional.h"
+#include "ui/pantalla_provisional.h"
 
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/qt/servicios.h"
-#include "app/qt/ventana_principal.h"
-#include "hall/qt/tform0.h"
 #include "ui/accesible.h"
 #include "ui/mosaico.h"
+#include "ui/servicios.h"
 
 namespace sendaro {
 
@@ -58,9 +56,10 @@ PantallaProvisional::PantallaProvisional(Servicios& servicios, const QString& no
   NombrarAccesibles(this);
 }
 
-void PantallaProvisional::BotRetrocederClick() {
-  servicios_.ventana.Mostrar(servicios_.pantallas.Vestibulo);
-  servicios_.ventana.Ocultar(this);
+void PantallaProvisional::BotRetrocederClick() { servicios_.navegacion.Salir(*this); }
+
+void PantallaProvisional::MostrarSiHay(const char* nombre, bool visible) {
+  if (auto* w = findChild<QWidget*>(QLatin1String(nombre))) w->setVisible(visible);
 }
 
 }  // namespace sendaro

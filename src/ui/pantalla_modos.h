@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/pantalla.h"
+#include "data/pantalla.h"
 
 namespace sendaro {
 

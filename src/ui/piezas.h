@@ -1,4 +1,4 @@
-// Small helpers that build and colour the controls of the degrees screen.
+// Small helpers that build and colour the controls of the section screens.
 #pragma once
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "hall/temas.h"
+#include "data/temas.h"
 
 #include <array>
 

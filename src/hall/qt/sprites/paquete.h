@@ -18,9 +18,9 @@
 #include <algorithm>
 #include <cstdint>
 #include <future>
-#include <thread>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace sendaro::paquete {
@@ -96,7 +96,8 @@ inline QByteArray EscribirImagenes(const std::vector<ItemImagen>& items) {
     QImage tira(it.ancho * n, it.alto, QImage::Format_ARGB32);
     tira.fill(Qt::transparent);
     for (int i = 0; i < n; ++i) {
-      const QImage p = it.patrones[static_cast<std::size_t>(i)].convertToFormat(QImage::Format_ARGB32);
+      const QImage p =
+          it.patrones[static_cast<std::size_t>(i)].convertToFormat(QImage::Format_ARGB32);
       for (int y = 0; y < it.alto && y < p.height(); ++y) {
         const auto* o = reinterpret_cast<const QRgb*>(p.constScanLine(y));
         auto* d = reinterpret_cast<QRgb*>(tira.scanLine(y)) + i * it.ancho;
@@ -133,13 +134,14 @@ inline std::optional<std::vector<ItemImagen>> LeerImagenes(const QByteArray& byt
     if (!largo) return std::nullopt;
     const auto nombre = l.Bytes(static_cast<qsizetype>(*largo));
     const auto ancho = l.Entero(2), alto = l.Entero(2), n = l.Entero(2);
-    if (!nombre || !ancho || !alto || !n || *ancho == 0 || *alto == 0 || *n == 0) return std::nullopt;
+    if (!nombre || !ancho || !alto || !n || *ancho == 0 || *alto == 0 || *n == 0)
+      return std::nullopt;
     const auto largoPng = l.Entero(4);
     if (!largoPng) return std::nullopt;
     const auto png = l.Bytes(static_cast<qsizetype>(*largoPng));
     if (!png) return std::nullopt;
-    leidos.push_back({*nombre, static_cast<int>(*ancho), static_cast<int>(*alto),
-                      static_cast<int>(*n), *png});
+    leidos.push_back(
+        {*nombre, static_cast<int>(*ancho), static_cast<int>(*alto), static_cast<int>(*n), *png});
   }
   if (!l.Fin()) return std::nullopt;
 
@@ -155,14 +157,16 @@ inline std::optional<std::vector<ItemImagen>> LeerImagenes(const QByteArray& byt
       if (tira.width() != d.ancho * d.cuenta || tira.height() != d.alto) continue;
       ItemImagen& it = items[i];
       it = {d.nombre.toStdString(), d.ancho, d.alto, {}};
-      for (int k = 0; k < d.cuenta; ++k) it.patrones.push_back(tira.copy(k * d.ancho, 0, d.ancho, d.alto));
+      for (int k = 0; k < d.cuenta; ++k)
+        it.patrones.push_back(tira.copy(k * d.ancho, 0, d.ancho, d.alto));
       bien[i] = 1;
     }
   };
-  const std::size_t hilos =
-      std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, std::max<std::size_t>(1, leidos.size()));
+  const std::size_t hilos = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1,
+                                                    std::max<std::size_t>(1, leidos.size()));
   std::vector<std::future<void>> otros;
-  for (std::size_t h = 1; h < hilos; ++h) otros.push_back(std::async(std::launch::async, decodificar, h, hilos));
+  for (std::size_t h = 1; h < hilos; ++h)
+    otros.push_back(std::async(std::launch::async, decodificar, h, hilos));
   decodificar(0, hilos);
   for (auto& f : otros) f.get();
   if (std::find(bien.begin(), bien.end(), 0) != bien.end()) return std::nullopt;

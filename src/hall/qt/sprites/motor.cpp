@@ -1,7 +1,7 @@
-#include "ui/sprites/motor.h"
+#include "hall/qt/sprites/motor.h"
 
-#include <QFile>
 #include <QAudioDevice>
+#include <QFile>
 #include <QMediaDevices>
 #include <QPainter>
 #include <QSoundEffect>
@@ -9,7 +9,7 @@
 #include <QUrl>
 #include <cmath>
 
-#include "ui/sprites/paquete.h"
+#include "hall/qt/sprites/paquete.h"
 #include "ui/texto_qt.h"
 
 namespace sendaro {
@@ -26,8 +26,10 @@ bool ImagenesEscena::Cargar(const QString& ruta, QString& error) {
     return false;
   }
   for (const auto& it : *items) {
-    const auto& im = banco_.Agregar(it.nombre, it.ancho, it.alto, static_cast<int>(it.patrones.size()));
-    if (static_cast<std::size_t>(im.id) >= pixeles_.size()) pixeles_.resize(static_cast<std::size_t>(im.id) + 1);
+    const auto& im =
+        banco_.Agregar(it.nombre, it.ancho, it.alto, static_cast<int>(it.patrones.size()));
+    if (static_cast<std::size_t>(im.id) >= pixeles_.size())
+      pixeles_.resize(static_cast<std::size_t>(im.id) + 1);
     pixeles_[static_cast<std::size_t>(im.id)] = it.patrones;
   }
   return true;

@@ -25,8 +25,10 @@ class PantallaProvisional : public QWidget {
   QPushButton* BotRetroceder;
 
  protected:
-  // Shows the hall and hides this screen.
+  // Leaves the screen (Navegacion::Salir).
   virtual void BotRetrocederClick();
+  // Shows or hides the named control when the screen has one.
+  void MostrarSiHay(const char* nombre, bool visible);
 
   Servicios& servicios_;
 };
