@@ -51,7 +51,8 @@ foreach(fichero ${ficheros})
   endforeach()
 endforeach()
 if(faltas)
-  message(FATAL_ERROR "Includes of a layer above (see src/ui/navegacion.h):\n${faltas}"
+  message(FATAL_ERROR "Includes of a layer above, of another section or of Qt code from the domain"
+                      " (see src/ui/navegacion.h):\n${faltas}"
                       "A screen opens another through ui/navegacion.h, never by its header.")
 endif()
 file(TOUCH ${SELLO})

@@ -4,14 +4,6 @@
 
 namespace sendaro {
 
-int TamanoNombreCentro(std::string_view nombre) {
-  const auto n = RecortarDerecha(nombre).size();
-  if (n > 45) return 16;
-  if (n >= 36) return 18;
-  if (n >= 26) return 20;
-  return 22;
-}
-
 Parpadeo::Paso Parpadeo::Avanzar() {
   cuenta_ += 1;
   Paso p{cuenta_ % 2 == 1, cuenta_ >= kTicks};

@@ -1,15 +1,14 @@
-// Rules of the degrees screen's frame that every browser shares: the size of
-// the centre's name, the blinking name bar and the back button.
+// Rules of the degrees screen's frame that every browser shares: the blinking
+// name bar and the back button (and the centre name's size, shared by every
+// section).
 #pragma once
 
 #include <string_view>
 #include <vector>
 
-namespace sendaro {
+#include "data/nombre_centro.h"
 
-// LabelAno2's font size for the centre's name (trailing blanks not counted):
-// above 45 characters 16, 36..45 18, 26..35 20, up to 25 22.
-int TamanoNombreCentro(std::string_view nombre);
+namespace sendaro {
 
 // The name bar blinks when a card opens: nine ticks, the name shown on odd
 // ones, then it stays shown.

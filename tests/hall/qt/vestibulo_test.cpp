@@ -18,6 +18,7 @@
 #include "hall/qt/vestibulo_estatico.h"
 #include "qt/apoyo.h"
 #include "sections/degrees/qt/tform1.h"
+#include "sections/itineraries/qt/tform2.h"
 #include "sections/middle_grade/qt/tform3.h"
 #include "ui/navegacion.h"
 #include "ui/ventana_principal.h"
@@ -320,7 +321,7 @@ TEST_F(Vestibulo, UnaSegundaSalidaNoPreguntaDeNuevo) {
 }
 
 // Each door opens its section by the entry action the table says, which sets
-// the section up (on the controls the placeholders have: the test adds them).
+// the section up (on the controls the placeholders lack, the test adds them).
 TEST_F(Vestibulo, CadaPuertaPreparaSuSeccion) {
   Navegacion& n = programa->Navegar();
   auto control = [](QWidget& pantalla, const char* nombre) {
@@ -331,11 +332,11 @@ TEST_F(Vestibulo, CadaPuertaPreparaSuSeccion) {
   };
   auto& carreras = n.Pantalla<TForm1>();
   carreras.PanelFP->hide();
-  QWidget& tform2 = n.Pantalla(Seccion::kItinerarios);
-  QWidget* itinerarios = control(tform2, "BotItinerarios");
-  QWidget* explica = control(tform2, "BotExplica");
-  QWidget* cuestio = control(tform2, "botCuestio");
-  QWidget* degradado = control(tform2, "degradeIti");
+  auto& tform2 = n.Pantalla<TForm2>();
+  QWidget* itinerarios = tform2.BotItinerarios;
+  QWidget* explica = tform2.BotExplica;
+  QWidget* cuestio = tform2.botCuestio;
+  QWidget* degradado = tform2.degradeIti;
   QWidget* listSelFp = control(n.Pantalla(Seccion::kProgramasIniciales), "ListSelFp");
   listSelFp->hide();
   auto& gradoMedio = n.Pantalla<TForm3>();

@@ -18,15 +18,15 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "data/nombre_centro.h"
+#include "data/qt/impresora_qt.h"
+#include "data/tablas_datos.h"
+#include "ui/accesible.h"
+#include "ui/mosaico.h"
+#include "ui/piezas.h"
 #include "ui/salida.h"
 #include "ui/servicios.h"
 #include "ui/sonido.h"
-#include "data/qt/impresora_qt.h"
-#include "data/tablas_datos.h"
-#include "sections/degrees/marco.h"
-#include "ui/piezas.h"
-#include "ui/accesible.h"
-#include "ui/mosaico.h"
 
 namespace sendaro {
 

@@ -14,6 +14,7 @@
 
 #include "sections/itineraries/cuestionario.h"
 #include "sections/itineraries/resultado.h"
+#include "ui/navegacion.h"
 
 class QFrame;
 class QLabel;
@@ -34,6 +35,12 @@ class TForm2 : public QWidget {
  public:
   explicit TForm2(Servicios& servicios, QWidget* padre = nullptr);
   ~TForm2() override;
+
+  // Start-up: the screen's tables (a missing file shows its message and stops start-up).
+  static void Preparar(Servicios& servicios);
+  // The itineraries door shows the itinerary buttons, the questionnaire door
+  // the questionnaire's.
+  void Entrar(entrada::Itinerarios accion);
 
   // Page, strips and labels. PanelItiner holds the background, the menu and
   // the help bubble; the itinerary face narrows it to a left strip.

@@ -1,0 +1,3 @@
+#include "ui/servicios.h"
+#include "hall/reglas.h"
+#include "pieza.h"

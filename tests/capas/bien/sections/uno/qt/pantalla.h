@@ -1,0 +1,3 @@
+#include "ui/servicios.h"
+#include "sections/uno/reglas.h"
+#include "sections/uno/qt/otra.h"

@@ -1,0 +1,2 @@
+#include "data/tabla.h"
+#include "data/qt/impresora_qt.h"

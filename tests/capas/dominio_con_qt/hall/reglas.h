@@ -1,0 +1,2 @@
+#include "data/texto.h"
+#include "ui/texto_qt.h"

@@ -1,0 +1,2 @@
+#include "data/estado.h"
+#include "hall/qt/tform0.h"

@@ -1,0 +1,2 @@
+#include "ui/servicios.h"
+#include "sections/dos/tabla.h"
