@@ -368,6 +368,23 @@ TEST_F(ImpresoraQtTest, CabecerasLargasSinSolapesYConImagen) {
   }
 }
 
+// The plain printouts with lines of every length up to the buffer's width.
+TEST_F(ImpresoraQtTest, TextoPlanoSinSolapesYSinPerderPalabras) {
+  BufferImpresion buffer;
+  for (int k = 1; k <= 120; ++k) buffer.Fijar(k, prueba::LineaDeLargo(k, 1 + (k * 7) % 60));
+  ImpresoraQt impresora;
+  ASSERT_TRUE(ImprimirTexto(impresora, LineasDe(buffer), 120, "Texto"));
+  ASSERT_TRUE(ImprimirLista(impresora, LineasDe(buffer), 120, 3, "Lista"));
+  for (const QString& fichero :
+       {QStringLiteral("001 Texto.pdf"), QStringLiteral("002 Lista.pdf")}) {
+    SCOPED_TRACE(fichero.toStdString());
+    const auto paginas = PalabrasPdf(Pdf(fichero));
+    EXPECT_GE(paginas.size(), 2u);
+    EsperarSinSolapes(paginas, 0.25, 0.25);
+    EsperarTodasLasPalabras(paginas, buffer, 120);
+  }
+}
+
 class DestinoQueCancela : public DestinoImpresion {
  public:
   bool Preparar(QPrinter&, const QString& titulo) override {
