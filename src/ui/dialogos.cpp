@@ -1,6 +1,7 @@
 #include "ui/dialogos.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
@@ -39,5 +40,7 @@ QString DialogosReales::NombreGuardar(const QString& nombre) {
   if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) return {};
   return dialogo.selectedFiles().constFirst();
 }
+
+bool DialogosReales::AbrirWeb(const QUrl& direccion) { return QDesktopServices::openUrl(direccion); }
 
 }  // namespace sendaro

@@ -1,8 +1,10 @@
 // Everything modal goes through this seam: message boxes, the Yes/No
-// question, the beep and the program's own dialogs. Tests set the answers.
+// question, the beep, the save dialog and the program's own dialogs; and the
+// web browser. Tests set the answers.
 #pragma once
 
 #include <QString>
+#include <QUrl>
 
 class QDialog;
 
@@ -22,6 +24,8 @@ class Dialogos {
   // documents folder, adds ".TXT" when no extension is typed and asks before
   // overwriting. The chosen path, or empty when cancelled.
   virtual QString NombreGuardar(const QString& nombre) = 0;
+  // Opens a web address in the user's browser; false when it could not.
+  virtual bool AbrirWeb(const QUrl& direccion) = 0;
 };
 
 class DialogosReales : public Dialogos {
@@ -31,6 +35,7 @@ class DialogosReales : public Dialogos {
   int Ejecutar(QDialog& dialogo) override;
   void Pitido() override;
   QString NombreGuardar(const QString& nombre) override;
+  bool AbrirWeb(const QUrl& direccion) override;
 };
 
 }  // namespace sendaro

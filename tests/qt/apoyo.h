@@ -45,6 +45,12 @@ class DialogosPrueba : public Dialogos {
   QStringList ejecutados;  // object names of the dialogs shown
   std::deque<Respuesta> respuestas;
   int pitidos = 0;
+  bool AbrirWeb(const QUrl& direccion) override {
+    webs << direccion.toString();
+    return abreWeb;
+  }
+  QStringList webs;
+  bool abreWeb = true;
   QStringList nombresGuardar;
   QString rutaGuardar;
 };
