@@ -38,7 +38,7 @@ class CatalogoTextos {
   // file and numbers out of range.
   const std::string& Texto(int n) const;
 
-  // Maximum length of slot n; 0 for unused lines (344, 345) and out of range.
+  // Maximum length of slot n; 0 out of range.
   static int LongitudHueco(int n);
 
   // Fills the slots from raw lines (already right-trimmed, at most 75 bytes):

@@ -45,6 +45,8 @@ TForm1::TForm1(Servicios& servicios, QWidget* padre)
   CrearPanelSel();
   CrearFicha();
   CrearConsulta();
+  CrearNuevas();
+  CrearCuestionario();
   CrearAyuda();
   CrearFP();
   // Every button of the page shows the hand.
@@ -141,7 +143,7 @@ void TForm1::CrearPagina() {
   mapa->setCursor(Qt::PointingHandCursor);
   mapa->installEventFilter(this);
   mapa->hide();
-  ListComunidad = Lista<QListWidget>(Panelinicio, "ListComunidad", {72, 78, 300, 214});
+  ListComunidad = Lista<QListWidget>(Panelinicio, "ListComunidad", {60, 90, 390, 460});
   ListComunidad->setFont(LetraQt(QStringLiteral("Times New Roman"), Letra(10)));
   ListComunidad->hide();
 
@@ -213,6 +215,7 @@ void TForm1::PrepararPantalla() {
     PintarLista(w, ColorQ(ColorMenu));
   }
   PintarLista(Listcon, ColorQ(ColorListas), QColor(0, 0, 128));
+  PrepararNuevas();
   Pintar(LabelSeleccion, titulo, textoTitulo);
   LabelSeleccion->setAutoFillBackground(false);
 
@@ -274,6 +277,8 @@ void TForm1::Conectar() {
   connect(Listcon, &ListaMarcada::Abrir, this, [this] { ListconDblClick(); });
   connect(TimerAyuda, &QTimer::timeout, this, &TForm1::TimerAyudaTimer);
   connect(TimerParpadeo, &QTimer::timeout, this, &TForm1::TimerParpadeoTimer);
+  ConectarUniversidades();
+  ConectarArtes();
 }
 
 bool TForm1::event(QEvent* evento) {

@@ -11,14 +11,19 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "sections/degrees/artes.h"
 #include "sections/degrees/ayuda.h"
+#include "sections/degrees/carreras_nuevas.h"
 #include "sections/degrees/consulta.h"
+#include "sections/degrees/cuestionario_cualidades.h"
 #include "sections/degrees/ficha_carrera.h"
 #include "sections/degrees/lista_carreras.h"
 #include "sections/degrees/marco.h"
+#include "sections/degrees/universidades.h"
 #include "ui/navegacion.h"
 
 class QComboBox;
@@ -169,6 +174,53 @@ class TForm1 : public QWidget {
   QLabel* PanelconsultaTit;
   ListaMarcada* Listcon;
 
+  // New degrees: the category filter, the print button and the diagram.
+  QComboBox* ComboNuevas;
+  QPushButton* BotImprimirN;  // also prints an arts field
+  QFrame* PanelGrado;
+  std::array<QFrame*, 6> Shape{};    // Shape1..Shape6
+  std::array<QLabel*, 7> ImageG{};   // ImageG2..ImageG8
+  std::array<QLabel*, 13> LabelG{};  // LabelG0..LabelG12
+  QLabel* LabelGT;
+  QLabel* LabelGTexto;
+  // PanelMueve1, panelmueve2, Panelmueve3..Panelmueve7
+  std::array<QFrame*, 7> Cubiertas{};
+  QPushButton* BotAvanza;
+  QPushButton* BotAcabarG;
+  QTimer* Timergrado;
+  QTimer* Timerfrase;
+  int PasoGrado() const { return pasoGrado_; }
+
+  // Qualities and interests questionnaire: a page of its own.
+  QWidget* Panelcon;
+  Mosaico* degradecon;
+  Mosaico* TilIzqC;
+  Mosaico* TilDerC;
+  Mosaico* TilArrC;
+  QFrame* PanelMenuCon;
+  QPushButton* Menucua;
+  QPushButton* MenuGus;
+  QPushButton* MenuMedia;
+  QPushButton* MenuRetroCon;
+  QFrame* PanelListCon;
+  QListWidget* ListCua;
+  QListWidget* Listint;
+  QLabel* PanelResCon;
+  QListWidget* ListResul;
+  QListWidget* ListCarreras;
+  QPushButton* VerResul;
+  QPushButton* revisa;
+  QPushButton* acabarCua;
+  QPushButton* ImpResul;
+  QPushButton* grabar;
+  QLabel* LabelAviso;
+  bool CualidadesRellenas = false;  // the two list-filled latches
+  bool InteresesRellenos = false;
+  bool EnCualidades = true;  // which list the questionnaire is on
+  QString NombreAlumno;
+  std::vector<int> OrdenGrupos;
+  ResultadoCuestionario Resultados;
+
   // Help bubble.
   QFrame* payuda;
   QLabel* chica;
@@ -199,6 +251,8 @@ class TForm1 : public QWidget {
   std::vector<int> IndiceCarreras;
   std::vector<int> IndiceFilas;
   std::vector<int> UniversidadesLista;
+  int UniversidadSel = 0;
+  std::vector<int> CarrerasDobles;  // row -> degree of the double-degree list
   FiltrosCarreras Filtros;
 
   // The help topic on view (its lines stay when a topic is unknown).
@@ -276,6 +330,51 @@ class TForm1 : public QWidget {
   // The whole printout of the title as last built (tests read it).
   const InformeLineas& UltimaImpresionFP() const;
 
+  // Universities by community, double degrees, other degrees; the
+  // community picked on the map and a row of the list beside it.
+  void menuCarUni3Click();
+  void MenuCarUniDobleClick();
+  void MenuCarUniDoble2Click();
+  void menui6Click();
+  void ComunidadElegida();
+  void ListComunidadClick();
+  void BotIntUniClick();
+  void BotImprimirClick();
+
+  // New degrees.
+  void menunuevo0Click();
+  void menunuevo1Click();
+  void menunuevo2Click();
+  void ComboNuevasChange(int item);
+  void BotUniClick();
+  void BotReqClick();
+  void BotSalClick();
+  void BotImprimirNClick();
+  void BotAvanzaClick();
+  void BotAcabarGClick();
+  void TimergradoTimer();
+  void TimerfraseTimer();
+
+  // Arts studies (the field: Arte as a number).
+  void AbrirArte(int campo);
+  void BotArtesTitClick();
+  void BotArtesEspClick();
+  void BotArtesLugClick();
+
+  // Qualities and interests questionnaire.
+  void MenuCuaClick();
+  void MenuGusClick();
+  void ListCuaClick(int fila);
+  void verresulClick();
+  void revisaClick();
+  void MenuMediaClick();
+  void ListResulMouseMove(int y);
+  void ListResulClick(int fila);
+  void acabarCuaClick();
+  void IMpResulClick();
+  void grabarClick();
+  void MenuRetroConClick();
+
  protected:
   bool eventFilter(QObject* objeto, QEvent* evento) override;
   bool event(QEvent* evento) override;
@@ -297,6 +396,10 @@ class TForm1 : public QWidget {
   void MostrarRejaFP(const std::vector<std::string>& textos, const std::vector<std::string>& telefonos);
   void AbrirTituloFP();
   FuentesFP FuentesTitulosFP() const;
+
+  void CrearCuestionario();
+  void CrearNuevas();
+  void PrepararNuevas();
   void PrepararPantalla();
   void Conectar();
 
@@ -311,6 +414,32 @@ class TForm1 : public QWidget {
   void Imprimir(const std::vector<std::string>& lineas, int negritas, const std::string& titulo);
   EstadoRetroceso EstadoActual() const;
   FuentesFicha Fuentes() const;
+  // Universities, double and other degrees.
+  void ConectarUniversidades();
+  void MostrarUniversidad(int fila);
+  void MostrarDoblesDeCarrera(int fila, bool imprimir);
+  void MostrarDoblesDeEntrada(int fila, bool imprimir);
+  void MostrarOtra(int fila, bool imprimir);
+  // New degrees.
+  FuentesNuevas FuentesN() const;
+  void MostrarNuevas(int categoria);
+  void MostrarNueva(int fila);
+  void MostrarVistaNueva(const std::vector<std::string>& filas, const QString& letra, int mas);
+  void NuevasDeComunidad();
+  void MostrarNuevasDeUniversidad(int fila);
+  // Arts.
+  void ConectarArtes();
+  FuentesArte FuentesA() const;
+  void MostrarLugaresEspecialidad(int fila);
+  void LugaresArteComunidad();
+  void ImprimirArteElegido();
+  bool AbrirFilaArte();  // true in the arts browser, which opens only addresses
+  // Questionnaire.
+  void AbrirListaCuestionario(bool cualidades);
+  Clasificacion PuntuarLista(bool cualidades);
+  void MostrarClasificacion(const Clasificacion& c, const QString& cabecera);
+  std::optional<InformeCuestionario> InformeCuestionarioPedido();
+  FuentesCuestionario FuentesCues() const;
 
   Servicios& servicios_;
   std::unique_ptr<Impresora> impresora_;
@@ -324,6 +453,9 @@ class TForm1 : public QWidget {
   InformeLineas ultimaFicha_;
   struct EstadoFP;
   std::shared_ptr<EstadoFP> fp_;
+
+  int pasoGrado_ = 0;
+  TablaLinea lineasArte_;  // the arts field's file
 };
 
 }  // namespace sendaro

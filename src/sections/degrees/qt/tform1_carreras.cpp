@@ -153,6 +153,7 @@ void TForm1::BotSelcarChange(int item) {
 }
 
 void TForm1::ListSelDblClick() {
+  if (AbrirFilaArte()) return;
   if (!ListaActiva && !ListaUniversidad) return;
   const int n = servicios_.tablas.datosCarreras.numCarreras;
   auto fila = [](const std::vector<int>& indice, int r) {

@@ -191,7 +191,10 @@ void TForm1::mapaClick() {
   ComunidadSel = RegionMapa;
   PanelMapa->hide();
   if (MapaClickFP()) return;  // the community choice for printing, or vocational centres
-  if (!ModoConsulta) return;  // the community browsers come with their own screens
+  if (!ModoConsulta) {
+    ComunidadElegida();
+    return;
+  }
   PanelconsultaTit->setText(
       RecortadoQt(DeWin(Columnas(servicios_.tablas.comunidades[ComunidadSel], 3, 60))));
   ComunidadSel = ComunidadConsultada(ComunidadSel);

@@ -69,12 +69,6 @@ void TForm1::CrearMenus() {
   BotDramatico = BotonMenu(PanelMenu4, "BotDramatico", 3);
   for (QFrame* p : {PanelMenu2, PanelMenu3, PanelMenu4}) p->hide();
 
-  // The browsers of these entries come later: present, not yet usable.
-  for (QPushButton* b : {menuCarUni3, menui6, MenuCarUniDoble, MenuCarUniDoble2, menunuevo0,
-                         menunuevo1, menunuevo2, BotArtesPlas, BotMusica, BotDanza, BotDramatico}) {
-    b->setEnabled(false);
-  }
-
   PanelFP = Panel(Panelinicio, "PanelFP", {60, 130, kAnchoMenu, 200});
   PanelFP->hide();
 
@@ -125,12 +119,6 @@ void TForm1::BotInformacionClick() {
   MostrarAyuda(1);
   PrimeraFilaLista = 0;
   AbrirMenu(PanelMenu);
-}
-
-void TForm1::botSendaroClick() {
-  // The questionnaire page comes with its own browser; until then the
-  // screen opens at its menu.
-  BotInformacionClick();
 }
 
 void TForm1::MostrarAyuda(int tema) {
@@ -198,8 +186,8 @@ void TForm1::EjecutarRetroceso(PasoRetroceso paso) {
     case PasoRetroceso::kSalirArtes: {
       ModoArtes = false;
       ArteSel = 0;
-      for (QWidget* w : std::initializer_list<QWidget*>{BotRetroceder, ListComunidad, BotArtesTit,
-                                                        BotArtesEsp, BotArtesLug}) {
+      for (QWidget* w : std::initializer_list<QWidget*>{BotImprimirN, BotRetroceder, ListComunidad,
+                                                        BotArtesTit, BotArtesEsp, BotArtesLug}) {
         w->hide();
       }
       QFont f = ListComunidad->font();
@@ -211,8 +199,9 @@ void TForm1::EjecutarRetroceso(PasoRetroceso paso) {
     }
     case PasoRetroceso::kCerrarGrados:
       for (QWidget* w :
-           std::initializer_list<QWidget*>{BotUni, BotReq, BotSal, PanelSel, PanelSelTit, ListSel,
-                                           BotRetroceder, ListComunidad, mapa}) {
+           std::initializer_list<QWidget*>{BotUni, BotReq, BotSal, BotImprimirN, ComboNuevas,
+                                           PanelSel, PanelSelTit, ListSel, BotRetroceder,
+                                           ListComunidad, mapa}) {
         w->hide();
       }
       ListSel->clear();

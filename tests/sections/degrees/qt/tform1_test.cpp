@@ -149,12 +149,11 @@ TEST_F(PantallaGrados, CreacionRotulosColoresYEntradasPosteriores) {
   EXPECT_EQ(f->PanelMenu->palette().color(QPalette::Window), ColorQ(ColorMenu));
   EXPECT_EQ(f->LabelAno->palette().color(QPalette::WindowText), ColorQ(tema.ColorAno));
   EXPECT_EQ(f->MenuCarUni1->font().family(), QStringLiteral("Times New Roman"));
-  // The browsers of later issues: present and disabled.
-  for (QPushButton* b :
-       {f->menuCarUni3, f->menui6, f->MenuCarUniDoble, f->menunuevo1, f->BotDanza}) {
-    EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
+  // Every entry of the menus leads somewhere.
+  for (QPushButton* b : {f->MenuCarUni1, f->menuCarUni3, f->menui6, f->MenuCarUniDoble,
+                         f->menunuevo0, f->menunuevo1, f->menunuevo2, f->BotDanza}) {
+    EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
   }
-  EXPECT_TRUE(f->MenuCarUni1->isEnabled());
   for (QPushButton* b : f->findChildren<QPushButton*>()) {
     EXPECT_EQ(b->cursor().shape(), Qt::PointingHandCursor) << b->objectName().toStdString();
     EXPECT_FALSE(b->accessibleName().isEmpty()) << b->objectName().toStdString();
@@ -489,8 +488,8 @@ TEST_F(PantallaGrados, LasPistasVanALaEtiquetaDelMapa) {
   EXPECT_EQ(f->BotIntUni->statusTip(), QStringLiteral("T231"));
 }
 
-TEST_F(PantallaGrados, LasPuertasDeFPYDelCuestionarioAbrenSuMenu) {
-  for (EtiquetaPuerta* puerta : {hall->LabelFpS, hall->LabelCuesB}) {
+TEST_F(PantallaGrados, LaPuertaDeFPAbreSuMenu) {
+  for (EtiquetaPuerta* puerta : {hall->LabelFpS}) {
     prueba::Pulsar(puerta);
     for (int i = 0; i < 10 && hall->TimerPuerta->isActive(); ++i) hall->TimerPuertaTimer();
     for (int i = 0; i < 30 && hall->TimerZoom->isActive(); ++i) hall->TimerZoomTimer();

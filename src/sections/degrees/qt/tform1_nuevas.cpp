@@ -1,0 +1,418 @@
+// The new degrees: the list with its category filter, a degree's views and
+// printout, the universities of a community that teach them, and the
+// animated diagram that explains them.
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QTimer>
+
+#include "app/qt/servicios.h"
+#include "data/impresion/buffers_impresion.h"
+#include "data/impresion/informes.h"
+#include "data/texto.h"
+#include "sections/degrees/consulta.h"
+#include "sections/degrees/qt/lista_marcada.h"
+#include "sections/degrees/qt/tform1.h"
+#include "sections/degrees/qt/tform1_piezas.h"
+
+namespace sendaro {
+
+using namespace piezas;
+
+namespace {
+
+constexpr int kTextoNoHay = 292;
+constexpr int kAnchoGrado = 609;
+constexpr int kAltoGrado = 489;
+
+QStringList AQt(const std::vector<std::string>& filas) {
+  QStringList lista;
+  for (const std::string& f : filas) lista << RecortadoQt(DeWin(f));
+  return lista;
+}
+
+// An arrow from one corner of its box to the opposite one.
+QPixmap Flecha(QSize tam, QPointF desde, QPointF hasta, const QColor& color) {
+  QPixmap p(tam);
+  p.fill(Qt::transparent);
+  QPainter pintor(&p);
+  pintor.setRenderHint(QPainter::Antialiasing);
+  QPen lapiz(color, 4, Qt::SolidLine, Qt::RoundCap);
+  pintor.setPen(lapiz);
+  pintor.drawLine(desde, hasta);
+  const QLineF linea(hasta, desde);
+  const double angulo = linea.angle();
+  QLineF ala1 = QLineF::fromPolar(14, angulo + 28).translated(hasta);
+  QLineF ala2 = QLineF::fromPolar(14, angulo - 28).translated(hasta);
+  QPainterPath punta;
+  punta.moveTo(hasta);
+  punta.lineTo(ala1.p2());
+  punta.lineTo(ala2.p2());
+  punta.closeSubpath();
+  pintor.fillPath(punta, color);
+  return p;
+}
+
+}  // namespace
+
+void TForm1::CrearNuevas() {
+  ComboNuevas = Lista<QComboBox>(Panelinicio, "ComboNuevas", {60, 54, 390, 30});
+  ComboNuevas->hide();
+  BotImprimirN = Boton(Panelinicio, "BotImprimirN", {640, 612, 160, 38});
+  BotImprimirN->hide();
+
+  // The diagram: boxes, arrows and labels, with the covering panels above.
+  PanelGrado = Panel(Panelinicio, "PanelGrado", {392, 60, kAnchoGrado, kAltoGrado});
+  PanelGrado->setFrameShape(QFrame::NoFrame);
+  const QColor fondo(255, 250, 236);
+  Pintar(PanelGrado, fondo);
+  PanelGrado->setStyleSheet(QStringLiteral("QFrame#PanelGrado { background-color: %1;"
+                                           " border: 2px solid #b89a7a; border-radius: 6px; }")
+                                .arg(Rgb(fondo)));
+  const QRect formas[] = {{15, 246, 245, 118}, {25, 326, 225, 30},  {280, 164, 175, 92},
+                          {280, 40, 175, 70},  {556, 140, 40, 226}, {10, 372, 589, 34}};
+  const QColor colores[] = {QColor(120, 170, 230), QColor(190, 215, 245), QColor(240, 190, 110),
+                            QColor(220, 130, 120), QColor(120, 190, 120), QColor(200, 200, 235)};
+  for (int i = 0; i < 6; ++i) {
+    const QByteArray nombre = "Shape" + QByteArray::number(i + 1);
+    QFrame* s = Panel(PanelGrado, nombre.constData(), formas[i]);
+    s->setStyleSheet(QStringLiteral("QFrame#%1 { background-color: %2; border: 2px solid #5a4a3a;"
+                                    " border-radius: 8px; }")
+                         .arg(QString::fromLatin1(nombre), Rgb(colores[i])));
+    Shape[static_cast<std::size_t>(i)] = s;
+  }
+  const QColor flecha(70, 60, 50);
+  struct DefFlecha {
+    QRect donde;
+    QPointF desde, hasta;
+  };
+  const DefFlecha flechas[] = {
+      {{190, 190, 86, 56}, {4, 52}, {82, 8}},     // ImageG2: grado -> master
+      {{352, 110, 30, 54}, {15, 50}, {15, 6}},    // ImageG3: master -> doctorado
+      {{262, 290, 292, 26}, {4, 13}, {286, 13}},  // ImageG4: grado -> trabajo
+      {{458, 196, 96, 24}, {4, 12}, {90, 12}},    // ImageG5: master -> trabajo
+      {{458, 70, 96, 74}, {4, 6}, {88, 68}},      // ImageG6: doctorado -> trabajo
+      {{40, 190, 40, 54}, {20, 50}, {20, 6}},     // ImageG7: grado -> otras salidas
+      {{240, 112, 36, 50}, {4, 46}, {30, 6}},     // ImageG8: not needed by this drawing
+  };
+  for (int i = 0; i < 7; ++i) {
+    const QByteArray nombre = "ImageG" + QByteArray::number(i + 2);
+    QLabel* l = Etiqueta(PanelGrado, nombre.constData(), flechas[i].donde);
+    l->setPixmap(Flecha(flechas[i].donde.size(), flechas[i].desde, flechas[i].hasta, flecha));
+    ImageG[static_cast<std::size_t>(i)] = l;
+  }
+  ImageG[6]->hide();
+  const QRect etiquetas[] = {
+      {10, 6, 589, 30},     // LabelG0 title
+      {25, 252, 225, 28},   // LabelG1 Grado
+      {25, 282, 110, 24},   // LabelG2 4 anos
+      {290, 230, 160, 22},  // LabelG3 60 a 120 creditos
+      {10, 410, 589, 30},   // LabelG4 EEES (under its band)
+      {290, 170, 160, 28},  // LabelG5 Master
+      {270, 268, 280, 22},  // LabelG6 professions
+      {135, 282, 120, 24},  // LabelG7 240 creditos
+      {290, 52, 160, 28},   // LabelG8 Doctorado
+      {10, 164, 170, 24},   // LabelG9 other outlets
+      {384, 126, 90, 22},   // LabelG10 Master (on the arrow to the doctorate)
+      {290, 204, 160, 22},  // LabelG11 1 o 2 anos
+      {25, 329, 225, 24},   // LabelG12 60 creditos a year
+  };
+  for (int i = 0; i < 13; ++i) {
+    const QByteArray nombre = "LabelG" + QByteArray::number(i);
+    QLabel* l = Etiqueta(PanelGrado, nombre.constData(), etiquetas[i]);
+    l->setAlignment(Qt::AlignCenter);
+    l->setFont(LetraQt(QStringLiteral("Times New Roman"), Letra(i == 0 || i == 1 || i == 5 || i == 8 ? 13 : 11),
+                       i == 0 || i == 1 || i == 5 || i == 8));
+    LabelG[static_cast<std::size_t>(i)] = l;
+  }
+  LabelG[4]->setGeometry(10, 376, 589, 26);
+  LabelGT = Etiqueta(PanelGrado, "LabelGT", {558, 146, 36, 214});
+  LabelGT->setAlignment(Qt::AlignCenter);
+  LabelGT->setWordWrap(true);
+  LabelGT->setFont(LetraQt(QStringLiteral("Times New Roman"), Letra(12), true));
+  LabelGTexto = Etiqueta(PanelGrado, "LabelGTexto", {6, 412, 0, 30});
+  LabelGTexto->setFont(LetraQt(QStringLiteral("Times New Roman"), Letra(11), true));
+  LabelGTexto->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  LabelGTexto->setWordWrap(true);
+
+  // What each step uncovers.
+  const QRect cubiertas[] = {
+      {12, 240, 252, 130},  // PanelMueve1: the degree
+      {8, 158, 178, 90},    // panelmueve2: other outlets
+      {186, 150, 416, 220}, // Panelmueve3: work, and what lies over it
+      {186, 150, 272, 112}, // Panelmueve4: the master
+      {282, 196, 174, 58},  // Panelmueve5: the master's details
+      {236, 36, 366, 114},  // Panelmueve6: the doctorate
+      {8, 370, 594, 38},    // Panelmueve7: the European area
+  };
+  const char* nombres[] = {"PanelMueve1", "panelmueve2", "Panelmueve3", "Panelmueve4",
+                           "Panelmueve5", "Panelmueve6", "Panelmueve7"};
+  for (int i = 0; i < 7; ++i) {
+    auto* c = new QFrame(PanelGrado);
+    c->setObjectName(QString::fromLatin1(nombres[i]));
+    c->setGeometry(cubiertas[i]);
+    Pintar(c, fondo);
+    Cubiertas[static_cast<std::size_t>(i)] = c;
+  }
+  // Covers lie over the drawing, the later steps' under the earlier ones.
+  for (int i = 6; i >= 0; --i) Cubiertas[static_cast<std::size_t>(i)]->raise();
+  LabelG[0]->raise();
+  LabelGTexto->raise();
+  BotAvanza = Boton(PanelGrado, "BotAvanza", {300, 448, 140, 34});
+  BotAcabarG = Boton(PanelGrado, "BotAcabarG", {452, 448, 140, 34});
+  BotAvanza->setText(QStringLiteral(">>"));
+  PanelGrado->hide();
+
+  Timergrado = new QTimer(this);
+  Timergrado->setObjectName(QStringLiteral("Timergrado"));
+  Timergrado->setInterval(10);
+  Timerfrase = new QTimer(this);
+  Timerfrase->setObjectName(QStringLiteral("Timerfrase"));
+  Timerfrase->setInterval(10);
+
+  connect(menunuevo0, &QPushButton::clicked, this, &TForm1::menunuevo0Click);
+  connect(menunuevo1, &QPushButton::clicked, this, &TForm1::menunuevo1Click);
+  connect(menunuevo2, &QPushButton::clicked, this, &TForm1::menunuevo2Click);
+  connect(ComboNuevas, &QComboBox::activated, this, &TForm1::ComboNuevasChange);
+  connect(BotUni, &QPushButton::clicked, this, &TForm1::BotUniClick);
+  connect(BotReq, &QPushButton::clicked, this, &TForm1::BotReqClick);
+  connect(BotSal, &QPushButton::clicked, this, &TForm1::BotSalClick);
+  connect(BotImprimirN, &QPushButton::clicked, this, &TForm1::BotImprimirNClick);
+  connect(BotAvanza, &QPushButton::clicked, this, &TForm1::BotAvanzaClick);
+  connect(BotAcabarG, &QPushButton::clicked, this, &TForm1::BotAcabarGClick);
+  connect(Timergrado, &QTimer::timeout, this, &TForm1::TimergradoTimer);
+  connect(Timerfrase, &QTimer::timeout, this, &TForm1::TimerfraseTimer);
+}
+
+void TForm1::PrepararNuevas() {
+  ComboNuevas->clear();
+  for (const int n : {523, 515, 516, 517, 518, 519}) ComboNuevas->addItem(T(n));
+  ComboNuevas->setPlaceholderText(T(40) + QStringLiteral(" - ") + T(523));
+  ComboNuevas->setCurrentIndex(-1);
+  PintarCombo(ComboNuevas, ColorQ(servicios_.TemaActual().ColorTitulo),
+              ColorQ(servicios_.TemaActual().ColorTextoTitulo));
+  ComboNuevas->setFont(LetraQt(QStringLiteral("Times New Roman"), Letra(12)));
+  BotImprimirN->setText(T(36));
+  BotAcabarG->setText(T(222));
+  const std::pair<int, QString> textos[] = {
+      {0, T(502)},
+      {1, T(522)},
+      {2, T(670) + QLatin1Char(' ') + T(664)},
+      {3, T(667) + QLatin1Char(' ') + T(665)},
+      {4, T(552)},
+      {5, T(550)},
+      {6, T(466)},
+      {7, T(666) + QLatin1Char(' ') + T(665)},
+      {8, T(551)},
+      {9, T(485)},
+      {10, T(550)},
+      {11, T(668) + QLatin1Char(' ') + T(664)},
+      {12, T(669) + QLatin1Char(' ') + T(665)},
+  };
+  for (const auto& [i, texto] : textos) LabelG[static_cast<std::size_t>(i)]->setText(texto);
+  // Read downwards: a space after every character.
+  QString vertical;
+  for (const QChar c : T(671)) vertical += c + QStringLiteral(" ");
+  LabelGT->setText(vertical);
+}
+
+FuentesNuevas TForm1::FuentesN() const {
+  const TablasDatos& t = servicios_.tablas;
+  return {t.carrerasNuevas, t.bloquesCarrerasNuevas, t.universidades, t.requisitos,
+          t.salidas,        t.datosCarreras,         servicios_.catalogo};
+}
+
+void TForm1::MostrarNuevas(int categoria) {
+  const FilasLista lista = ListaNuevas(FuentesN(), categoria);
+  IndiceCarreras = lista.carreras;
+  ListComunidad->clear();
+  ListComunidad->addItems(AQt(lista.filas));
+}
+
+void TForm1::menunuevo1Click() {
+  PanelMenu3->hide();
+  PanelMenu->hide();
+  ModoGrados = true;
+  ModoLista = true;
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{PanelSel, PanelSelTit, ListSel, BotRetroceder, ComboNuevas})
+    w->show();
+  ListSel->clear();
+  PanelSelTit->clear();
+  ComboNuevas->setCurrentIndex(-1);
+  MostrarNuevas(0);
+  ListComunidad->show();
+  ListComunidad->raise();
+}
+
+void TForm1::ComboNuevasChange(int item) {
+  MostrarNuevas(std::max(item, 0));
+  // No degree is chosen in the new list.
+  for (QWidget* w : std::initializer_list<QWidget*>{BotUni, BotReq, BotSal, BotImprimirN}) w->hide();
+  ListSel->clear();
+  PanelSelTit->clear();
+}
+
+void TForm1::MostrarNueva(int fila) {
+  const int d = fila >= 0 && fila < static_cast<int>(IndiceCarreras.size())
+                    ? IndiceCarreras[static_cast<std::size_t>(fila)]
+                    : 0;
+  if (d == 0) return;
+  CarreraSel = d;
+  for (QWidget* w : std::initializer_list<QWidget*>{BotUni, BotReq, BotSal, BotImprimirN}) w->show();
+  PanelSelTit->setText(ListComunidad->item(fila)->text());
+  PanelSelTit->show();
+  BotUniClick();
+}
+
+void TForm1::MostrarVistaNueva(const std::vector<std::string>& filas, const QString& letra,
+                               int mas) {
+  ListSel->setFont(LetraQt(letra, Letra(mas)));
+  listSelFP->hide();
+  RevelarPanel(PanelSel, 0);
+  ListSel->show();
+  ListSel->Rellenar(AQt(filas));
+  RevelarPanel(PanelSel, 1);
+  ListaActiva = false;
+}
+
+void TForm1::BotUniClick() {
+  MostrarVistaNueva(VistaUniversidadesNueva(FuentesN(), CarreraSel), QStringLiteral("Courier New"),
+                    10);
+}
+
+void TForm1::BotReqClick() {
+  MostrarVistaNueva(VistaRequisitosNueva(FuentesN(), CarreraSel),
+                    QStringLiteral("Times New Roman"), 10);
+}
+
+void TForm1::BotSalClick() {
+  MostrarVistaNueva(VistaSalidasNueva(FuentesN(), CarreraSel), QStringLiteral("Times New Roman"),
+                    10);
+}
+
+void TForm1::BotImprimirNClick() {
+  if (ModoArtes) {
+    ImprimirArteElegido();
+    return;
+  }
+  const InformeNueva inf = InformeCarreraNueva(FuentesN(), CarreraSel);
+  if (inf.lineas.empty()) return;
+  // The whole document on screen, then on paper.
+  std::vector<std::string> documento = {inf.titulo};
+  documento.insert(documento.end(), inf.lineas.begin(), inf.lineas.end());
+  ListSel->Rellenar(AQt(documento));
+  BuffersCompartidos& b = Compartidos();
+  b.LineasImpresion.Vaciar();
+  b.LineasImpresion.Fijar(0, inf.titulo);
+  for (std::size_t i = 0; i < inf.lineas.size(); ++i)
+    b.LineasImpresion.Fijar(static_cast<int>(i) + 1, inf.lineas[i]);
+  b.Secciones.Vaciar();
+  for (const int n : inf.negritas) b.Secciones.Agregar(n);
+  ImprimirTresColumnas(*impresora_,
+                       DatosCabeceraDe(servicios_.catalogo, servicios_.estado.NombreCentro),
+                       b.LineasImpresion, static_cast<int>(inf.lineas.size()), false, b.Secciones);
+}
+
+void TForm1::menunuevo2Click() {
+  PanelMenu3->hide();
+  PanelMenu->hide();
+  ModoGrados = true;
+  ModoLista = false;
+  ModoFP = false;
+  mapa->show();
+  MostrarAyuda(31);
+  for (QWidget* w : std::initializer_list<QWidget*>{PanelSel, PanelSelTit, ListSel, BotRetroceder})
+    w->show();
+  ListSel->clear();
+  PanelSelTit->clear();
+}
+
+void TForm1::NuevasDeComunidad() {
+  UniversidadesLista = UniversidadesConNuevas(FuentesN(), ComunidadSel);
+  ListComunidad->clear();
+  if (UniversidadesLista.empty()) {
+    // A notice row: it opens nothing.
+    ListComunidad->addItem(T(kTextoNoHay));
+    ListaActiva = false;
+  } else {
+    ListComunidad->addItems(
+        AQt(NombresUniversidades(servicios_.tablas.universidades, UniversidadesLista)));
+    ListaActiva = true;
+  }
+  mapa->hide();
+  PanelMapa->hide();
+  ListComunidad->show();
+  ListComunidad->raise();
+}
+
+void TForm1::MostrarNuevasDeUniversidad(int fila) {
+  if (fila < 0 || fila >= static_cast<int>(UniversidadesLista.size())) return;
+  const int u = UniversidadesLista[static_cast<std::size_t>(fila)];
+  PanelSelTit->setText(ListComunidad->item(fila)->text());
+  PanelSelTit->show();
+  MostrarVistaNueva(NuevasDeUniversidad(FuentesN(), u).filas, QStringLiteral("Courier New"), 10);
+}
+
+void TForm1::menunuevo0Click() {
+  PanelMenu3->hide();
+  PanelGrado->show();
+  PanelGrado->raise();
+  BotAvanza->setEnabled(true);
+  for (QPushButton* b : {MenuCarUni1, menuCarUni3, Menui3, menui2, Menui4, menui6, menui5})
+    b->setEnabled(false);
+  LabelGTexto->resize(0, LabelGTexto->height());
+  pasoGrado_ = 0;
+  Timerfrase->stop();
+  Timergrado->start();
+}
+
+void TForm1::BotAvanzaClick() {
+  Timergrado->start();
+  ++pasoGrado_;
+}
+
+void TForm1::TimergradoTimer() {
+  const PasoDiagrama& paso = PasoDelDiagrama(pasoGrado_);
+  for (const int n : paso.aCero) {
+    QFrame* c = Cubiertas[static_cast<std::size_t>(n - 1)];
+    c->resize(0, c->height());
+  }
+  if (paso.panel == 0) {
+    Timergrado->stop();
+    BotAvanza->setEnabled(false);
+    return;
+  }
+  QFrame* c = Cubiertas[static_cast<std::size_t>(paso.panel - 1)];
+  Cubierta cubierta{c->x(), c->width()};
+  const bool fin = AvanzarCubierta(paso, cubierta);
+  c->setGeometry(cubierta.izquierda, c->y(), cubierta.ancho, c->height());
+  if (!fin) return;
+  Timergrado->stop();
+  QStringList textos;
+  for (const int n : paso.textos) textos << T(n);
+  LabelGTexto->setText(textos.join(QLatin1Char(' ')));
+  LabelGTexto->resize(0, LabelGTexto->height());
+  Timerfrase->start();
+}
+
+void TForm1::TimerfraseTimer() {
+  const int ancho = LabelGTexto->width() + kPasoFrase;
+  LabelGTexto->resize(ancho, LabelGTexto->height());
+  if (ancho > kAnchoFrase) Timerfrase->stop();
+}
+
+void TForm1::BotAcabarGClick() {
+  Timergrado->stop();
+  Timerfrase->stop();
+  PanelGrado->hide();
+  for (QPushButton* b : {MenuCarUni1, menuCarUni3, Menui3, menui2, Menui4, menui6, menui5})
+    b->setEnabled(true);
+  BotAvanza->setEnabled(true);
+}
+
+}  // namespace sendaro
