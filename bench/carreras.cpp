@@ -1,7 +1,8 @@
 // The degree lists rebuilt on every click, timed on the sample installation:
-// ListaCarreras with every filter combination, sorted and in file order, and
-// the cut-off consultation of the community with most universities, every
-// branch and difficulty.
+// ListaCarreras with every filter combination, sorted and in file order, the
+// cut-off consultation of the community with most universities, every
+// branch and difficulty, the qualities questionnaire's scoring and rankings,
+// and the universities of a community with the degrees of each.
 //
 //   bench_carreras [--datos DIR] [Google Benchmark options]
 #include <benchmark/benchmark.h>
@@ -18,7 +19,9 @@
 #include "data/entorno.h"
 #include "data/tablas_datos.h"
 #include "sections/degrees/consulta.h"
+#include "sections/degrees/cuestionario_cualidades.h"
 #include "sections/degrees/lista_carreras.h"
+#include "sections/degrees/universidades.h"
 
 namespace sendaro {
 namespace {
@@ -98,6 +101,51 @@ void BM_Consultar(benchmark::State& estado) {
 BENCHMARK(BM_Consultar)
     ->ArgsProduct({{0, 1, 2, 3, 4, 5}, {1, 4, 7}})
     ->Unit(benchmark::kMicrosecond);
+
+// Both answer lists scored and ranked, and their average, as the combined
+// result does on every click; argument: every how many items one is ticked.
+void BM_PuntuarCuestionario(benchmark::State& estado) {
+  const Muestra& m = Datos();
+  const TablasDatos& t = *m.tablas;
+  const int g = NumeroGrupos(t.grupos);
+  const auto cualidades = MiembrosCualidades(t.datosCarreras, g);
+  const auto intereses = MiembrosIntereses(t.datosCarreras, g);
+  std::vector<int> marcadasC, marcadasI;
+  const int paso = static_cast<int>(estado.range(0));
+  for (int i = 1; i <= t.cualidades.Cuenta(); i += paso) marcadasC.push_back(i);
+  for (int i = 1; i <= t.intereses.Cuenta(); i += paso) marcadasI.push_back(i);
+  for (auto _ : estado) {
+    const auto a = PuntuarGrupos(marcadasC, cualidades);
+    const auto b = PuntuarGrupos(marcadasI, intereses);
+    ResultadoCuestionario r{Clasificar(t.grupos, a), Clasificar(t.grupos, b),
+                            Clasificar(t.grupos, PromediarPuntos(a, b))};
+    benchmark::DoNotOptimize(r);
+  }
+  estado.counters["grupos"] = g;
+}
+BENCHMARK(BM_PuntuarCuestionario)->Arg(1)->Arg(3)->Unit(benchmark::kMicrosecond);
+
+// A community picked on the map: its universities, then the degrees of each
+// as a click on it lists them; argument: the community.
+void BM_UniversidadesDeComunidad(benchmark::State& estado) {
+  const Muestra& m = Datos();
+  const TablasDatos& t = *m.tablas;
+  const int comunidad = estado.range(0) == 0 ? m.comunidad : static_cast<int>(estado.range(0));
+  std::size_t filas = 0;
+  for (auto _ : estado) {
+    const std::vector<int> lista = UniversidadesComunidad(t.universidades, comunidad);
+    const auto nombres = NombresUniversidades(t.universidades, lista);
+    filas = 0;
+    for (const int u : lista) {
+      const FilasLista f = CarrerasDeUniversidad(t.carreras, t.datosCarreras, u);
+      filas += f.filas.size();
+      benchmark::DoNotOptimize(f);
+    }
+    benchmark::DoNotOptimize(nombres);
+  }
+  estado.counters["filas"] = static_cast<double>(filas);
+}
+BENCHMARK(BM_UniversidadesDeComunidad)->Arg(0)->Arg(3)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace sendaro
