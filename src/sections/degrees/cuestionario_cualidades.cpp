@@ -171,7 +171,8 @@ InformeCuestionario InformeCualidades(const FuentesCuestionario& f, const Result
                                       std::string_view nombre) {
   const CatalogoTextos& c = f.catalogo;
   InformeCuestionario inf;
-  inf.titulo = Texto(c, kTextoAlumno) + std::string(nombre);
+  // The catalogue's texts are stored right-trimmed: a blank before the name.
+  inf.titulo = Texto(c, kTextoAlumno) + " " + std::string(nombre);
 
   auto& a = inf.retrato;
   auto seccion = [&](int sangria, const std::string& titulo, const Clasificacion& lista) {

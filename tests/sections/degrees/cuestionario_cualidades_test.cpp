@@ -140,7 +140,7 @@ TEST(CuestionarioCualidades, InformeConLasTresClasificacionesYLosEstudiosDeTresG
   EXPECT_EQ(r.conjunto.orden, (std::vector<int>{2, 1, 3}));
 
   const InformeCuestionario inf = InformeCualidades(q.Fuentes(), r, "Ana");
-  EXPECT_EQ(inf.titulo, "T284Ana");
+  EXPECT_EQ(inf.titulo, "T284 Ana");
   const auto& a = inf.retrato;
   ASSERT_EQ(a.size(), 23u);
   EXPECT_EQ(a[0], "T596 T597");
@@ -169,7 +169,7 @@ TEST(CuestionarioCualidades, InformeConLasTresClasificacionesYLosEstudiosDeTresG
 
   // Saved as one text: the portrait part, then the studies part.
   const auto todo = inf.Completo();
-  EXPECT_EQ(todo.front(), "T284Ana");
+  EXPECT_EQ(todo.front(), "T284 Ana");
   EXPECT_EQ(todo[24], "T340");
   EXPECT_EQ(todo.size(), 1 + a.size() + 1 + b.size());
 }

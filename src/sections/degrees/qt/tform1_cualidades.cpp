@@ -35,7 +35,7 @@ constexpr int kTextoEmpezar = 329;
 constexpr int kTextoNombre = 339;
 constexpr int kAltoFilaResultado = 20;
 
-constexpr int kAnchoLista = 580;
+constexpr int kAnchoLista = 548;
 
 // Keys and pointer moves the page's lists react to.
 class FiltroCuestionario : public QObject {
@@ -135,7 +135,7 @@ void TForm1::CrearCuestionario() {
   for (int i = 0; i < 4; ++i) *botones[i] = Boton(PanelMenuCon, nombres[i], {10, 8 + i * 52, 300, 46});
   PanelMenuCon->hide();
 
-  PanelListCon = Panel(Panelcon, "PanelListCon", {420, 40, kAnchoLista, 640});
+  PanelListCon = Panel(Panelcon, "PanelListCon", {450, 40, kAnchoLista, 640});
   PanelListCon->setFrameShape(QFrame::NoFrame);
   ListCua = Lista<QListWidget>(PanelListCon, "ListCua", {0, 0, kAnchoLista, 640});
   Listint = Lista<QListWidget>(PanelListCon, "Listint", {0, 0, kAnchoLista, 640});
@@ -154,14 +154,14 @@ void TForm1::CrearCuestionario() {
   }
 
   const int fila = 40 + 640 + 10;
-  VerResul = Boton(Panelcon, "VerResul", {420, fila, 140, 38});
-  revisa = Boton(Panelcon, "revisa", {420, fila, 140, 38});
-  acabarCua = Boton(Panelcon, "acabarCua", {566, fila, 140, 38});
-  ImpResul = Boton(Panelcon, "ImpResul", {712, fila, 140, 38});
-  grabar = Boton(Panelcon, "grabar", {858, fila, 140, 38});
+  VerResul = Boton(Panelcon, "VerResul", {450, fila, 180, 38});
+  revisa = Boton(Panelcon, "revisa", {450, fila, 180, 38});
+  acabarCua = Boton(Panelcon, "acabarCua", {636, fila, 120, 38});
+  ImpResul = Boton(Panelcon, "ImpResul", {762, fila, 116, 38});
+  grabar = Boton(Panelcon, "grabar", {884, fila, 114, 38});
   for (QWidget* w : std::initializer_list<QWidget*>{VerResul, revisa, acabarCua, ImpResul, grabar})
     w->hide();
-  LabelAviso = Etiqueta(Panelcon, "LabelAviso", {180, 0, 236, 24});
+  LabelAviso = Etiqueta(Panelcon, "LabelAviso", {206, 0, 240, 24});
   LabelAviso->setAlignment(Qt::AlignCenter);
   LabelAviso->setAttribute(Qt::WA_TransparentForMouseEvents);
   Pintar(LabelAviso, QColor(255, 255, 225), Qt::black);

@@ -2,6 +2,7 @@
 // printout, the universities of a community that teach them, and the
 // animated diagram that explains them.
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
@@ -55,6 +56,23 @@ QPixmap Flecha(QSize tam, QPointF desde, QPointF hasta, const QColor& color) {
   punta.closeSubpath();
   pintor.fillPath(punta, color);
   return p;
+}
+
+// The words of `texto` in lines no wider than `ancho` pixels.
+QString Renglones(const QString& texto, const QFontMetrics& m, int ancho) {
+  QStringList lineas;
+  QString linea;
+  for (const QString& palabra : texto.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    const QString mas = linea.isEmpty() ? palabra : linea + QLatin1Char(' ') + palabra;
+    if (!linea.isEmpty() && m.horizontalAdvance(mas) > ancho) {
+      lineas << linea;
+      linea = palabra;
+    } else {
+      linea = mas;
+    }
+  }
+  if (!linea.isEmpty()) lineas << linea;
+  return lineas.join(QLatin1Char('\n'));
 }
 
 }  // namespace
@@ -130,14 +148,14 @@ void TForm1::CrearNuevas() {
     LabelG[static_cast<std::size_t>(i)] = l;
   }
   LabelG[4]->setGeometry(10, 376, 589, 26);
-  LabelGT = Etiqueta(PanelGrado, "LabelGT", {558, 146, 36, 214});
+  // Narrow enough for one character a line.
+  LabelGT = Etiqueta(PanelGrado, "LabelGT", {566, 146, 20, 214});
   LabelGT->setAlignment(Qt::AlignCenter);
   LabelGT->setWordWrap(true);
   LabelGT->setFont(LetraQt(QStringLiteral("Times New Roman"), Letra(12), true));
-  LabelGTexto = Etiqueta(PanelGrado, "LabelGTexto", {6, 412, 0, 30});
+  LabelGTexto = Etiqueta(PanelGrado, "LabelGTexto", {6, 408, 0, 38});
   LabelGTexto->setFont(LetraQt(QStringLiteral("Times New Roman"), Letra(11), true));
-  LabelGTexto->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  LabelGTexto->setWordWrap(true);
+  LabelGTexto->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
   // What each step uncovers.
   const QRect cubiertas[] = {
@@ -395,7 +413,10 @@ void TForm1::TimergradoTimer() {
   Timergrado->stop();
   QStringList textos;
   for (const int n : paso.textos) textos << T(n);
-  LabelGTexto->setText(textos.join(QLatin1Char(' ')));
+  // Broken into lines for the whole width, so that widening the label
+  // uncovers the text without moving it.
+  LabelGTexto->setText(Renglones(textos.join(QLatin1Char(' ')), LabelGTexto->fontMetrics(),
+                                 kAnchoFrase));
   LabelGTexto->resize(0, LabelGTexto->height());
   Timerfrase->start();
 }

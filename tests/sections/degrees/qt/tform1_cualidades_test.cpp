@@ -157,7 +157,7 @@ TEST_F(Cuestionario, DeLaPuertaALasTresClasificacionesElInformeYUnaNuevaVuelta) 
   const QStringList impresos = Pdfs();
   ASSERT_EQ(impresos.size(), 2);
   const QString retrato = prueba::TextoDePdf(impresos[0]);
-  EXPECT_TRUE(retrato.contains(QStringLiteral("T284Ana"))) << retrato.toStdString();
+  EXPECT_TRUE(retrato.contains(QStringLiteral("T284 Ana"))) << retrato.toStdString();
   EXPECT_TRUE(retrato.contains(QStringLiteral("T285"))) << retrato.toStdString();
   EXPECT_TRUE(retrato.contains(conjunto[0].trimmed().split(QLatin1Char(' ')).first()));
   const QString estudios = prueba::TextoDePdf(impresos[1]);
@@ -182,7 +182,7 @@ TEST_F(Cuestionario, DeLaPuertaALasTresClasificacionesElInformeYUnaNuevaVuelta) 
   QFile guardado(fichero);
   ASSERT_TRUE(guardado.open(QIODevice::ReadOnly | QIODevice::Text));
   const QStringList texto = QString::fromUtf8(guardado.readAll()).split(QLatin1Char('\n'));
-  EXPECT_EQ(texto.first(), QStringLiteral("T284Ana"));
+  EXPECT_EQ(texto.first(), QStringLiteral("T284 Ana"));
   for (const QString& fila : conjunto) {
     EXPECT_TRUE(texto.contains(QStringLiteral("         ") + fila)) << fila.toStdString();
   }
