@@ -148,10 +148,8 @@ void TForm1::CrearNuevas() {
     LabelG[static_cast<std::size_t>(i)] = l;
   }
   LabelG[4]->setGeometry(10, 376, 589, 26);
-  // Narrow enough for one character a line.
-  LabelGT = Etiqueta(PanelGrado, "LabelGT", {566, 146, 20, 214});
+  LabelGT = Etiqueta(PanelGrado, "LabelGT", {558, 146, 36, 214});
   LabelGT->setAlignment(Qt::AlignCenter);
-  LabelGT->setWordWrap(true);
   LabelGT->setFont(LetraQt(QStringLiteral("Times New Roman"), Letra(12), true));
   LabelGTexto = Etiqueta(PanelGrado, "LabelGTexto", {6, 408, 0, 38});
   LabelGTexto->setFont(LetraQt(QStringLiteral("Times New Roman"), Letra(11), true));
@@ -232,10 +230,10 @@ void TForm1::PrepararNuevas() {
       {12, T(669) + QLatin1Char(' ') + T(665)},
   };
   for (const auto& [i, texto] : textos) LabelG[static_cast<std::size_t>(i)]->setText(texto);
-  // Read downwards: a space after every character.
-  QString vertical;
-  for (const QChar c : T(671)) vertical += c + QStringLiteral(" ");
-  LabelGT->setText(vertical);
+  // Read downwards: one character a line.
+  QStringList letras;
+  for (const QChar c : T(671)) letras << QString(c);
+  LabelGT->setText(letras.join(QLatin1Char('\n')));
 }
 
 FuentesNuevas TForm1::FuentesN() const {

@@ -144,7 +144,7 @@ TEST_F(Nuevas, DiagramaPasoAPasoHastaElFinal) {
   EXPECT_FALSE(f->MenuCarUni1->isEnabled());
   EXPECT_EQ(f->LabelG[0]->text(), QStringLiteral("T502"));
   EXPECT_EQ(f->LabelG[7]->text(), QStringLiteral("T666 T665"));
-  EXPECT_EQ(f->LabelGT->text(), QStringLiteral("T 6 7 1 "));
+  EXPECT_EQ(f->LabelGT->text(), QStringLiteral("T\n6\n7\n1"));
   EXPECT_TRUE(f->Timergrado->isActive());
   EXPECT_EQ(f->Timergrado->interval(), 10);
   auto paso = [this] {
