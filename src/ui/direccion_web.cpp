@@ -12,7 +12,8 @@ bool AbrirDireccionWeb(Dialogos& dialogos, const QString& direccion) {
   const bool web = url.isValid() && !url.host().isEmpty() &&
                    (esquema == QLatin1String("http") || esquema == QLatin1String("https"));
   if (web && dialogos.AbrirWeb(url)) return true;
-  dialogos.Aviso(QStringLiteral("No se ha podido abrir la p\u00e1gina %1").arg(direccion.trimmed()));
+  dialogos.Aviso(
+      QStringLiteral("No se ha podido abrir la p\u00e1gina %1").arg(direccion.trimmed()));
   return false;
 }
 

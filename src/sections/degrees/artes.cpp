@@ -242,7 +242,8 @@ InformeArte ImprimirArte(const FuentesArte& f, const std::string& titulo) {
       const std::vector<std::string> especialidades = EspecialidadesArte(f);
       int anterior = 0;
       for (const LugarPlastica& lugar : LugaresPlastica(f)) {
-        if (lugar.comunidad != anterior) l.push_back(Unir({"- ", NombreComunidad(f, lugar.comunidad)}));
+        if (lugar.comunidad != anterior)
+          l.push_back(Unir({"- ", NombreComunidad(f, lugar.comunidad)}));
         anterior = lugar.comunidad;
         l.push_back(FilaLugar(lugar, "  "));
         for (const int e : lugar.especialidades) {

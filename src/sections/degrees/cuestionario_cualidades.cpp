@@ -204,7 +204,8 @@ InformeCuestionario InformeCualidades(const FuentesCuestionario& f, const Result
     inf.negritasEstudios.push_back(static_cast<int>(b.size()));
     b.emplace_back();
     b.push_back(Texto(c, kTextoCarreras));
-    for (const int d : CarrerasDelGrupo(f, grupo)) b.push_back("   " + RecortarDerecha(f.carreras[d]));
+    for (const int d : CarrerasDelGrupo(f, grupo))
+      b.push_back("   " + RecortarDerecha(f.carreras[d]));
     b.emplace_back();
     b.push_back(Texto(c, kTextoCiclos));
     for (const int t : TitulosDelGrupo(f, grupo)) {

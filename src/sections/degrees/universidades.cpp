@@ -110,8 +110,8 @@ std::vector<ParDoble> ParesValidos(const UniversidadDobles& entrada, int numCarr
 std::vector<int> CarrerasConDobles(const TablaDobles& dobles, int numCarreras) {
   std::vector<bool> marcada(static_cast<std::size_t>(std::max(numCarreras, 0)) + 1, false);
   for (int e = 1; e <= dobles.cuenta; ++e) {
-    for (const ParDoble& p : ParesValidos(dobles.universidades[static_cast<std::size_t>(e)],
-                                          numCarreras)) {
+    for (const ParDoble& p :
+         ParesValidos(dobles.universidades[static_cast<std::size_t>(e)], numCarreras)) {
       marcada[static_cast<std::size_t>(p.a)] = true;
       marcada[static_cast<std::size_t>(p.b)] = true;
     }

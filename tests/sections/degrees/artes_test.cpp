@@ -19,7 +19,8 @@ TablaLinea Leer(const std::vector<std::string>& lineas) {
 
 TablaLinea Comunidades() {
   TablaLinea c;
-  for (int k = 1; k <= 19; ++k) c.Fijar(k, (k < 10 ? "0" : "") + std::to_string(k) + "Comunidad " + std::to_string(k));
+  for (int k = 1; k <= 19; ++k)
+    c.Fijar(k, (k < 10 ? "0" : "") + std::to_string(k) + "Comunidad " + std::to_string(k));
   c.Fijar(1, "01Andalucia");
   c.Fijar(9, "09Cataluna");
   c.FijarCuenta(19);
@@ -73,10 +74,10 @@ TEST(Artes, PlasticaPorComunidadConSusEspecialidades) {
   const FuentesArte f{Arte::kPlastica, t, c};
   // Code 99 is no speciality: left out.
   EXPECT_EQ(LugaresPorComunidad(f, 1),
-            (std::vector<std::string>{"-   Esc. de Arte Almeria  -  Tel. 950000411", "Especialidad 3",
-                                      "Especialidad 12", "-   Esc. de Arte Cadiz  -  Tel. 956000412",
-                                      "Especialidad 12", "Especialidad 3",
-                                      "-   Esc. de Arte Jaen  -  Tel. 953000414", "Especialidad 3"}));
+            (std::vector<std::string>{
+                "-   Esc. de Arte Almeria  -  Tel. 950000411", "Especialidad 3", "Especialidad 12",
+                "-   Esc. de Arte Cadiz  -  Tel. 956000412", "Especialidad 12", "Especialidad 3",
+                "-   Esc. de Arte Jaen  -  Tel. 953000414", "Especialidad 3"}));
   EXPECT_TRUE(LugaresPorComunidad(f, 4).empty());
 
   const InformeArte inf = ImprimirArte(f, "T529");
@@ -90,24 +91,23 @@ TEST(Artes, PlasticaPorComunidadConSusEspecialidades) {
 }
 
 TEST(Artes, MusicaCentrosPorComunidadYDirecciones) {
-  const TablaLinea t = Leer({"Musica", "f1", "Piano", "Canto", "f2", " 1Andalucia",
-                             "  CSM de Sevilla  http://www.juntadeandalucia.es", "  sin direccion",
-                             "http://sin.nombre", "25Nadie", " 9Cataluna",
-                             "  Liceu  https://educacio.gencat.cat"});
+  const TablaLinea t =
+      Leer({"Musica", "f1", "Piano", "Canto", "f2", " 1Andalucia",
+            "  CSM de Sevilla  http://www.juntadeandalucia.es", "  sin direccion",
+            "http://sin.nombre", "25Nadie", " 9Cataluna", "  Liceu  https://educacio.gencat.cat"});
   const TablaLinea c = Comunidades();
   const FuentesArte f{Arte::kMusica, t, c};
   EXPECT_EQ(TitulosArte(f), std::vector<std::string>{"Musica"});
   EXPECT_EQ(EspecialidadesArte(f), (std::vector<std::string>{"Piano", "Canto"}));
-  EXPECT_EQ(LugaresArte(f),
-            (std::vector<std::string>{"- Andalucia", "  CSM de Sevilla",
-                                      "http://www.juntadeandalucia.es", "- Cataluna", "  Liceu",
-                                      "https://educacio.gencat.cat"}));
+  EXPECT_EQ(LugaresArte(f), (std::vector<std::string>{
+                                "- Andalucia", "  CSM de Sevilla", "http://www.juntadeandalucia.es",
+                                "- Cataluna", "  Liceu", "https://educacio.gencat.cat"}));
   const InformeArte inf = ImprimirArte(f, "T530");
-  EXPECT_EQ(inf.lineas, (std::vector<std::string>{
-                            "T530", "", "Musica", "Piano", "Canto", "Andalucia",
-                            "CSM de Sevilla  http://www.juntadeandalucia.es", "sin direccion",
-                            "tp://sin.nombre", "Nadie", "Cataluna",
-                            "Liceu  https://educacio.gencat.cat"}));
+  EXPECT_EQ(inf.lineas,
+            (std::vector<std::string>{"T530", "", "Musica", "Piano", "Canto", "Andalucia",
+                                      "CSM de Sevilla  http://www.juntadeandalucia.es",
+                                      "sin direccion", "tp://sin.nombre", "Nadie", "Cataluna",
+                                      "Liceu  https://educacio.gencat.cat"}));
   EXPECT_TRUE(EsDireccionArte("http://www.juntadeandalucia.es   "));
   EXPECT_FALSE(EsDireccionArte("  CSM de Sevilla"));
 }
@@ -122,7 +122,8 @@ TEST(Artes, DanzaTalCualYDramaConSusTextos) {
   const InformeArte inf = ImprimirArte({Arte::kDanza, danza, c}, "T531");
   EXPECT_EQ(inf.negritas, std::vector<int>{4});
 
-  std::vector<std::string> l = {"Arte dramatico", "f1", "Interpretacion", "f2", "", " Especialidades:"};
+  std::vector<std::string> l = {"Arte dramatico",  "f1", "Interpretacion", "f2", "",
+                                " Especialidades:"};
   for (int k = 1; k <= 7; ++k) l.push_back(" Texto " + std::to_string(k));
   l.push_back("-ESAD de Sevilla         954000611      1297");
   l.push_back("http://www.juntadeandalucia.es");
@@ -130,10 +131,11 @@ TEST(Artes, DanzaTalCualYDramaConSusTextos) {
   const TablaLinea drama = Leer(l);
   const FuentesArte f{Arte::kDramatico, drama, c};
   // Digit 9 names no text; a non-digit in column 41 lists none.
-  EXPECT_EQ(LugaresArte(f), (std::vector<std::string>{
-                                "-ESAD de Sevilla         Especialidades:", "   Texto 1", "   Texto 2",
-                                "   Texto 7", "Tel. 954000611", "http://www.juntadeandalucia.es", "",
-                                "-ESAD sin cifras         Especialidades:", "Tel. 952000612"}));
+  EXPECT_EQ(LugaresArte(f),
+            (std::vector<std::string>{
+                "-ESAD de Sevilla         Especialidades:", "   Texto 1", "   Texto 2",
+                "   Texto 7", "Tel. 954000611", "http://www.juntadeandalucia.es", "",
+                "-ESAD sin cifras         Especialidades:", "Tel. 952000612"}));
   const InformeArte impreso = ImprimirArte(f, "T532");
   EXPECT_EQ(std::vector<std::string>(impreso.lineas.begin(), impreso.lineas.begin() + 4),
             (std::vector<std::string>{"T532", "", "Arte dramatico", "Interpretacion"}));

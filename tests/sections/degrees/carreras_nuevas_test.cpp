@@ -48,11 +48,13 @@ struct Nuevas {
 
     const std::vector<std::string> bloque = {"Estudia los cuidados", "  y la salud",
                                              "        solo sangria", "", "Practicas"};
-    for (int k = 0; k < static_cast<int>(bloque.size()); ++k) descripciones.Fijar(3, k + 1, bloque[k]);
+    for (int k = 0; k < static_cast<int>(bloque.size()); ++k)
+      descripciones.Fijar(3, k + 1, bloque[k]);
     descripciones.Fijar(4, 1, "del bloque siguiente");
     descripciones.FijarCuenta(4);
     std::vector<std::string> textos;
-    for (int k = 1; k <= CatalogoTextos::kUltimaLinea; ++k) textos.push_back("T" + std::to_string(k));
+    for (int k = 1; k <= CatalogoTextos::kUltimaLinea; ++k)
+      textos.push_back("T" + std::to_string(k));
     catalogo.Rellenar(textos);
   }
   FuentesNuevas Fuentes() const {
@@ -83,8 +85,9 @@ TEST(CarrerasNuevas, UniversidadesDeUnaComunidadYSusGrados) {
   EXPECT_EQ(UniversidadesConNuevas(n.Fuentes(), 3), (std::vector<int>{3}));
   EXPECT_TRUE(UniversidadesConNuevas(n.Fuentes(), 9).empty());
   const FilasLista granada = NuevasDeUniversidad(n.Fuentes(), 2);
-  EXPECT_EQ(granada.filas, (std::vector<std::string>{"Enfermeria" + std::string(35, ' ') + " 8,5",
-                                                     "Enfermeria" + std::string(35, ' ') + " 9,1"}));
+  EXPECT_EQ(granada.filas,
+            (std::vector<std::string>{"Enfermeria" + std::string(35, ' ') + " 8,5",
+                                      "Enfermeria" + std::string(35, ' ') + " 9,1"}));
   EXPECT_EQ(granada.carreras, (std::vector<int>{3, 3}));
 }
 

@@ -46,7 +46,8 @@ struct Cuestionario {
     EXPECT_TRUE(datos.titulosFP.Analizar(fpr));
 
     std::vector<std::string> textos;
-    for (int k = 1; k <= CatalogoTextos::kUltimaLinea; ++k) textos.push_back("T" + std::to_string(k));
+    for (int k = 1; k <= CatalogoTextos::kUltimaLinea; ++k)
+      textos.push_back("T" + std::to_string(k));
     catalogo.Rellenar(textos);
   }
   FuentesCuestionario Fuentes() const { return {grupos, carreras, titulos, datos, catalogo}; }
@@ -84,7 +85,8 @@ TEST(CuestionarioCualidades, PuntuacionYSuEscrituraConUnDecimal) {
     const char* escrito;
   } escritos[] = {{0.01, " 0.0"}, {0.1, " 0.1"}, {6.02, " 6.0"}, {10.01, "10.0"}, {4.96, " 5.0"}};
   for (const auto& e : escritos) {
-    EXPECT_EQ(LineaPuntuacion("Sanitario", e.puntos), "Sanitario" + std::string(31, ' ') + e.escrito)
+    EXPECT_EQ(LineaPuntuacion("Sanitario", e.puntos),
+              "Sanitario" + std::string(31, ' ') + e.escrito)
         << e.puntos;
   }
   // A long group name keeps its first 40 characters.
@@ -115,15 +117,9 @@ TEST(CuestionarioCualidades, DetalleDeUnGrupo) {
   const Cuestionario q;
   const std::vector<std::string> d = DetalleGrupo(q.Fuentes(), 1);
   const std::vector<std::string> esperado = {
-      "Sanitario",
-      std::string(60, ' '),
-      "T327" + std::string(12, ' '),
-      "Medicina",
-      "Ingenieria Biomedica",
-      "Enfermeria",
-      std::string(60, ' '),
-      "T326" + std::string(12, ' '),
-      "Tecnico Superior en Radioterapia"};
+      "Sanitario",          std::string(60, ' '),          "T327" + std::string(12, ' '),
+      "Medicina",           "Ingenieria Biomedica",        "Enfermeria",
+      std::string(60, ' '), "T326" + std::string(12, ' '), "Tecnico Superior en Radioterapia"};
   EXPECT_EQ(d, esperado);
   // Group 3 has no studies: only its headings.
   EXPECT_EQ(DetalleGrupo(q.Fuentes(), 3).size(), 5u);
@@ -155,11 +151,9 @@ TEST(CuestionarioCualidades, InformeConLasTresClasificacionesYLosEstudiosDeTresG
 
   EXPECT_EQ(inf.tituloEstudios, "T340");
   const auto& b = inf.estudios;
-  const std::vector<std::string> primero = {"",         "Tecnologico", "",
-                                            "T327",     "   Ingenieria Biomedica",
-                                            "",         "T326",
-                                            "",         std::string(29, '_'),
-                                            ""};
+  const std::vector<std::string> primero = {
+      "", "Tecnologico",        "", "T327", "   Ingenieria Biomedica", "", "T326",
+      "", std::string(29, '_'), ""};
   ASSERT_GE(b.size(), primero.size());
   EXPECT_EQ(std::vector<std::string>(b.begin(), b.begin() + 10), primero);
   EXPECT_EQ(b[10], "Sanitario");

@@ -108,9 +108,14 @@ TEST(Dobles, PorUniversidadCuatroFilasPorParEInforme) {
   const CatalogoCarreras c = Catalogo();
   const TablaDobles t = Dobles();
   const FilasLista r = DoblesDeEntrada(t, c.carreras, c.catalogo, 4, 1);
-  const std::vector<std::string> esperado = {
-      "Medicina (L)", "Derecho (L)", "T241  6", "     -----     ",
-      "Administracion y Direccion de Empresas (L)", "Derecho (L)", "T241  -", "     -----     "};
+  const std::vector<std::string> esperado = {"Medicina (L)",
+                                             "Derecho (L)",
+                                             "T241  6",
+                                             "     -----     ",
+                                             "Administracion y Direccion de Empresas (L)",
+                                             "Derecho (L)",
+                                             "T241  -",
+                                             "     -----     "};
   EXPECT_EQ(r.filas, esperado);
   EXPECT_TRUE(DoblesDeEntrada(t, c.carreras, c.catalogo, 4, 3).filas.empty());
   EXPECT_TRUE(DoblesDeEntrada(t, c.carreras, c.catalogo, 4, 0).filas.empty());

@@ -34,8 +34,9 @@ TEST(GuardarTexto, NombrePropuestoYFicheroUtf8) {
   prueba::DialogosPrueba dialogos;
   const QString ruta = dir.filePath(QStringLiteral("Ana.TXT"));
   dialogos.rutaGuardar = ruta;
-  ASSERT_TRUE(GuardarTexto(dialogos, QStringLiteral("Ana:"),
-                           {QStringLiteral("Alumno/a: Ana"), QStringLiteral("Tecnol\u00f3gico  6.0")}));
+  ASSERT_TRUE(
+      GuardarTexto(dialogos, QStringLiteral("Ana:"),
+                   {QStringLiteral("Alumno/a: Ana"), QStringLiteral("Tecnol\u00f3gico  6.0")}));
   EXPECT_EQ(dialogos.nombresGuardar, QStringList{QStringLiteral("Ana.TXT")});
   QFile f(ruta);
   ASSERT_TRUE(f.open(QIODevice::ReadOnly));

@@ -6,14 +6,14 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "app/qt/servicios.h"
 #include "data/impresion/buffers_impresion.h"
 #include "data/impresion/informes.h"
 #include "data/texto.h"
 #include "sections/degrees/qt/lista_marcada.h"
 #include "sections/degrees/qt/tform1.h"
-#include "sections/degrees/qt/tform1_piezas.h"
 #include "ui/direccion_web.h"
+#include "ui/piezas.h"
+#include "ui/servicios.h"
 
 namespace sendaro {
 
@@ -35,7 +35,8 @@ void TForm1::ConectarArtes() {
                                                   {BotDanza, Arte::kDanza},
                                                   {BotDramatico, Arte::kDramatico}};
   for (const auto& [boton, arte] : campos) {
-    connect(boton, &QPushButton::clicked, this, [this, a = arte] { AbrirArte(static_cast<int>(a)); });
+    connect(boton, &QPushButton::clicked, this,
+            [this, a = arte] { AbrirArte(static_cast<int>(a)); });
   }
   connect(BotArtesTit, &QPushButton::clicked, this, &TForm1::BotArtesTitClick);
   connect(BotArtesEsp, &QPushButton::clicked, this, &TForm1::BotArtesEspClick);
@@ -51,9 +52,9 @@ void TForm1::AbrirArte(int campo) {
   ArteSel = campo;
   PanelMenu->hide();
   PanelMenu4->hide();
-  for (QWidget* w : std::initializer_list<QWidget*>{PanelSel, PanelSelTit, ListSel, BotRetroceder,
-                                                    BotImprimirN, BotArtesTit, BotArtesEsp,
-                                                    BotArtesLug, PanelCarSel}) {
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{PanelSel, PanelSelTit, ListSel, BotRetroceder, BotImprimirN,
+                                       BotArtesTit, BotArtesEsp, BotArtesLug, PanelCarSel}) {
     w->show();
   }
   PanelSelTit->clear();
@@ -137,10 +138,9 @@ void TForm1::ImprimirArteElegido() {
   b.Secciones.Vaciar();
   for (const int n : inf.negritas) b.Secciones.Agregar(n);
   servicios_.estado.ModoImpresion = true;
-  ImprimirVertical(*impresora_,
-                   DatosCabeceraDe(servicios_.catalogo, servicios_.estado.NombreCentro),
-                   b.LineasImpresion, static_cast<int>(inf.lineas.size()) - 1, false, 12,
-                   b.Secciones);
+  ImprimirVertical(
+      *impresora_, DatosCabeceraDe(servicios_.catalogo, servicios_.estado.NombreCentro),
+      b.LineasImpresion, static_cast<int>(inf.lineas.size()) - 1, false, 12, b.Secciones);
   servicios_.estado.ModoImpresion = false;
 }
 

@@ -9,16 +9,16 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "app/qt/servicios.h"
 #include "data/impresion/buffers_impresion.h"
 #include "data/impresion/informes.h"
 #include "data/texto.h"
-#include "sections/catalogue/qt/tform4.h"
 #include "sections/degrees/qt/tform1.h"
-#include "sections/degrees/qt/tform1_piezas.h"
 #include "ui/dialogos.h"
 #include "ui/guardar_texto.h"
 #include "ui/mosaico.h"
+#include "ui/piezas.h"
+#include "ui/servicios.h"
+#include "ui/tform4.h"
 
 namespace sendaro {
 
@@ -59,8 +59,7 @@ class FiltroCuestionario : public QObject {
     if (tipo == QEvent::MouseMove) {
       if (objeto == f_->ListResul->viewport()) {
         f_->ListResulMouseMove(static_cast<QMouseEvent*>(evento)->position().toPoint().y());
-      } else if (objeto == f_->PanelListCon || objeto == f_->Panelcon ||
-                 objeto == f_->degradecon) {
+      } else if (objeto == f_->PanelListCon || objeto == f_->Panelcon || objeto == f_->degradecon) {
         f_->LabelAviso->hide();
       }
     }
@@ -132,7 +131,8 @@ void TForm1::CrearCuestionario() {
   PanelMenuCon = Panel(Panelcon, "PanelMenuCon", {60, 130, 320, 16 + 4 * 52 - 6});
   const char* nombres[] = {"Menucua", "MenuGus", "MenuMedia", "MenuRetroCon"};
   QPushButton** botones[] = {&Menucua, &MenuGus, &MenuMedia, &MenuRetroCon};
-  for (int i = 0; i < 4; ++i) *botones[i] = Boton(PanelMenuCon, nombres[i], {10, 8 + i * 52, 300, 46});
+  for (int i = 0; i < 4; ++i)
+    *botones[i] = Boton(PanelMenuCon, nombres[i], {10, 8 + i * 52, 300, 46});
   PanelMenuCon->hide();
 
   PanelListCon = Panel(Panelcon, "PanelListCon", {450, 40, kAnchoLista, 640});
@@ -148,8 +148,8 @@ void TForm1::CrearCuestionario() {
     l->setSelectionMode(QAbstractItemView::MultiSelection);
     l->setWordWrap(false);
   }
-  for (QWidget* w : std::initializer_list<QWidget*>{ListCua, Listint, PanelResCon, ListResul,
-                                                    ListCarreras}) {
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{ListCua, Listint, PanelResCon, ListResul, ListCarreras}) {
     w->hide();
   }
 
@@ -171,8 +171,8 @@ void TForm1::CrearCuestionario() {
 
   // Captions, colours and fonts.
   const std::pair<QPushButton*, int> rotulos[] = {
-      {Menucua, 301}, {MenuGus, 302},   {MenuMedia, 303},           {MenuRetroCon, 82},
-      {VerResul, 287}, {revisa, 328},   {acabarCua, kTextoAcabar}, {ImpResul, kTextoImprime},
+      {Menucua, 301},  {MenuGus, 302}, {MenuMedia, 303},          {MenuRetroCon, 82},
+      {VerResul, 287}, {revisa, 328},  {acabarCua, kTextoAcabar}, {ImpResul, kTextoImprime},
       {grabar, 330},
   };
   for (const auto& [boton, n] : rotulos) boton->setText(T(n));
@@ -192,18 +192,18 @@ void TForm1::CrearCuestionario() {
   for (QWidget* w : std::initializer_list<QWidget*>{ListCua, Listint})
     w->setFont(LetraQt(times, Letra(13)));
   ListResul->setFont(LetraQt(QStringLiteral("Courier New"), Letra(12)));
-  ListResul->setStyleSheet(ListResul->styleSheet() +
-                           QStringLiteral(" QListWidget::item { height: %1px; }")
-                               .arg(kAltoFilaResultado));
+  ListResul->setStyleSheet(
+      ListResul->styleSheet() +
+      QStringLiteral(" QListWidget::item { height: %1px; }").arg(kAltoFilaResultado));
   ListResul->setMouseTracking(true);
   ListResul->setCursor(Qt::PointingHandCursor);
   ListCarreras->setFont(LetraQt(times, Letra(11)));
   PanelResCon->setFont(LetraQt(times, Letra(12), true));
 
   auto* filtro = new FiltroCuestionario(this);
-  for (QObject* o : std::initializer_list<QObject*>{ListCua, Listint, ListResul->viewport(),
-                                                    PanelListCon, Panelcon, degradecon,
-                                                    ListCarreras->viewport()}) {
+  for (QObject* o :
+       std::initializer_list<QObject*>{ListCua, Listint, ListResul->viewport(), PanelListCon,
+                                       Panelcon, degradecon, ListCarreras->viewport()}) {
     o->installEventFilter(filtro);
   }
   degradecon->setMouseTracking(true);
@@ -240,7 +240,7 @@ void TForm1::botSendaroClick() {
   payuda->setParent(Panelcon);
   NombreAlumno.clear();
   if (CualidadesRellenas || InteresesRellenos) {
-    TForm4* dialogo = servicios_.pantallas.Dialogo;
+    TForm4* dialogo = servicios_.Dialogo;
     if (dialogo != nullptr && dialogo->Preguntar(T(kTextoEmpezar))) {
       // A new student: no answer, score or ranking of the last one stays.
       CualidadesRellenas = false;
@@ -277,7 +277,8 @@ void TForm1::AbrirListaCuestionario(bool cualidades) {
   }
   bool& rellena = cualidades ? CualidadesRellenas : InteresesRellenos;
   if (!rellena) {
-    const TablaLinea& tabla = cualidades ? servicios_.tablas.cualidades : servicios_.tablas.intereses;
+    const TablaLinea& tabla =
+        cualidades ? servicios_.tablas.cualidades : servicios_.tablas.intereses;
     lista->clear();
     for (int i = 1; i <= tabla.Cuenta(); ++i) lista->addItem(RecortadoQt(DeWin(tabla[i])));
     rellena = true;
@@ -300,8 +301,8 @@ void TForm1::ListCuaClick(int fila) {
 }
 
 Clasificacion TForm1::PuntuarLista(bool cualidades) {
-  Clasificacion c = Clasificar(servicios_.tablas.grupos,
-                               PuntosDe(cualidades ? ListCua : Listint, servicios_.tablas, cualidades));
+  Clasificacion c = Clasificar(servicios_.tablas.grupos, PuntosDe(cualidades ? ListCua : Listint,
+                                                                  servicios_.tablas, cualidades));
   (cualidades ? Resultados.cualidades : Resultados.intereses) = c;
   return c;
 }
@@ -379,15 +380,15 @@ void TForm1::acabarCuaClick() {
     return;
   }
   for (QPushButton* b : {Menucua, MenuGus, MenuMedia, MenuRetroCon}) b->show();
-  for (QWidget* w : std::initializer_list<QWidget*>{revisa, VerResul, ListResul, PanelResCon,
-                                                    acabarCua, ListCarreras, ImpResul, grabar,
-                                                    LabelAviso}) {
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{revisa, VerResul, ListResul, PanelResCon, acabarCua,
+                                       ListCarreras, ImpResul, grabar, LabelAviso}) {
     w->hide();
   }
 }
 
 std::optional<InformeCuestionario> TForm1::InformeCuestionarioPedido() {
-  TForm4* dialogo = servicios_.pantallas.Dialogo;
+  TForm4* dialogo = servicios_.Dialogo;
   if (dialogo == nullptr) return std::nullopt;
   const std::optional<QString> nombre = dialogo->PedirNombre(T(kTextoNombre), NombreAlumno);
   if (!nombre) return std::nullopt;
@@ -399,7 +400,8 @@ void TForm1::IMpResulClick() {
   const std::optional<InformeCuestionario> informe = InformeCuestionarioPedido();
   if (!informe) return;
   BuffersCompartidos& b = Compartidos();
-  const DatosCabecera cabecera = DatosCabeceraDe(servicios_.catalogo, servicios_.estado.NombreCentro);
+  const DatosCabecera cabecera =
+      DatosCabeceraDe(servicios_.catalogo, servicios_.estado.NombreCentro);
   auto llenar = [&](const std::string& titulo, const std::vector<std::string>& lineas,
                     const std::vector<int>& negritas) {
     b.LineasImpresion.Vaciar();
@@ -411,9 +413,9 @@ void TForm1::IMpResulClick() {
   };
   llenar(informe->titulo, informe->retrato, informe->negritasRetrato);
   servicios_.estado.ModoImpresion = true;
-  const bool impreso = ImprimirVertical(*impresora_, cabecera, b.LineasImpresion,
-                                        static_cast<int>(informe->retrato.size()), true, 12,
-                                        b.Secciones);
+  const bool impreso =
+      ImprimirVertical(*impresora_, cabecera, b.LineasImpresion,
+                       static_cast<int>(informe->retrato.size()), true, 12, b.Secciones);
   if (!impreso) {
     servicios_.estado.ModoImpresion = false;
     return;

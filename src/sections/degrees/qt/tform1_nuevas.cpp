@@ -11,14 +11,14 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "app/qt/servicios.h"
 #include "data/impresion/buffers_impresion.h"
 #include "data/impresion/informes.h"
 #include "data/texto.h"
 #include "sections/degrees/consulta.h"
 #include "sections/degrees/qt/lista_marcada.h"
 #include "sections/degrees/qt/tform1.h"
-#include "sections/degrees/qt/tform1_piezas.h"
+#include "ui/piezas.h"
+#include "ui/servicios.h"
 
 namespace sendaro {
 
@@ -143,7 +143,8 @@ void TForm1::CrearNuevas() {
     const QByteArray nombre = "LabelG" + QByteArray::number(i);
     QLabel* l = Etiqueta(PanelGrado, nombre.constData(), etiquetas[i]);
     l->setAlignment(Qt::AlignCenter);
-    l->setFont(LetraQt(QStringLiteral("Times New Roman"), Letra(i == 0 || i == 1 || i == 5 || i == 8 ? 13 : 11),
+    l->setFont(LetraQt(QStringLiteral("Times New Roman"),
+                       Letra(i == 0 || i == 1 || i == 5 || i == 8 ? 13 : 11),
                        i == 0 || i == 1 || i == 5 || i == 8));
     LabelG[static_cast<std::size_t>(i)] = l;
   }
@@ -157,13 +158,13 @@ void TForm1::CrearNuevas() {
 
   // What each step uncovers.
   const QRect cubiertas[] = {
-      {12, 240, 252, 130},  // PanelMueve1: the degree
-      {8, 158, 178, 90},    // panelmueve2: other outlets
-      {186, 150, 416, 220}, // Panelmueve3: work, and what lies over it
-      {186, 150, 272, 112}, // Panelmueve4: the master
-      {282, 196, 174, 58},  // Panelmueve5: the master's details
-      {236, 36, 366, 114},  // Panelmueve6: the doctorate
-      {8, 370, 594, 38},    // Panelmueve7: the European area
+      {12, 240, 252, 130},   // PanelMueve1: the degree
+      {8, 158, 178, 90},     // panelmueve2: other outlets
+      {186, 150, 416, 220},  // Panelmueve3: work, and what lies over it
+      {186, 150, 272, 112},  // Panelmueve4: the master
+      {282, 196, 174, 58},   // Panelmueve5: the master's details
+      {236, 36, 366, 114},   // Panelmueve6: the doctorate
+      {8, 370, 594, 38},     // Panelmueve7: the European area
   };
   const char* nombres[] = {"PanelMueve1", "panelmueve2", "Panelmueve3", "Panelmueve4",
                            "Panelmueve5", "Panelmueve6", "Panelmueve7"};
@@ -238,7 +239,7 @@ void TForm1::PrepararNuevas() {
 
 FuentesNuevas TForm1::FuentesN() const {
   const TablasDatos& t = servicios_.tablas;
-  return {t.carrerasNuevas, t.bloquesCarrerasNuevas, t.universidades, t.requisitos,
+  return {t.carrerasNuevas, t.bloquesCarrerasNuevas, t.universidades,    t.requisitos,
           t.salidas,        t.datosCarreras,         servicios_.catalogo};
 }
 
@@ -268,7 +269,8 @@ void TForm1::menunuevo1Click() {
 void TForm1::ComboNuevasChange(int item) {
   MostrarNuevas(std::max(item, 0));
   // No degree is chosen in the new list.
-  for (QWidget* w : std::initializer_list<QWidget*>{BotUni, BotReq, BotSal, BotImprimirN}) w->hide();
+  for (QWidget* w : std::initializer_list<QWidget*>{BotUni, BotReq, BotSal, BotImprimirN})
+    w->hide();
   ListSel->clear();
   PanelSelTit->clear();
 }
@@ -279,7 +281,8 @@ void TForm1::MostrarNueva(int fila) {
                     : 0;
   if (d == 0) return;
   CarreraSel = d;
-  for (QWidget* w : std::initializer_list<QWidget*>{BotUni, BotReq, BotSal, BotImprimirN}) w->show();
+  for (QWidget* w : std::initializer_list<QWidget*>{BotUni, BotReq, BotSal, BotImprimirN})
+    w->show();
   PanelSelTit->setText(ListComunidad->item(fila)->text());
   PanelSelTit->show();
   BotUniClick();
@@ -302,8 +305,8 @@ void TForm1::BotUniClick() {
 }
 
 void TForm1::BotReqClick() {
-  MostrarVistaNueva(VistaRequisitosNueva(FuentesN(), CarreraSel),
-                    QStringLiteral("Times New Roman"), 10);
+  MostrarVistaNueva(VistaRequisitosNueva(FuentesN(), CarreraSel), QStringLiteral("Times New Roman"),
+                    10);
 }
 
 void TForm1::BotSalClick() {
@@ -413,8 +416,8 @@ void TForm1::TimergradoTimer() {
   for (const int n : paso.textos) textos << T(n);
   // Broken into lines for the whole width, so that widening the label
   // uncovers the text without moving it.
-  LabelGTexto->setText(Renglones(textos.join(QLatin1Char(' ')), LabelGTexto->fontMetrics(),
-                                 kAnchoFrase));
+  LabelGTexto->setText(
+      Renglones(textos.join(QLatin1Char(' ')), LabelGTexto->fontMetrics(), kAnchoFrase));
   LabelGTexto->resize(0, LabelGTexto->height());
   Timerfrase->start();
 }

@@ -7,13 +7,13 @@
 #include <QTextEdit>
 #include <QTimer>
 
-#include "app/qt/servicios.h"
 #include "data/texto.h"
 #include "sections/degrees/consulta.h"
 #include "sections/degrees/qt/lista_marcada.h"
 #include "sections/degrees/qt/tform1.h"
-#include "sections/degrees/qt/tform1_piezas.h"
 #include "ui/direccion_web.h"
+#include "ui/piezas.h"
+#include "ui/servicios.h"
 
 namespace sendaro {
 
@@ -36,8 +36,9 @@ QStringList AQt(const std::vector<std::string>& filas) {
 }
 
 int Fila(const std::vector<int>& indice, int fila) {
-  return fila >= 0 && fila < static_cast<int>(indice.size()) ? indice[static_cast<std::size_t>(fila)]
-                                                              : 0;
+  return fila >= 0 && fila < static_cast<int>(indice.size())
+             ? indice[static_cast<std::size_t>(fila)]
+             : 0;
 }
 
 }  // namespace
@@ -88,7 +89,8 @@ void TForm1::ComunidadElegida() {
       return;
     }
     for (const int e : UniversidadesLista) {
-      ListComunidad->addItem(RecortadoQt(DeWin(t.dobles.universidades[static_cast<std::size_t>(e)].nombre)));
+      ListComunidad->addItem(
+          RecortadoQt(DeWin(t.dobles.universidades[static_cast<std::size_t>(e)].nombre)));
     }
   } else {
     const std::vector<int> lista = UniversidadesComunidad(t.universidades, ComunidadSel);
@@ -144,7 +146,8 @@ void TForm1::MostrarUniversidad(int fila) {
   ListSel->setFont(LetraQt(QStringLiteral("Courier New"), Letra(10)));
   PanelSelTit->setText(ListComunidad->item(fila)->text());
   PanelSelTit->show();
-  for (QWidget* w : std::initializer_list<QWidget*>{BotSelcar, ComSelCar, LabelSeleccion, listSelFP})
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{BotSelcar, ComSelCar, LabelSeleccion, listSelFP})
     w->hide();
   RevelarPanel(PanelSel, 0);
   ListSel->show();
@@ -156,8 +159,9 @@ void TForm1::MostrarUniversidad(int fila) {
 void TForm1::BotIntUniClick() {
   const TablaUniversidades& u = servicios_.tablas.universidades;
   if (UniversidadSel < 1 || UniversidadSel > u.cuenta) return;
-  AbrirDireccionWeb(servicios_.dialogos,
-                    DeWin(DireccionUniversidad(u.direcciones[static_cast<std::size_t>(UniversidadSel)])));
+  AbrirDireccionWeb(
+      servicios_.dialogos,
+      DeWin(DireccionUniversidad(u.direcciones[static_cast<std::size_t>(UniversidadSel)])));
 }
 
 void TForm1::MenuCarUniDobleClick() {
@@ -307,8 +311,7 @@ void TForm1::BotImprimirClick() {
     MostrarOtra(fila, true);
   } else if (ListaUniversidad && UniversidadSel != 0) {
     const TablasDatos& t = servicios_.tablas;
-    const std::string nombre = RecortarDerecha(
-        Cortar(t.universidades.nombres[UniversidadSel], 35));
+    const std::string nombre = RecortarDerecha(Cortar(t.universidades.nombres[UniversidadSel], 35));
     Imprimir(InformeUniversidad(t.carreras, t.datosCarreras, servicios_.catalogo,
                                 servicios_.estado.NombreCentro, nombre, UniversidadSel),
              kNegritasUniversidad, nombre);

@@ -17,12 +17,12 @@
 #include <memory>
 
 #include "app/qt/programa.h"
-#include "app/qt/servicios.h"
-#include "app/qt/ventana_principal.h"
 #include "hall/qt/tform0.h"
 #include "qt/apoyo.h"
 #include "sections/degrees/qt/datos_grados.h"
 #include "sections/degrees/qt/tform1.h"
+#include "ui/servicios.h"
+#include "ui/ventana_principal.h"
 
 namespace sendaro::prueba {
 
@@ -64,8 +64,8 @@ class PantallaGradosBase : public testing::Test {
   void Arrancar() {
     programa = std::make_unique<Programa>(dialogos, sonido, pantalla);
     ASSERT_TRUE(programa->Arrancar({ins.Carpeta(), {}}));
-    hall = programa->Comunes().pantallas.Vestibulo;
-    f = qobject_cast<TForm1*>(programa->Comunes().pantallas.TForm1);
+    hall = programa->Vestibulo();
+    f = &programa->Navegar().Pantalla<TForm1>();
     ASSERT_NE(f, nullptr);
     programa->Ventana().show();
   }

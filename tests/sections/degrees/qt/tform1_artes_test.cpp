@@ -29,8 +29,7 @@ class Artes : public prueba::PantallaGradosBase {
                  Lineas({"Arte Dramatico", "f1", "Interpretacion", "Escenografia", "f2", "",
                          " Especialidades:", " Textual", " Gestual", " Musical", " Objetos",
                          " Direccion", " Dramaturgia", " Escenografia",
-                         "-ESAD de Asturias        985000631      17",
-                         "http://www.educastur.es"}));
+                         "-ESAD de Asturias        985000631      17", "http://www.educastur.es"}));
   }
   void Campo(QPushButton* boton) {
     QEvent entrar(QEvent::Enter);
@@ -124,8 +123,8 @@ TEST_F(Artes, MusicaDanzaYDramaConSusDirecciones) {
   EXPECT_EQ(Lineas(f->ListSel),
             (QStringList{QStringLiteral("-ESAD de Asturias        Especialidades:"),
                          QStringLiteral("   Textual"), QStringLiteral("   Escenografia"),
-                         QStringLiteral("Tel. 985000631"), QStringLiteral("http://www.educastur.es"),
-                         QString()}));
+                         QStringLiteral("Tel. 985000631"),
+                         QStringLiteral("http://www.educastur.es"), QString()}));
   prueba::Pulsar(f->BotImprimirN);
   const QString informe = prueba::TextoDePdf(Pdfs().last());
   EXPECT_TRUE(informe.contains(QStringLiteral("ESAD de Asturias"))) << informe.toStdString();
@@ -136,7 +135,8 @@ TEST_F(Artes, UnFicheroQueFaltaSeDiceYDejaLaListaVacia) {
   Puerta(&Tform0::LabelCarrerasClick);
   Campo(f->BotDanza);
   ASSERT_EQ(dialogos.avisos.size(), 1);
-  EXPECT_TRUE(dialogos.avisos[0].contains(QStringLiteral("danza"))) << dialogos.avisos[0].toStdString();
+  EXPECT_TRUE(dialogos.avisos[0].contains(QStringLiteral("danza")))
+      << dialogos.avisos[0].toStdString();
   EXPECT_EQ(f->ListSel->count(), 0);
   EXPECT_FALSE(programa->Comunes().estado.FalloGrave());
   prueba::Pulsar(f->BotArtesLug);

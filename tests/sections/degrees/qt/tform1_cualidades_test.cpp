@@ -7,9 +7,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "sections/catalogue/qt/tform4.h"
 #include "sections/degrees/qt/pantalla_grados.h"
 #include "sections/degrees/registros_prueba.h"
+#include "ui/tform4.h"
 
 namespace sendaro {
 namespace {
@@ -126,8 +126,9 @@ TEST_F(Cuestionario, DeLaPuertaALasTresClasificacionesElInformeYUnaNuevaVuelta) 
   Clic(f->Listint, 1);
   prueba::Pulsar(f->VerResul);
   // Equal scores keep the group order.
-  EXPECT_EQ(Lineas(f->ListResul), (QStringList{Fila("Tecnologico", "10.1"),
-                                               Fila("Sanitario", " 0.1"), Fila("Artistico", " 0.1")}));
+  EXPECT_EQ(Lineas(f->ListResul),
+            (QStringList{Fila("Tecnologico", "10.1"), Fila("Sanitario", " 0.1"),
+                         Fila("Artistico", " 0.1")}));
   prueba::Pulsar(f->acabarCua);
 
   prueba::Pulsar(f->MenuMedia);

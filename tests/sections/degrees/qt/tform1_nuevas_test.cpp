@@ -20,8 +20,8 @@ class Nuevas : public prueba::PantallaGradosBase {
   // 4 Ingenieria Civil (5); only Oviedo (community 3) teaches them.
   void Datos() override {
     using prueba::Lineas;
-    ins.Escribir(QStringLiteral("carreran"), Lineas({"1Historia", "3Enfermeria", "3Odontologia",
-                                                     "5Ingenieria Civil"}));
+    ins.Escribir(QStringLiteral("carreran"),
+                 Lineas({"1Historia", "3Enfermeria", "3Odontologia", "5Ingenieria Civil"}));
     std::vector<std::string> bloques;
     for (const char* d : {"Historia", "Enfermeria", "Odontologia", "Ingenieria"}) {
       std::vector<std::string> b = {"#", std::string("Grado en ") + d, "  cuatro cursos"};
@@ -70,13 +70,14 @@ TEST_F(Nuevas, ListaPorCategoriasVistasEInformeDeUnGrado) {
   Clic(f->ListComunidad, 0);
   EXPECT_EQ(f->CarreraSel, 2);
   EXPECT_EQ(f->PanelSelTit->text(), QStringLiteral("Enfermeria"));
-  for (QWidget* w : std::initializer_list<QWidget*>{f->BotUni, f->BotReq, f->BotSal, f->BotImprimirN})
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{f->BotUni, f->BotReq, f->BotSal, f->BotImprimirN})
     EXPECT_TRUE(Visible(w)) << w->objectName().toStdString();
   const QStringList universidades = Lineas(f->ListSel);
   ASSERT_GE(universidades.size(), 6);
   EXPECT_EQ(universidades[0], QString(17, QLatin1Char(' ')) + QStringLiteral("T593"));
-  EXPECT_EQ(universidades[2], QStringLiteral("Universidad de Oviedo") + QString(14, QLatin1Char(' ')) +
-                                  QStringLiteral("  -"));
+  EXPECT_EQ(universidades[2], QStringLiteral("Universidad de Oviedo") +
+                                  QString(14, QLatin1Char(' ')) + QStringLiteral("  -"));
   EXPECT_EQ(universidades[4], QStringLiteral("-     T312"));
   EXPECT_EQ(universidades[5], QStringLiteral("\u2022 Grado en Enfermeria"));
   prueba::Pulsar(f->BotReq);
@@ -118,9 +119,9 @@ TEST_F(Nuevas, UniversidadesDeUnaComunidadYUnaSinGrados) {
   Clic(f->ListComunidad, 0);
   EXPECT_EQ(f->PanelSelTit->text(), QStringLiteral("Universidad de Oviedo"));
   const QString pad(35, QLatin1Char(' '));
-  EXPECT_EQ(Lineas(f->ListSel), (QStringList{QStringLiteral("Enfermeria") + pad + QStringLiteral("  -"),
-                                             QStringLiteral("Odontologia") + pad.left(34) +
-                                                 QStringLiteral(" 9,1")}));
+  EXPECT_EQ(Lineas(f->ListSel),
+            (QStringList{QStringLiteral("Enfermeria") + pad + QStringLiteral("  -"),
+                         QStringLiteral("Odontologia") + pad.left(34) + QStringLiteral(" 9,1")}));
   prueba::Pulsar(f->BotRetroceder);
   EXPECT_TRUE(Visible(f->mapa));
   // Community 18 is community 1, whose universities teach none: a notice
@@ -154,10 +155,10 @@ TEST_F(Nuevas, DiagramaPasoAPasoHastaElFinal) {
   paso();
   EXPECT_EQ(f->LabelGTexto->text(), QStringLiteral("T539"));
   EXPECT_GT(f->LabelGTexto->width(), 600);
-  const QStringList textos = {
-      QStringLiteral("T540"), QStringLiteral("T541 T542"), QStringLiteral("T543"),
-      QStringLiteral("T544"), QStringLiteral("T545"),      QStringLiteral("T546"),
-      QStringLiteral("T547"), QStringLiteral("T548 T549")};
+  const QStringList textos = {QStringLiteral("T540"), QStringLiteral("T541 T542"),
+                              QStringLiteral("T543"), QStringLiteral("T544"),
+                              QStringLiteral("T545"), QStringLiteral("T546"),
+                              QStringLiteral("T547"), QStringLiteral("T548 T549")};
   for (int n = 1; n <= 8; ++n) {
     prueba::Pulsar(f->BotAvanza);
     paso();

@@ -69,7 +69,8 @@ TEST_F(Universidades, DelMapaALaUniversidadSuFichaSuWebYSuInforme) {
 
   prueba::Pulsar(f->BotImprimir);
   const QString informe = UltimoPdf();
-  EXPECT_TRUE(informe.contains(QStringLiteral("T289: Universidad de Sevilla"))) << informe.toStdString();
+  EXPECT_TRUE(informe.contains(QStringLiteral("T289: Universidad de Sevilla")))
+      << informe.toStdString();
   EXPECT_TRUE(informe.contains(QStringLiteral("Derecho (L)"))) << informe.toStdString();
 
   // A row opens its degree's card.
