@@ -85,6 +85,8 @@ TEST_F(Vestibulo, CadaPuertaAbreSuPantallaTrasLaAnimacionYVuelve) {
       {QStringLiteral("LabelCuesE"), QStringLiteral("TForm2")},
   };
   VentanaPrincipal& v = programa->Ventana();
+  // The middle-grade screen's first-visit flight is tested with that screen.
+  programa->Estado().PrimeraVisita = false;
   for (const auto& [puerta, pantallaEsperada] : puertas) {
     SCOPED_TRACE(puerta.toStdString());
     prueba::Pulsar(hall->findChild<QLabel*>(puerta));
@@ -99,8 +101,11 @@ TEST_F(Vestibulo, CadaPuertaAbreSuPantallaTrasLaAnimacionYVuelve) {
     for (const char* nombre : {"menui5", "BitAcabarLogse", "BotRetroceder"}) {
       if (volver == nullptr) volver = v.Actual()->findChild<QPushButton*>(QLatin1String(nombre));
     }
+    // The middle-grade screen's start menu leaves with its own button.
+    const bool salir = volver == nullptr;
+    if (salir) volver = v.Actual()->findChild<QPushButton*>(QStringLiteral("botSalir"));
     ASSERT_NE(volver, nullptr);
-    EXPECT_EQ(volver->text(), QStringLiteral("Volver"));
+    EXPECT_EQ(volver->text(), salir ? QStringLiteral("T54") : QStringLiteral("Volver"));
     prueba::Pulsar(volver);
     EXPECT_EQ(v.Actual(), hall);
     EXPECT_EQ(v.windowTitle(), QStringLiteral("Sendaro Escolar"));
@@ -340,12 +345,14 @@ TEST_F(Vestibulo, CadaPuertaPreparaSuSeccion) {
   QWidget* listSelFp = control(n.Pantalla(Seccion::kProgramasIniciales), "ListSelFp");
   listSelFp->hide();
   auto& gradoMedio = n.Pantalla<TForm3>();
-  auto* heli = new QTimer(&gradoMedio);
-  heli->setObjectName(QStringLiteral("heli"));
+  QTimer* heli = gradoMedio.heli;
+  // Leaving the screen stops its flight: it is looked at while shown.
+  bool heliActivo = false;
   EstadoPrograma& e = programa->Estado();
   auto abrir = [&](EtiquetaPuerta* puerta) {
     prueba::Pulsar(puerta);
     CompletarApertura(hall);
+    heliActivo = heli->isActive();
     QWidget* seccion = programa->Ventana().Actual();
     programa->Ventana().Mostrar(hall);
     programa->Ventana().Ocultar(seccion);
@@ -370,13 +377,13 @@ TEST_F(Vestibulo, CadaPuertaPreparaSuSeccion) {
   abrir(hall->LabelFPM);
   EXPECT_EQ(gradoMedio.PrimeraFilaVisible, 0);
   EXPECT_FALSE(e.ModoCuestionario);
-  EXPECT_TRUE(heli->isActive());
+  EXPECT_TRUE(heliActivo);
   EXPECT_TRUE(gradoMedio.AyudaPendiente);
   e.PrimeraVisita = false;
   e.ModoCuestionario = true;
   abrir(hall->LabelFPM);
   EXPECT_TRUE(e.ModoCuestionario);
-  EXPECT_FALSE(heli->isActive());
+  EXPECT_FALSE(heliActivo);
 
   e.ModoLugares = true;
   abrir(hall->LabelFPip);
