@@ -139,7 +139,7 @@ PasoAyudaDeslizante DeslizarAyuda(int izquierda, int anchoPagina);
 
 // The chosen title's name blinks: nine ticks, shown on odd ones, then it
 // stays shown.
-class Parpadeo {
+class ParpadeoGM {
  public:
   static constexpr int kTicks = 9;
   struct Paso {

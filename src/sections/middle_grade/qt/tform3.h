@@ -245,7 +245,7 @@ class TForm3 : public QWidget {
   bool pilotoTrasTramo_ = false;
   bool menuColocado_ = false;  // the buttons stand where a whole flight leaves them
   VueloAviso vuelo_;
-  Parpadeo parpadeo_;
+  ParpadeoGM parpadeo_;
   QString nombreParpadeo_;
   int filaSobreFamilias_ = 0;
   int filaSobreTitulos_ = 0;

@@ -288,7 +288,7 @@ void TForm3::TituloDelCuestionario(int titulo) {
   listSelFP->clear();
   listSelFP->show();
   mapa->show();
-  parpadeo_ = Parpadeo();
+  parpadeo_ = ParpadeoGM();
   TimerParpadeo->start();
 }
 

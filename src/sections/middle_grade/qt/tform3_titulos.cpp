@@ -160,12 +160,12 @@ void TForm3::ElegirTitulo(int titulo) {
   reja->hide();
   listSelFP->clear();
   listSelFP->show();
-  parpadeo_ = Parpadeo();
+  parpadeo_ = ParpadeoGM();
   TimerParpadeo->start();
 }
 
 void TForm3::TimerParpadeoTimer() {
-  const Parpadeo::Paso paso = parpadeo_.Avanzar();
+  const ParpadeoGM::Paso paso = parpadeo_.Avanzar();
   PanelCarSel->setText(paso.mostrar ? nombreParpadeo_ : QString());
   if (paso.fin) TimerParpadeo->stop();
 }
