@@ -27,14 +27,14 @@ int LeerTextos(Entorno& entorno, std::string_view nombre, TablaLinea& lineas);
 
 class CatalogoTextos {
  public:
-  static constexpr int kUltimaLinea = 672;
+  static constexpr int kUltimaLinea = 674;
 
   // Reads "textos" (from the language subfolder when one is in use) and fills
   // the slots. A missing file shows "Faltan ficheros (<name>). Vuelva a
   // instalar el programa", sets FalloGrave and returns false.
   bool Leer(Entorno& entorno);
 
-  // Catalogue text n (1..672); empty for unused lines, lines missing from the
+  // Catalogue text n (1..674); empty for unused lines, lines missing from the
   // file and numbers out of range.
   const std::string& Texto(int n) const;
 

@@ -120,6 +120,7 @@ bool CargarTablasIniciales(Entorno& entorno, TablasDatos& t) {
   todo &= Tabla(entorno, f::kFpip, t.programas);
   todo &= Tabla(entorno, f::kIPmodulos, t.modulosPrograma);
   todo &= Leido(entorno, [&] { LeerCentros(entorno, f::kLU2.nombre, t.centrosIniciales); });
+  BlanquearColumna45(t.centrosIniciales);
   return todo;
 }
 
@@ -130,8 +131,29 @@ bool CargarTablasCertificados(Entorno& entorno, TablasDatos& t) {
   return todo;
 }
 
+void BlanquearColumna45(TablaCentros& centros) {
+  TablaLinea& lineas = centros.lineas;
+  int desde = 0;
+  for (int n = 1; n <= lineas.Cuenta(); ++n) {
+    const std::string& linea = lineas[n];
+    const char primero = linea.empty() ? ' ' : linea[0];
+    if (desde == 0 && primero == '8') desde = n;
+    if (desde == 0) continue;
+    if (primero == 'D') break;
+    if (linea.size() >= 45) {
+      std::string blanqueada = linea;
+      blanqueada[44] = ' ';
+      lineas.Fijar(n, blanqueada);
+    }
+  }
+}
+
 bool CargarTablasCatalogo(Entorno& entorno, TablasDatos& t) {
-  return Tabla(entorno, ficheros::kFamilias, t.familias);
+  bool todo = Tabla(entorno, ficheros::kFamilias, t.familias);
+  todo &= Leido(entorno, [&] {
+    LeerTabla(entorno, ficheros::kIndices.nombre, t.indicesFamilias, ficheros::kIndices.ancho);
+  });
+  return todo;
 }
 
 }  // namespace sendaro

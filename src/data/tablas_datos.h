@@ -79,7 +79,8 @@ struct TablasDatos {
   TablaLinea textosCertificados{TablaLinea::kLimite90, kCapacidadTabla90};  // "certificaH"
 
   // Titles catalogue.
-  TablaLinea familias;  // "familias"
+  TablaLinea familias;                                         // "familias"
+  TablaLinea indicesFamilias{TablaLinea::kLimiteNormal, 600};  // "indices", width 6
 };
 
 // The degrees screen: "carreran", "CARRERA", "OTROS", "REQUISIT", "SALIDAS",
@@ -97,15 +98,22 @@ bool CargarTablasGrados(Entorno& entorno, TablasDatos& tablas);
 bool CargarTablasItinerarios(Entorno& entorno, TablasDatos& tablas);
 
 // The initial programmes screen: "fpip", "IPmodulos" (language-dependent)
-// and "LU2" (into centrosIniciales: the shared centre tables stay as the
-// degrees screen prepared them).
+// and "LU2" into centrosIniciales (the shared centre tables stay as the
+// degrees screen prepared them), on which BlanquearColumna45 is applied.
 bool CargarTablasIniciales(Entorno& entorno, TablasDatos& tablas);
 
 // The certificates screen: "certifica" and "certificaH" (raw, 90 bytes),
 // both language-dependent.
 bool CargarTablasCertificados(Entorno& entorno, TablasDatos& tablas);
 
-// The titles catalogue: "familias" (raw, 60 bytes, language-dependent).
+// The initial programmes' copy of "LU2": column 45 blanked in every line from
+// the first line that begins with "8" up to the line before the first line
+// that begins with "D" (to the end when there is none).
+void BlanquearColumna45(TablaCentros& centros);
+
+// The titles catalogue: "familias" (raw, 60 bytes, language-dependent) and
+// "indices" (from the program folder, every line blank-filled to 6 bytes, at
+// most 600 lines).
 bool CargarTablasCatalogo(Entorno& entorno, TablasDatos& tablas);
 
 // The name a file is opened by: behind the language subfolder when the file

@@ -30,6 +30,7 @@ struct RecursosGraficos {
   QPixmap Lateral, Suelo, MarcoDerecho, MarcoIzquierdo, Pared, Rotulo, heli;
   QImage CabeceraImpresion;   // print-header picture ("chica.bmp")
   QList<QPixmap> FiguraGuia;  // the guide's frames (the hall's strip), for the help bubbles
+  QList<QPixmap> Iconos;      // the hall's icon list, drawn beside the rows of several lists
 };
 
 struct Servicios {

@@ -24,7 +24,7 @@ TEST(CatalogoTextos, LongitudesDeHuecoEnLosBordes) {
       {175, 10}, {176, 45}, {187, 25}, {188, 2},  {189, 75}, {201, 55}, {252, 8},  {253, 35},
       {340, 40}, {341, 40}, {343, 40}, {344, 20}, {345, 20},  {346, 30}, {465, 30}, {466, 22}, {479, 22},
       {480, 29}, {484, 33}, {492, 27}, {583, 12}, {632, 65}, {639, 65}, {640, 30}, {650, 65},
-      {670, 2},  {671, 12}, {672, 25}, {0, 0},    {673, 0},  {-1, 0},   {1000, 0},
+      {670, 2},  {671, 12}, {672, 25}, {673, 40}, {674, 40}, {0, 0}, {675, 0}, {-1, 0}, {1000, 0},
   };
   for (const auto& caso : casos) {
     EXPECT_EQ(CatalogoTextos::LongitudHueco(caso.linea), caso.longitud) << "línea " << caso.linea;
@@ -51,7 +51,7 @@ TEST(CatalogoTextos, RellenarCortaCadaTextoASuHueco) {
         << n;
   }
   EXPECT_EQ(catalogo.Texto(0), "");
-  EXPECT_EQ(catalogo.Texto(673), "");
+  EXPECT_EQ(catalogo.Texto(CatalogoTextos::kUltimaLinea + 1), "");
 }
 
 TEST(CatalogoTextos, FicheroCortoDejaVaciosLosTextosQueFaltan) {

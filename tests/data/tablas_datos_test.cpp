@@ -44,6 +44,7 @@ void EscribirInstalacion(const pruebas::CarpetaTemporal& carpeta, const std::str
   areas[2 * 101 + 1] = 7;
   areas[2 * 101 + 2] = 9;
   carpeta.Escribir("datitine", areas);
+  carpeta.EscribirLineas("indices", {"25 1", "3"});
 }
 
 struct Carga {
@@ -66,7 +67,7 @@ const std::vector<Carga>& Cargas() {
         "*ITINERAR", "*FP2", "*asignagm", "datFPL2", "datitine"}},
       {"iniciales", CargarTablasIniciales, {"*fpip", "*IPmodulos", "LU2"}},
       {"certificados", CargarTablasCertificados, {"*certifica", "*certificaH"}},
-      {"catalogo", CargarTablasCatalogo, {"*familias"}},
+      {"catalogo", CargarTablasCatalogo, {"*familias", "indices"}},
   };
   return cargas;
 }
@@ -127,6 +128,7 @@ TEST(CargarTablas, CadaTablaRecibeSuFicheroYSuAncho) {
       {&t->certificados, "galego/certifica", 60},
       {&t->textosCertificados, "galego/certificaH", 14},  // raw
       {&t->familias, "galego/familias", 12},              // raw
+      {&t->indicesFamilias, "indices", 6},
   };
   for (const auto& caso : casos) {
     EXPECT_EQ((*caso.tabla)[0], caso.nombre);
@@ -147,6 +149,10 @@ TEST(CargarTablas, CadaTablaRecibeSuFicheroYSuAncho) {
   EXPECT_EQ(t->comarcas.nombres[2], "Alt Camp");
   EXPECT_EQ(t->zonas.numMiembros[1], 1);
   EXPECT_EQ(t->areasCuestionario.Lista(1, 3, 0, 100), (std::vector<int>{7, 9}));
+  // The initial programmes read "LU2" into their own list.
+  EXPECT_EQ(t->centrosIniciales.lineas[0], "LU2");
+  EXPECT_EQ(t->centrosIniciales.numCodigos[1], 2);
+  EXPECT_EQ(t->indicesFamilias[2], "3     ");
 }
 
 // "datitine" is read from the program folder whatever the language, and one
@@ -161,6 +167,34 @@ TEST(CargarTablas, AreasDelCuestionarioCortasSeAvisan) {
   EXPECT_TRUE(prueba.entorno.FalloGrave);
   EXPECT_EQ(prueba.avisador.avisos,
             std::vector<std::string>{"Faltan ficheros (datitine). Vuelva a instalar el programa"});
+}
+
+// Column 45 of the initial programmes' centres is blanked from the first
+// line of province "8" up to the line before the first of province "D".
+TEST(BlanquearColumna45, DesdeLaProvincia8HastaLaD) {
+  const std::string resto = std::string(43, 'x') + "Zy";
+  struct Caso {
+    std::vector<std::string> primeras;  // first characters, one per line
+    std::string blanqueadas;            // "1" where column 45 ends blank
+  };
+  const Caso casos[] = {
+      {{"1", "8", "9", "D", "8"}, "01100"},
+      {{"8", "A"}, "11"},  // no "D": to the end
+      {{"1", "D"}, "00"},
+  };
+  for (const Caso& c : casos) {
+    TablaCentros centros;
+    for (std::size_t i = 0; i < c.primeras.size(); ++i) {
+      centros.lineas.Fijar(static_cast<int>(i) + 1, c.primeras[i] + resto);
+    }
+    centros.lineas.FijarCuenta(static_cast<int>(c.primeras.size()));
+    BlanquearColumna45(centros);
+    for (std::size_t i = 0; i < c.primeras.size(); ++i) {
+      const std::string& linea = centros.lineas[static_cast<int>(i) + 1];
+      EXPECT_EQ(linea[44] == ' ', c.blanqueadas[i] == '1') << i;
+      EXPECT_EQ(linea[45], 'y');
+    }
+  }
 }
 
 // A missing file is reported by name, sets FalloGrave, and the rest of the

@@ -7,6 +7,7 @@
 #include <QStringEncoder>
 #include <QTest>
 
+#include "data/catalogo.h"
 #include "data/disposiciones.h"
 #include "data/temas.h"
 
@@ -59,7 +60,7 @@ QByteArray Win(const QString& s) {
 
 QByteArray Catalogo(QChar prefijo) {
   QByteArray bytes;
-  for (int n = 1; n <= 672; ++n) {
+  for (int n = 1; n <= CatalogoTextos::kUltimaLinea; ++n) {
     QString linea = InstalacionPrueba::Texto(n);
     if (prefijo != QLatin1Char('T')) linea = prefijo + QString::number(n);
     bytes += Win(linea) + "\r\n";

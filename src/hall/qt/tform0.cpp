@@ -214,6 +214,7 @@ Tform0::Tform0(Servicios& servicios, QWidget* padre)
   servicios.recursos.FiguraGuia = ImageList1;
   ImageListPuerta = CargarTira(carpeta, kTiraPuerta, kCuadrosPuerta);
   ImageListIconos = CargarTira(carpeta, kTiraIconos, kCuadrosIconos, kLadoIcono, kLadoIcono);
+  servicios.recursos.Iconos = ImageListIconos;
 
   piloto = Temporizador(this, QStringLiteral("piloto"), kPeriodoPiloto);
   TimerTexto = Temporizador(this, QStringLiteral("TimerTexto"), kPeriodoTexto);

@@ -98,14 +98,19 @@ TEST_F(Vestibulo, CadaPuertaAbreSuPantallaTrasLaAnimacionYVuelve) {
     EXPECT_EQ(v.windowTitle(), QStringLiteral("Sendaro  IES Pe\u00f1a Grande"));
     // A screen at its menu leaves through the menu's own back entry.
     QPushButton* volver = nullptr;
-    for (const char* nombre : {"menui5", "BitAcabarLogse", "BotRetroceder"}) {
+    for (const char* nombre : {"menui5", "BitAcabarLogse", "BotRetroceder", "BotRetrocederFP"}) {
       if (volver == nullptr) volver = v.Actual()->findChild<QPushButton*>(QLatin1String(nombre));
     }
     // The middle-grade screen's start menu leaves with its own button.
     const bool salir = volver == nullptr;
     if (salir) volver = v.Actual()->findChild<QPushButton*>(QStringLiteral("botSalir"));
     ASSERT_NE(volver, nullptr);
-    EXPECT_EQ(volver->text(), salir ? QStringLiteral("T54") : QStringLiteral("Volver"));
+    // The catalogue's button has a caption of its own.
+    const QString esperado = salir ? QStringLiteral("T54")
+                             : pantallaEsperada == QStringLiteral("TFormCat")
+                                 ? prueba::InstalacionPrueba::Texto(674)
+                                 : QStringLiteral("Volver");
+    EXPECT_EQ(volver->text(), esperado);
     prueba::Pulsar(volver);
     EXPECT_EQ(v.Actual(), hall);
     EXPECT_EQ(v.windowTitle(), QStringLiteral("Sendaro Escolar"));
@@ -125,7 +130,7 @@ TEST_F(Vestibulo, ElRotuloDeDejarDeEstudiarAbreCertificadosSinAnimacion) {
     EXPECT_FALSE(hall->TimerPuerta->isActive());
     EXPECT_EQ(hall->PasoAyuda, 0);
     prueba::Pulsar(
-        programa->Ventana().Actual()->findChild<QPushButton*>(QStringLiteral("BotRetroceder")));
+        programa->Ventana().Actual()->findChild<QPushButton*>(QStringLiteral("BotRetrocederFP")));
     EXPECT_EQ(programa->Ventana().Actual(), hall);
   }
 }
@@ -342,7 +347,9 @@ TEST_F(Vestibulo, CadaPuertaPreparaSuSeccion) {
   QWidget* explica = tform2.BotExplica;
   QWidget* cuestio = tform2.botCuestio;
   QWidget* degradado = tform2.degradeIti;
-  QWidget* listSelFp = control(n.Pantalla(Seccion::kProgramasIniciales), "ListSelFp");
+  auto* listSelFp =
+      n.Pantalla(Seccion::kProgramasIniciales).findChild<QWidget*>(QStringLiteral("ListSelFp"));
+  ASSERT_NE(listSelFp, nullptr);
   listSelFp->hide();
   auto& gradoMedio = n.Pantalla<TForm3>();
   QTimer* heli = gradoMedio.heli;

@@ -1,0 +1,92 @@
+#include "ui/lista_iconos.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+namespace sendaro {
+
+namespace {
+
+constexpr int kMargenIcono = 2;
+
+class DelegadoIconos : public QStyledItemDelegate {
+ public:
+  DelegadoIconos(QObject* padre, int alto, int margen)
+      : QStyledItemDelegate(padre), alto_(alto), margen_(margen) {}
+
+  QSize sizeHint(const QStyleOptionViewItem& opcion, const QModelIndex&) const override {
+    return {opcion.rect.width(), alto_};
+  }
+
+  void paint(QPainter* p, const QStyleOptionViewItem& opcion,
+             const QModelIndex& indice) const override {
+    const QRect r = opcion.rect;
+    const bool elegida = opcion.state & QStyle::State_Selected;
+    const QPalette& paleta = opcion.palette;
+    p->fillRect(r, elegida ? paleta.highlight() : paleta.base());
+    const QPixmap icono = indice.data(Qt::DecorationRole).value<QPixmap>();
+    if (!icono.isNull()) p->drawPixmap(r.left() + kMargenIcono, r.top(), icono);
+    p->setPen(elegida ? paleta.highlightedText().color() : paleta.text().color());
+    const QVariant letra = indice.data(Qt::FontRole);
+    p->setFont(letra.isValid() ? letra.value<QFont>() : opcion.font);
+    p->drawText(r.adjusted(margen_, 2, -2, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                indice.data(Qt::DisplayRole).toString());
+  }
+
+ private:
+  int alto_;
+  int margen_;
+};
+
+}  // namespace
+
+ListaIconos::ListaIconos(QWidget* padre, int altoFila, int margenTexto)
+    : QListWidget(padre), altoFila_(altoFila) {
+  setItemDelegate(new DelegadoIconos(this, altoFila, margenTexto));
+  setUniformItemSizes(true);
+  setMouseTracking(true);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+void ListaIconos::Rellenar(const QStringList& filas, const QList<QPixmap>& lista,
+                           const std::vector<int>& iconos) {
+  clear();
+  for (int r = 0; r < filas.size(); ++r) {
+    auto* item = new QListWidgetItem(filas[r], this);
+    const auto i = static_cast<std::size_t>(r);
+    if (i < iconos.size() && iconos[i] >= 0 && iconos[i] < lista.size()) {
+      item->setData(Qt::DecorationRole, lista[iconos[i]]);
+    }
+  }
+}
+
+void ListaIconos::mouseMoveEvent(QMouseEvent* evento) {
+  if (seguirRaton) {
+    const int fila = indexAt(evento->position().toPoint()).row();
+    if (fila >= 0 && fila != currentRow()) {
+      setCurrentRow(fila);
+      emit Sobre(fila);
+    }
+  }
+  QListWidget::mouseMoveEvent(evento);
+}
+
+void ListaIconos::mouseReleaseEvent(QMouseEvent* evento) {
+  QListWidget::mouseReleaseEvent(evento);
+  if (evento->button() != Qt::LeftButton) return;
+  const int fila = indexAt(evento->position().toPoint()).row();
+  if (fila >= 0) emit Elegida(fila);
+}
+
+void ListaIconos::keyPressEvent(QKeyEvent* evento) {
+  if ((evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) && currentRow() >= 0) {
+    emit Elegida(currentRow());
+    return;
+  }
+  QListWidget::keyPressEvent(evento);
+}
+
+}  // namespace sendaro

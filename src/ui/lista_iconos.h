@@ -1,0 +1,43 @@
+// A list that follows the pointer: rows of a fixed height, each with an
+// optional icon at its top-left corner (2 px in) and its text `margenTexto`
+// px in (35 beside icons). While hover tracking is on, the row under the
+// pointer is highlighted and announced; a release of the mouse button on a
+// row, or Enter, chooses it.
+#pragma once
+
+#include <QList>
+#include <QListWidget>
+#include <QPixmap>
+#include <QStringList>
+#include <vector>
+
+namespace sendaro {
+
+class ListaIconos : public QListWidget {
+  Q_OBJECT
+
+ public:
+  ListaIconos(QWidget* padre, int altoFila, int margenTexto = 35);
+
+  // Rows and, for row r, icon iconos[r] of `lista` (none when out of range).
+  void Rellenar(const QStringList& filas, const QList<QPixmap>& lista,
+                const std::vector<int>& iconos);
+  int AltoFila() const { return altoFila_; }
+
+  bool seguirRaton = true;  // hover tracking
+
+ signals:
+  // The pointer is over a new row (hover tracking on).
+  void Sobre(int fila);
+  void Elegida(int fila);
+
+ protected:
+  void mouseMoveEvent(QMouseEvent* evento) override;
+  void mouseReleaseEvent(QMouseEvent* evento) override;
+  void keyPressEvent(QKeyEvent* evento) override;
+
+ private:
+  int altoFila_;
+};
+
+}  // namespace sendaro
