@@ -64,7 +64,7 @@ std::vector<int> ProgramasDeCentro(const TablasProgramas& t, const TablaCentros&
   return programas;
 }
 
-FilaCentro FilaDeCentro(const TablaCentros& centros, int n, std::string_view prefijo) {
+FilaCentroIP FilaDeCentro(const TablaCentros& centros, int n, std::string_view prefijo) {
   return {std::string(prefijo) + Trozo(centros.lineas[n], 2, 44), Trozo(centros.lineas[n], 46, 9)};
 }
 
@@ -191,8 +191,8 @@ std::string_view CodigoProvincia(int k) {
   return TablaProvincias[static_cast<std::size_t>(k - 1)];
 }
 
-std::vector<FilaCentro> CentrosDePrograma(const TablasProgramas& t, int p, int comunidad) {
-  std::vector<FilaCentro> filas;
+std::vector<FilaCentroIP> CentrosDePrograma(const TablasProgramas& t, int p, int comunidad) {
+  std::vector<FilaCentroIP> filas;
   const ProvinciasComunidad provincias = Provincias(t.comunidades, comunidad);
   const int cuenta = static_cast<int>(provincias.nombres.size());
   if (p < 1 || p > CuentaProgramas(t) || provincias.base < 1) return filas;
@@ -243,9 +243,9 @@ CentrosProvincia CentrosDeProvincia(const TablasProgramas& t, std::string_view c
   return c;
 }
 
-ListadoLugar ListadoDeProvincia(const TablasProgramas& t, const CentrosProvincia& provincia,
-                                int localidad) {
-  ListadoLugar listado;
+ListadoLugarIP ListadoDeProvincia(const TablasProgramas& t, const CentrosProvincia& provincia,
+                                  int localidad) {
+  ListadoLugarIP listado;
   const TablaCentros* centros = provincia.grupo >= 1 && provincia.grupo <= 4
                                     ? t.centros[static_cast<std::size_t>(provincia.grupo - 1)]
                                     : nullptr;
@@ -272,7 +272,7 @@ std::string ColumnaCentro(std::string_view texto) {
 
 InformeImpresion InformePrograma(const TablasProgramas& t, const CatalogoTextos& catalogo, int p,
                                  std::string_view comunidadMayusculas,
-                                 const std::vector<FilaCentro>& filas) {
+                                 const std::vector<FilaCentroIP>& filas) {
   InformeImpresion informe;
   informe.titulo = TextoPrograma(t, p) + " (" + Texto(catalogo, kTextoPCPI) + ")";
   auto cabecera = [&](int n, bool negrita) {
@@ -294,20 +294,20 @@ InformeImpresion InformePrograma(const TablasProgramas& t, const CatalogoTextos&
   informe.Anadir("");
   informe.Anadir(Texto(catalogo, kTextoCentros), true);
   informe.Anadir("***  " + std::string(comunidadMayusculas) + "  ***", true);
-  for (const FilaCentro& f : filas) {
+  for (const FilaCentroIP& f : filas) {
     informe.Anadir(RecortarDerecha(ColumnaCentro(f.texto) + "  " + f.telefono));
   }
   return informe;
 }
 
 InformeImpresion InformeLugar(const CatalogoTextos& catalogo, std::string_view lugar,
-                              const std::vector<FilaCentro>& filas) {
+                              const std::vector<FilaCentroIP>& filas) {
   InformeImpresion informe;
   informe.titulo = Texto(catalogo, kTextoConsulta) + ": " + RecortarDerecha(lugar) + " - " +
                    Texto(catalogo, kTextoPCPI);
   // A centre's 44 characters and its phone; a programme line keeps its
   // whole name (it has no phone to make room for).
-  for (const FilaCentro& f : filas) {
+  for (const FilaCentroIP& f : filas) {
     std::string texto = f.telefono.empty() ? f.texto : ColumnaCentro(f.texto);
     if (!f.telefono.empty()) {
       texto.resize(kAnchoCentro, ' ');

@@ -90,16 +90,16 @@ ProvinciasComunidad Provincias(const TablaLinea& comunidades, int comunidad);
 std::string_view CodigoProvincia(int k);
 
 // A row of the centre grid: its text and phone.
-struct FilaCentro {
+struct FilaCentroIP {
   std::string texto;
   std::string telefono;
-  bool operator==(const FilaCentro&) const = default;
+  bool operator==(const FilaCentroIP&) const = default;
 };
 
 // The centres of community `comunidad` that teach programme p, province by
 // province (headed "- <name>" when there are several; a province without
 // any is left out), each province followed by a blank row.
-std::vector<FilaCentro> CentrosDePrograma(const TablasProgramas& t, int p, int comunidad);
+std::vector<FilaCentroIP> CentrosDePrograma(const TablasProgramas& t, int p, int comunidad);
 
 // The centre search in one province (code "<group><province>"): the centres
 // that carry a known programme number, and their localities, neighbouring
@@ -115,12 +115,12 @@ CentrosProvincia CentrosDeProvincia(const TablasProgramas& t, std::string_view c
 // Every centre of the province with its programmes: "-" + the centre and its
 // phone, one row per known programme, a blank row. `primeraFila` is the row
 // of the first centre of locality `localidad` (from 1), 0 when none.
-struct ListadoLugar {
-  std::vector<FilaCentro> filas;
+struct ListadoLugarIP {
+  std::vector<FilaCentroIP> filas;
   int primeraFila = 0;
 };
-ListadoLugar ListadoDeProvincia(const TablasProgramas& t, const CentrosProvincia& provincia,
-                                int localidad);
+ListadoLugarIP ListadoDeProvincia(const TablasProgramas& t, const CentrosProvincia& provincia,
+                                  int localidad);
 
 // The programme's report: title "<programme> (<229>)", its requirements,
 // what is studied, modules and jobs, then text 323, "***  <COMMUNITY>  ***"
@@ -128,12 +128,12 @@ ListadoLugar ListadoDeProvincia(const TablasProgramas& t, const CentrosProvincia
 // `comunidadMayusculas` is the community's name (columns 3-32) in capitals.
 InformeImpresion InformePrograma(const TablasProgramas& t, const CatalogoTextos& catalogo, int p,
                                  std::string_view comunidadMayusculas,
-                                 const std::vector<FilaCentro>& filas);
+                                 const std::vector<FilaCentroIP>& filas);
 
 // The place report: "<289>: <place> - <229>", then each centre's 44
 // characters followed by its phone, and each programme's whole name.
 InformeImpresion InformeLugar(const CatalogoTextos& catalogo, std::string_view lugar,
-                              const std::vector<FilaCentro>& filas);
+                              const std::vector<FilaCentroIP>& filas);
 
 // The grid's first column: the row's first 44 characters.
 std::string ColumnaCentro(std::string_view texto);

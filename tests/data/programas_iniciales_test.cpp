@@ -143,13 +143,14 @@ TEST(Programas, CentrosDeUnProgramaPorProvincias) {
   // Without province lines the community is its own province.
   EXPECT_EQ(Provincias(t.comunidades, 2).nombres, (std::vector<std::string>{"Comunidad Dos"}));
 
-  const FilaCentro cabecera{"- Provincia Este       ", ""};
-  const FilaCentro uno{"Villa Uno        IES Uno", "911111111"};
-  const FilaCentro dos{"Villa Uno        IES Dos", ""};
-  const FilaCentro blanco{"", ""};
+  const FilaCentroIP cabecera{"- Provincia Este       ", ""};
+  const FilaCentroIP uno{"Villa Uno        IES Uno", "911111111"};
+  const FilaCentroIP dos{"Villa Uno        IES Dos", ""};
+  const FilaCentroIP blanco{"", ""};
   // A centre carrying the programme twice is listed twice; a province
   // without any centre loses its heading.
-  EXPECT_EQ(CentrosDePrograma(v, 2, 1), (std::vector<FilaCentro>{cabecera, uno, dos, dos, blanco}));
+  EXPECT_EQ(CentrosDePrograma(v, 2, 1),
+            (std::vector<FilaCentroIP>{cabecera, uno, dos, dos, blanco}));
   const auto comercio = CentrosDePrograma(v, 4, 1);
   ASSERT_EQ(comercio.size(), 7u);
   EXPECT_EQ(comercio[4].texto, "- Provincia Seis       ");
@@ -176,10 +177,10 @@ TEST(Programas, BusquedaPorProvinciaYLocalidad) {
   EXPECT_EQ(e.localidadDe, (std::vector<int>{1, 1, 2, 3}));
   EXPECT_EQ(CentrosDeProvincia(v, "5E").grupo, 0);
 
-  const ListadoLugar l = ListadoDeProvincia(v, e, 2);
+  const ListadoLugarIP l = ListadoDeProvincia(v, e, 2);
   EXPECT_EQ(l.primeraFila, 8);
   ASSERT_EQ(l.filas.size(), 14u);
-  EXPECT_EQ(l.filas[0], (FilaCentro{"-Villa Uno        IES Uno", "911111111"}));
+  EXPECT_EQ(l.filas[0], (FilaCentroIP{"-Villa Uno        IES Uno", "911111111"}));
   EXPECT_EQ(l.filas[1].texto, "Auxiliar de oficina");
   EXPECT_EQ(l.filas[2].texto, "Auxiliar administrativo");
   EXPECT_EQ(l.filas[8].texto, "-Villa Dos        IES Tres");

@@ -402,12 +402,12 @@ void TFIniPro::BotRequisitosClick() { MostrarDetalle(VistaPrograma::kRequisitos)
 void TFIniPro::BotAsigClick() { MostrarDetalle(VistaPrograma::kAsignaturas); }
 void TFIniPro::BotTraClick() { MostrarDetalle(VistaPrograma::kTrabajos); }
 
-void TFIniPro::LlenarReja(const std::vector<FilaCentro>& filas) {
+void TFIniPro::LlenarReja(const std::vector<FilaCentroIP>& filas) {
   FilasReja = filas;
   reja->clearContents();
   reja->setRowCount(static_cast<int>(filas.size()));
   for (int r = 0; r < reja->rowCount(); ++r) {
-    const FilaCentro& f = filas[static_cast<std::size_t>(r)];
+    const FilaCentroIP& f = filas[static_cast<std::size_t>(r)];
     // A centre's 44 characters beside its phone; a programme its whole name.
     const std::string texto = f.telefono.empty() ? f.texto : ColumnaCentro(f.texto);
     reja->setItem(r, 0, new QTableWidgetItem(DeWin(texto)));
@@ -440,7 +440,7 @@ void TFIniPro::mapaClick() {
   if (!e.ModoLugares) {
     ComunidadElegida = true;
     PanelSelTit->setText(T(kTextoCentrosProvincia));
-    const std::vector<FilaCentro> filas = CentrosDePrograma(Tablas(), ProgramaSel, codigo);
+    const std::vector<FilaCentroIP> filas = CentrosDePrograma(Tablas(), ProgramaSel, codigo);
     Listsel->hide();
     reja->show();
     if (filas.empty()) {
@@ -489,7 +489,7 @@ void TFIniPro::ListSelLugFPClick() {
   }
   const int localidad = ListSelLugFP->currentRow() + 1;
   if (localidad < 1) return;
-  const ListadoLugar listado = ListadoDeProvincia(Tablas(), ProvinciaSel, localidad);
+  const ListadoLugarIP listado = ListadoDeProvincia(Tablas(), ProvinciaSel, localidad);
   PanelCarSel->setText(NombreLugar);
   PanelSelTit->setText(T(kTextoFormacion));
   Mostrar(PanelCarSel, PanelSelTit, reja);

@@ -83,7 +83,7 @@ class TFIniPro : public QWidget {
   CentrosProvincia ProvinciaSel;
   QString NombreLugar;
   // The rows of reja as listed.
-  std::vector<FilaCentro> FilasReja;
+  std::vector<FilaCentroIP> FilasReja;
 
   // The help step (0..15).
   int PasoAyuda() const { return pasoAyuda_; }
@@ -118,7 +118,7 @@ class TFIniPro : public QWidget {
   QString T(int n) const;
   TablasProgramas Tablas() const;
   void MostrarDetalle(VistaPrograma vista);
-  void LlenarReja(const std::vector<FilaCentro>& filas);
+  void LlenarReja(const std::vector<FilaCentroIP>& filas);
   void Salir();
 
   Servicios& servicios_;

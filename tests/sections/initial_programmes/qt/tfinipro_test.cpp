@@ -131,7 +131,7 @@ TEST_F(PantallaProgramas, DelAreaAlProgramaSusCentrosYSuInforme) {
   EXPECT_TRUE(f->ComunidadElegida);
   EXPECT_EQ(f->PanelSelTit->text(), T(323));
   EXPECT_FALSE(f->reja->isHidden());
-  const std::vector<FilaCentro> esperadas = CentrosDePrograma(Tablas(), 2, kMadrid);
+  const std::vector<FilaCentroIP> esperadas = CentrosDePrograma(Tablas(), 2, kMadrid);
   ASSERT_FALSE(esperadas.empty());
   ASSERT_EQ(f->reja->rowCount(), static_cast<int>(esperadas.size()));
   EXPECT_TRUE(f->reja->item(0, 0)->text().startsWith(QStringLiteral("- Madrid")));
@@ -203,7 +203,7 @@ TEST_F(PantallaProgramas, BusquedaDeCentrosPorProvinciaYLocalidad) {
   // A locality: the whole province listed, its first centre at the top.
   f->ListSelLugFP->setCurrentRow(2);
   f->ListSelLugFPClick();
-  const ListadoLugar listado = ListadoDeProvincia(Tablas(), madrid, 3);
+  const ListadoLugarIP listado = ListadoDeProvincia(Tablas(), madrid, 3);
   ASSERT_EQ(f->reja->rowCount(), static_cast<int>(listado.filas.size()));
   EXPECT_GT(listado.primeraFila, 0);
   EXPECT_EQ(f->reja->rowAt(0), listado.primeraFila);
