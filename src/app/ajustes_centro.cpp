@@ -1,8 +1,6 @@
 #include "app/ajustes_centro.h"
 
 #include <algorithm>
-#include <array>
-#include <cstdint>
 #include <fstream>
 #include <map>
 #include <system_error>
@@ -12,20 +10,6 @@
 namespace sendaro {
 
 namespace {
-
-// Code points of Windows-1252 bytes 0x80..0x9F (0 where the byte is unused).
-constexpr std::array<char32_t, 32> kAlto1252 = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
-char A1252(char32_t c) {
-  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
-  for (std::size_t i = 0; i < kAlto1252.size(); ++i) {
-    if (kAlto1252[i] == c) return static_cast<char>(0x80 + i);
-  }
-  return '?';
-}
 
 std::string_view Limpiar(std::string_view s) {
   const auto ini = s.find_first_not_of(" \t\r");
@@ -43,42 +27,6 @@ std::string Minusculas(std::string_view s) {
 }
 
 }  // namespace
-
-std::optional<std::string> Utf8AWindows1252(std::string_view utf8) {
-  std::string r;
-  r.reserve(utf8.size());
-  for (std::size_t i = 0; i < utf8.size();) {
-    const auto b = static_cast<std::uint8_t>(utf8[i]);
-    std::size_t n = 0;
-    char32_t c = 0;
-    if (b < 0x80) {
-      n = 1;
-      c = b;
-    } else if ((b & 0xE0) == 0xC0) {
-      n = 2;
-      c = b & 0x1Fu;
-    } else if ((b & 0xF0) == 0xE0) {
-      n = 3;
-      c = b & 0x0Fu;
-    } else if ((b & 0xF8) == 0xF0) {
-      n = 4;
-      c = b & 0x07u;
-    } else {
-      return std::nullopt;
-    }
-    if (i + n > utf8.size()) return std::nullopt;
-    for (std::size_t k = 1; k < n; ++k) {
-      const auto s = static_cast<std::uint8_t>(utf8[i + k]);
-      if ((s & 0xC0) != 0x80) return std::nullopt;
-      c = (c << 6) | (s & 0x3Fu);
-    }
-    constexpr std::array<char32_t, 5> kMinimo = {0, 0, 0x80, 0x800, 0x10000};
-    if (c < kMinimo[n] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return std::nullopt;
-    r.push_back(A1252(c));
-    i += n;
-  }
-  return r;
-}
 
 std::optional<AjustesCentro> AnalizarAjustesCentro(std::string_view contenido) {
   if (contenido.substr(0, 3) == "\xEF\xBB\xBF") contenido.remove_prefix(3);

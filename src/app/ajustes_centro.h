@@ -22,6 +22,8 @@
 #include <string>
 #include <string_view>
 
+#include "data/texto.h"
+
 namespace sendaro {
 
 struct AjustesCentro {
@@ -43,9 +45,5 @@ std::optional<AjustesCentro> AnalizarAjustesCentro(std::string_view contenido);
 // Reads and parses "centro.ini" in the folder; nothing when it is missing,
 // unreadable or invalid.
 std::optional<AjustesCentro> LeerAjustesCentro(const std::filesystem::path& carpeta);
-
-// UTF-8 to Windows-1252; characters that Windows-1252 lacks become '?'.
-// Nothing when the bytes are not valid UTF-8.
-std::optional<std::string> Utf8AWindows1252(std::string_view utf8);
 
 }  // namespace sendaro

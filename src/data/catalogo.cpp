@@ -65,16 +65,24 @@ int AnalizarTextos(std::string_view bytes, std::string_view nombre, TablaLinea& 
 }
 
 int LeerTextos(Entorno& entorno, std::string_view nombre, TablaLinea& lineas) {
-  const auto bytes = AbrirFicheroDatos(entorno, nombre);
+  const auto bytes = AbrirFicheroTexto(entorno, nombre);
   if (!bytes) return lineas.Cuenta();
   return AnalizarTextos(*bytes, nombre, lineas);
 }
 
 bool CatalogoTextos::Leer(Entorno& entorno) {
   TablaLinea lineas(kLongitudLineaTextos);
-  const auto bytes = AbrirFicheroDatos(entorno, entorno.instalacion.NombreConIdioma("textos"));
+  const std::string nombre = entorno.instalacion.NombreConIdioma("textos");
+  const auto bytes = AbrirFicheroTexto(entorno, nombre);
   if (!bytes) return false;
-  const int cuenta = AnalizarTextos(*bytes, entorno.instalacion.NombreConIdioma("textos"), lineas);
+  const int cuenta = AnalizarTextos(*bytes, nombre, lineas);
+  // A catalogue without all its lines (a file cut short at a line end)
+  // would leave captions empty: it is as good as missing.
+  if (cuenta < kUltimaLinea) {
+    entorno.Avisar(MensajeFaltanFicheros(nombre));
+    entorno.FalloGrave = true;
+    return false;
+  }
   std::vector<std::string> crudas;
   crudas.reserve(static_cast<std::size_t>(cuenta));
   for (int n = 1; n <= cuenta; ++n) crudas.push_back(lineas.Linea(n));

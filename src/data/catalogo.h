@@ -30,8 +30,9 @@ class CatalogoTextos {
   static constexpr int kUltimaLinea = 674;
 
   // Reads "textos" (from the language subfolder when one is in use) and fills
-  // the slots. A missing file shows "Faltan ficheros (<name>). Vuelva a
-  // instalar el programa", sets FalloGrave and returns false.
+  // the slots. A missing file, a broken one (see AbrirFicheroTexto) or one of
+  // fewer than 672 lines shows "Faltan ficheros (<name>). Vuelva a instalar
+  // el programa", sets FalloGrave and returns false.
   bool Leer(Entorno& entorno);
 
   // Catalogue text n (1..674); empty for unused lines, lines missing from the

@@ -33,7 +33,7 @@ int AnalizarTabla(std::string_view bytes, std::string_view nombre, TablaLinea& t
 }
 
 int LeerTabla(Entorno& entorno, std::string_view nombre, TablaLinea& tabla, int ancho) {
-  const auto bytes = AbrirFicheroDatos(entorno, nombre);
+  const auto bytes = AbrirFicheroTexto(entorno, nombre);
   if (!bytes) return tabla.Cuenta();
   return AnalizarTabla(*bytes, nombre, tabla, ancho);
 }
@@ -47,7 +47,7 @@ int AnalizarTablaBruta(std::string_view bytes, std::string_view nombre, TablaLin
 }
 
 int LeerTabla90(Entorno& entorno, std::string_view nombre, TablaLinea& tabla) {
-  const auto bytes = AbrirFicheroDatos(entorno, nombre);
+  const auto bytes = AbrirFicheroTexto(entorno, nombre);
   if (!bytes) return tabla.Cuenta();
   return AnalizarTablaBruta(*bytes, nombre, tabla);
 }
@@ -83,7 +83,7 @@ int AnalizarFamilias(std::string_view bytes, std::string_view nombre, TablaLinea
 
 int LeerFamilias(Entorno& entorno, std::string_view nombre, TablaLinea& tabla, int ancho,
                  NumerosLinea& lineas) {
-  const auto bytes = AbrirFicheroDatos(entorno, nombre);
+  const auto bytes = AbrirFicheroTexto(entorno, nombre);
   if (!bytes) return tabla.Cuenta();
   return AnalizarFamilias(*bytes, nombre, tabla, ancho, lineas);
 }
@@ -153,7 +153,7 @@ int AnalizarBloques(std::string_view bytes, TablaBloques& tabla) {
 }
 
 int LeerBloques(Entorno& entorno, std::string_view nombre, TablaBloques& tabla) {
-  const auto bytes = AbrirFicheroDatos(entorno, nombre);
+  const auto bytes = AbrirFicheroTexto(entorno, nombre);
   if (!bytes) return tabla.Cuenta();
   return AnalizarBloques(*bytes, tabla);
 }

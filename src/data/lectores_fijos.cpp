@@ -42,7 +42,7 @@ int AnalizarComarcas(const Entorno& entorno, std::string_view bytes, TablaComarc
 }
 
 int LeerComarcas(Entorno& entorno, std::string_view nombre, TablaComarcas& tabla, int ancho) {
-  const auto bytes = AbrirFicheroDatos(entorno, nombre);
+  const auto bytes = AbrirFicheroTexto(entorno, nombre);
   if (!bytes) return tabla.cuenta;
   return AnalizarComarcas(entorno, *bytes, tabla, ancho);
 }
@@ -75,7 +75,7 @@ int AnalizarZonas(const Entorno& entorno, std::string_view bytes, TablaZonas& ta
 }
 
 int LeerZonas(Entorno& entorno, std::string_view nombre, TablaZonas& tabla, int ancho) {
-  const auto bytes = AbrirFicheroDatos(entorno, nombre);
+  const auto bytes = AbrirFicheroTexto(entorno, nombre);
   if (!bytes) return tabla.cuenta;
   return AnalizarZonas(entorno, *bytes, tabla, ancho);
 }
@@ -99,7 +99,7 @@ int AnalizarUniversidades(std::string_view bytes, std::string_view nombre,
 }
 
 int LeerUniversidades(Entorno& entorno, std::string_view nombre, TablaUniversidades& tabla) {
-  const auto bytes = AbrirFicheroDatos(entorno, nombre);
+  const auto bytes = AbrirFicheroTexto(entorno, nombre);
   if (!bytes) return tabla.cuenta;
   return AnalizarUniversidades(*bytes, nombre, tabla);
 }
@@ -117,7 +117,7 @@ int AnalizarDirecciones(std::string_view bytes, TablaDirecciones& tabla) {
 }
 
 int LeerDirecciones(Entorno& entorno, std::string_view nombre, TablaDirecciones& tabla) {
-  const auto bytes = AbrirFicheroDatos(entorno, nombre);
+  const auto bytes = AbrirFicheroTexto(entorno, nombre);
   if (!bytes) return tabla.cuenta;
   return AnalizarDirecciones(*bytes, tabla);
 }
@@ -173,7 +173,7 @@ void PrepararRegionesCentros(TablaCentros& tabla, char antigua, char nueva, char
 }
 
 int LeerCentros(Entorno& entorno, std::string_view nombre, TablaCentros& tabla) {
-  const auto bytes = AbrirFicheroDatos(entorno, nombre);
+  const auto bytes = AbrirFicheroTexto(entorno, nombre);
   if (!bytes) return tabla.Cuenta();
   return AnalizarCentros(*bytes, nombre, tabla);
 }
@@ -220,7 +220,7 @@ int AnalizarDobles(const Entorno& entorno, std::string_view bytes, std::string_v
 }
 
 int LeerDobles(Entorno& entorno, std::string_view nombre, TablaDobles& tabla) {
-  const auto bytes = AbrirFicheroDatos(entorno, nombre);
+  const auto bytes = AbrirFicheroTexto(entorno, nombre);
   if (!bytes) return tabla.cuenta;
   return AnalizarDobles(entorno, *bytes, nombre, tabla);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "data/tabla_linea.h"
 #include "data/texto.h"
 
 namespace sendaro {
@@ -25,7 +26,66 @@ unsigned Byte(std::string_view bytes, std::size_t i) {
   return static_cast<unsigned char>(bytes[i]);
 }
 
+unsigned Entero(std::string_view bytes, std::size_t posicion, int ancho) {
+  unsigned v = 0;
+  for (int i = ancho - 1; i >= 0; --i) v = (v << 8) | Byte(bytes, posicion + static_cast<std::size_t>(i));
+  return v;
+}
+
+std::string Fila(int registro, int fila) {
+  return "registro " + std::to_string(registro) + ", fila " + std::to_string(fila) + ": ";
+}
+
 }  // namespace
+
+std::optional<std::string> DefectoRegistros(const DisposicionRegistros& d, std::string_view juego) {
+  if (juego.size() < static_cast<std::size_t>(d.BytesTotales())) return "el fichero es corto";
+  if (d.fichero == registros::kDatFPR.fichero) {
+    for (const auto& tramo : registros::kTramosFPR) {
+      for (int t = 1; t <= d.filas; ++t) {
+        const auto base = static_cast<std::size_t>(tramo.inicio + tramo.bytesPorTitulo * (t - 1));
+        if (const unsigned n = Byte(juego, base); n > static_cast<unsigned>(tramo.maximo)) {
+          return "título " + std::to_string(t) + ": " + std::string(tramo.nombre) + " cuenta " +
+                 std::to_string(n) + "; caben " + std::to_string(tramo.maximo);
+        }
+      }
+    }
+    return std::nullopt;
+  }
+  const auto ancho = static_cast<std::size_t>(d.bytesPorEntero);
+  const auto porFila = static_cast<std::size_t>(d.enterosPorFila);
+  for (int r = 1; r <= d.registros; ++r) {
+    for (int f = 1; f <= d.filas; ++f) {
+      const std::size_t base =
+          (static_cast<std::size_t>(r - 1) * static_cast<std::size_t>(d.filas) +
+           static_cast<std::size_t>(f - 1)) * porFila * ancho;
+      if (d.fichero == registros::kPuntos3.fichero) {
+        // Only the low byte of each integer is used: the others are 0.
+        for (std::size_t k = 0; k < porFila; ++k) {
+          if (const unsigned v = Entero(juego, base + k * ancho, d.bytesPorEntero); v > 0xFF) {
+            return Fila(r, f) + "el entero " + std::to_string(k) + " vale " + std::to_string(v) +
+                   "; no es un código de región";
+          }
+        }
+        continue;
+      }
+      const unsigned n = Entero(juego, base, d.bytesPorEntero);
+      if (n > porFila - 1) {
+        return Fila(r, f) + "cuenta " + std::to_string(n) + "; caben " + std::to_string(porFila - 1);
+      }
+      if (d.bytesPorEntero == 2) {
+        for (std::size_t i = 1; i <= n; ++i) {
+          const unsigned c = Entero(juego, base + i * ancho, 2);
+          if (c < 1 || c > static_cast<unsigned>(TablaLinea::kCapacidad)) {
+            return Fila(r, f) + "centro " + std::to_string(c) + " fuera de 1.." +
+                   std::to_string(TablaLinea::kCapacidad);
+          }
+        }
+      }
+    }
+  }
+  return std::nullopt;
+}
 
 TablaLugaresGM::TablaLugaresGM()
     : palabras_(static_cast<std::size_t>(kGrupos) * kPalabrasPorGrupo, 0) {}
@@ -61,7 +121,7 @@ bool AnalizarLugaresGM(std::string_view bytes, TablaLugaresGM& tabla) {
 bool LeerLugaresGM(Entorno& entorno, std::string_view nombre, TablaLugaresGM& tabla) {
   const auto bytes = AbrirFicheroDatos(entorno, nombre);
   if (!bytes) return false;
-  if (!AnalizarLugaresGM(*bytes, tabla)) {
+  if (DefectoRegistros(registros::kDatFPL2, *bytes) || !AnalizarLugaresGM(*bytes, tabla)) {
     entorno.Avisar(MensajeFaltanFicheros(nombre));
     entorno.FalloGrave = true;
     return false;
@@ -102,7 +162,7 @@ bool LeerPuntos(Entorno& entorno, std::string_view nombre, DatosPuntos& datos) {
 bool LeerPuntosSinAviso(const Instalacion& instalacion, std::string_view nombre,
                         DatosPuntos& datos) {
   const auto bytes = LeerFicheroCompleto(instalacion.Ruta(nombre));
-  return bytes && AnalizarPuntos(*bytes, datos);
+  return bytes && !DefectoRegistros(registros::kPuntos3, *bytes) && AnalizarPuntos(*bytes, datos);
 }
 
 }  // namespace sendaro

@@ -1,10 +1,14 @@
 // The binary record files read at start-up: the middle-grade places
 // "datFPL2" and the map region data "puntos3". Both are little-endian and of
 // a fixed size; a shorter file is refused whole (nothing is read) and the
-// bytes after the expected size are ignored.
+// bytes after the expected size are ignored. The Leer* readers also refuse a
+// file whose content cannot be right (DefectoRegistros); the Analizar*
+// parsers take any bytes and the tables clamp what they give back.
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -12,6 +16,15 @@
 #include "data/entorno.h"
 
 namespace sendaro {
+
+// What makes one complete set of records unusable although it has its size:
+// a row whose count (its first integer) does not fit in the row, a centre
+// number of a 16-bit row outside 1..1000, a count of "datFPR" above its
+// table's maximum, an integer of "puntos3" that is not a byte. A file of junk
+// of the right size fails at once. The reason names the record and row
+// ("registro 2, fila 17: ...", UTF-8, for people); nothing when usable.
+std::optional<std::string> DefectoRegistros(const DisposicionRegistros& disposicion,
+                                            std::string_view juego);
 
 // "datFPL2": for each centre file group 1..4 ("LU1".."LU4") and
 // middle-grade title 1..170, the centre line numbers that teach the title.
@@ -39,8 +52,8 @@ class TablaLugaresGM {
 
 // False (and the table untouched) when the bytes are fewer than 4 records.
 bool AnalizarLugaresGM(std::string_view bytes, TablaLugaresGM& tabla);
-// A missing or short file shows "Faltan ficheros (<nombre>). Vuelva a
-// instalar el programa" and sets FalloGrave.
+// A missing, short or unusable file shows "Faltan ficheros (<nombre>).
+// Vuelva a instalar el programa" and sets FalloGrave.
 bool LeerLugaresGM(Entorno& entorno, std::string_view nombre, TablaLugaresGM& tabla);
 
 // "puntos3": 281 columns of 636 32-bit integers, of which only the low byte

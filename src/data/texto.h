@@ -59,4 +59,35 @@ std::string MensajeFaltanFicheros(std::string_view nombre);
 // with that name, sets FalloGrave and returns nothing.
 std::optional<std::string> AbrirFicheroDatos(Entorno& entorno, std::string_view nombre);
 
+// UTF-8 to Windows-1252; characters that Windows-1252 lacks become '?'.
+// Nothing when the bytes are not valid UTF-8.
+std::optional<std::string> Utf8AWindows1252(std::string_view utf8);
+
+// True when a text file was saved as UTF-8: it starts with the UTF-8
+// byte-order mark, or it is valid UTF-8 and has a character beyond ASCII
+// (Windows-1252 text with accents is almost never valid UTF-8).
+bool GuardadoEnUtf8(std::string_view bytes);
+
+// The text of a data file in Windows-1252, the program's own encoding: a file
+// saved as UTF-8 is converted (without its byte-order mark), so its fixed
+// columns fall where the readers look for them. Other files are as they are.
+std::string TextoWindows1252(std::string_view bytes);
+
+// What makes a text data file unusable: a byte that is no text in
+// Windows-1252 (control bytes other than tab, CR and LF; 0x7F; the five
+// unused bytes), which a file of junk or of another kind has, or a last line
+// without its line end, which a file cut short has. The line counts from 1;
+// the reason is for people (UTF-8), as the data tool prints it.
+struct DefectoTexto {
+  int linea = 0;
+  std::string motivo;
+};
+std::optional<DefectoTexto> BuscarDefectoTexto(std::string_view texto);
+
+// Reads a text data file (line tables, block files, the fixed-column files,
+// the catalogue) and gives its text in Windows-1252. A missing file or one
+// with a defect shows the missing-files message with the name, sets
+// FalloGrave and returns nothing: a broken file is treated as a missing one.
+std::optional<std::string> AbrirFicheroTexto(Entorno& entorno, std::string_view nombre);
+
 }  // namespace sendaro

@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QImageReader>
 #include <QStringList>
 
 namespace sendaro {
@@ -14,11 +13,74 @@ QStringList Candidatos(const QString& nombre) {
           nombre + QStringLiteral(".jpeg")};
 }
 
+quint32 Entero32(const QByteArray& b, qsizetype p) {
+  quint32 v = 0;
+  for (qsizetype i = 3; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(b[p + i]);
+  return v;
+}
+
+// True when a bitmap holds every byte of its pixels. The toolkit's decoders
+// show a bitmap or JPEG cut short with its missing rows made up, so a copy
+// that lost its end must be caught here.
+bool BmpCompleto(const QByteArray& b) {
+  if (b.size() < 54) return false;
+  const quint32 inicio = Entero32(b, 10);
+  const auto ancho = static_cast<qint64>(static_cast<qint32>(Entero32(b, 18)));
+  const auto alto = static_cast<qint64>(static_cast<qint32>(Entero32(b, 22)));
+  const quint32 bits = static_cast<unsigned char>(b[28]) | static_cast<unsigned char>(b[29]) << 8;
+  const quint32 compresion = Entero32(b, 30);
+  const quint32 tamanoImagen = Entero32(b, 34);
+  if (ancho <= 0 || alto == 0 || bits == 0) return false;
+  qint64 pixeles = 0;
+  if (compresion == 0 || compresion == 3) {
+    // Uncompressed rows, each padded to 4 bytes.
+    pixeles = (ancho * bits + 31) / 32 * 4 * (alto < 0 ? -alto : alto);
+  } else {
+    pixeles = tamanoImagen;
+  }
+  return static_cast<qint64>(inicio) + pixeles <= b.size();
+}
+
+// The picture's format from its first bytes: the name's extension is no
+// guide for a file that was replaced by something else.
+const char* Formato(const QByteArray& b) {
+  if (b.startsWith("BM")) return BmpCompleto(b) ? "BMP" : nullptr;
+  if (b.startsWith("\x89PNG\r\n\x1A\n")) return "PNG";
+  if (b.startsWith("\xFF\xD8\xFF")) return b.endsWith("\xFF\xD9") ? "JPEG" : nullptr;
+  return nullptr;
+}
+
+QByteArray Leer(const QString& ruta) {
+  QFile f(ruta);
+  if (!f.open(QIODevice::ReadOnly)) return {};
+  return f.readAll();
+}
+
 std::optional<QImage> Abrir(const QString& ruta) {
-  QImageReader lector(ruta);
-  QImage imagen = lector.read();
+  const QByteArray bytes = Leer(ruta);
+  const char* formato = Formato(bytes);
+  if (formato == nullptr) return std::nullopt;
+  QImage imagen = QImage::fromData(bytes, formato);
   if (imagen.isNull()) return std::nullopt;
   return imagen;
+}
+
+// The path of the picture by the rules of CargarImagen; empty when none.
+QString Buscar(const std::filesystem::path& carpeta, std::string_view nombre) {
+  if (nombre.empty()) return {};
+  const QDir dir(QFile::decodeName(carpeta.c_str()));
+  const QStringList candidatos = Candidatos(
+      QFile::decodeName(QByteArray(nombre.data(), static_cast<qsizetype>(nombre.size()))));
+  for (const QString& c : candidatos) {
+    if (QFile::exists(dir.filePath(c))) return dir.filePath(c);
+  }
+  const QStringList entradas = dir.entryList(QDir::Files);
+  for (const QString& c : candidatos) {
+    for (const QString& e : entradas) {
+      if (e.compare(c, Qt::CaseInsensitive) == 0) return dir.filePath(e);
+    }
+  }
+  return {};
 }
 
 }  // namespace
@@ -30,20 +92,19 @@ std::optional<QPixmap> CargarImagen(const std::filesystem::path& carpeta, std::s
 }
 
 std::optional<QImage> LeerImagen(const std::filesystem::path& carpeta, std::string_view nombre) {
-  if (nombre.empty()) return std::nullopt;
-  const QDir dir(QFile::decodeName(carpeta.c_str()));
-  const QStringList candidatos = Candidatos(
-      QFile::decodeName(QByteArray(nombre.data(), static_cast<qsizetype>(nombre.size()))));
-  for (const QString& c : candidatos) {
-    if (QFile::exists(dir.filePath(c))) return Abrir(dir.filePath(c));
-  }
-  const QStringList entradas = dir.entryList(QDir::Files);
-  for (const QString& c : candidatos) {
-    for (const QString& e : entradas) {
-      if (e.compare(c, Qt::CaseInsensitive) == 0) return Abrir(dir.filePath(e));
-    }
-  }
-  return std::nullopt;
+  const QString ruta = Buscar(carpeta, nombre);
+  if (ruta.isEmpty()) return std::nullopt;
+  return Abrir(ruta);
+}
+
+bool ImagenEntera(const std::filesystem::path& carpeta, std::string_view nombre) {
+  const QString ruta = Buscar(carpeta, nombre);
+  if (ruta.isEmpty()) return false;
+  const QByteArray bytes = Leer(ruta);
+  const char* formato = Formato(bytes);
+  if (formato == nullptr) return false;
+  if (qstrcmp(formato, "PNG") == 0) return bytes.endsWith("IEND\xAE\x42\x60\x82");
+  return true;
 }
 
 }  // namespace sendaro

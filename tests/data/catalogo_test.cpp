@@ -95,16 +95,24 @@ TEST(CatalogoTextos, LeeDelFicheroQuitandoBlancosFinales) {
   prueba.carpeta.EscribirLineas("textos", lineas);
   CatalogoTextos catalogo;
   ASSERT_TRUE(catalogo.Leer(prueba.entorno));
-  EXPECT_EQ(catalogo.Texto(49), "¿Desea salir?");
+  // This source file is UTF-8: the catalogue is read as Windows-1252.
+  EXPECT_EQ(catalogo.Texto(49), "\xBF" "Desea salir?");
   EXPECT_EQ(catalogo.Texto(175), "Curso esco");
   EXPECT_FALSE(prueba.entorno.FalloGrave);
   EXPECT_TRUE(prueba.avisador.avisos.empty());
 }
 
+// A catalogue of 672 lines whose first line is primera.
+std::vector<std::string> Catalogo(const std::string& primera) {
+  std::vector<std::string> lineas(672, "");
+  lineas[0] = primera;
+  return lineas;
+}
+
 TEST(CatalogoTextos, ConIdiomaLeeDeLaSubcarpeta) {
   EntornoDePrueba prueba;
-  prueba.carpeta.EscribirLineas("textos", {"castellano"});
-  prueba.carpeta.EscribirLineas("galego/textos", {"galego"});
+  prueba.carpeta.EscribirLineas("textos", Catalogo("castellano"));
+  prueba.carpeta.EscribirLineas("galego/textos", Catalogo("galego"));
   CatalogoTextos catalogo;
   prueba.entorno.instalacion.FijarIdioma("galego");
   ASSERT_TRUE(catalogo.Leer(prueba.entorno));
@@ -125,6 +133,24 @@ TEST(CatalogoTextos, SinFicheroAvisaConElNombreAbiertoYMarcaFalloGrave) {
   EXPECT_EQ(prueba.avisador.avisos[0],
             "Faltan ficheros (euskera/textos). Vuelva a instalar el programa");
   EXPECT_EQ(catalogo.Texto(1), "");
+}
+
+// A catalogue cut short at a line end, or in another editor's encoding.
+TEST(CatalogoTextos, CortoEsComoSiFaltaraYEnUtf8SeLeeIgual) {
+  EntornoDePrueba prueba;
+  auto lineas = Catalogo("Cat\xE1logo");
+  prueba.carpeta.EscribirLineas("textos", std::vector<std::string>(lineas.begin(), lineas.begin() + 671));
+  CatalogoTextos catalogo;
+  EXPECT_FALSE(catalogo.Leer(prueba.entorno));
+  EXPECT_TRUE(prueba.entorno.FalloGrave);
+  EXPECT_EQ(prueba.avisador.avisos,
+            std::vector<std::string>{"Faltan ficheros (textos). Vuelva a instalar el programa"});
+
+  EntornoDePrueba otra;
+  lineas[0] = "\xEF\xBB\xBF" "Cat\xC3\xA1logo";
+  otra.carpeta.EscribirLineas("textos", lineas);
+  ASSERT_TRUE(catalogo.Leer(otra.entorno));
+  EXPECT_EQ(catalogo.Texto(1), "Cat\xE1logo");
 }
 
 }  // namespace

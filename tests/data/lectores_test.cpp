@@ -80,7 +80,7 @@ TEST(LeerTabla, VariantesBrutasYLarga) {
 
 TEST(LeerTabla, DesdeFicheroConYSinIdioma) {
   EntornoDePrueba prueba;
-  prueba.carpeta.Escribir("CARRERA", "Derecho\r\nMedicina");
+  prueba.carpeta.Escribir("CARRERA", "Derecho\r\nMedicina\r\n");
   prueba.carpeta.Escribir("galego/CARRERA", "Dereito\n");
   TablaLinea tabla;
   EXPECT_EQ(LeerTabla(prueba.entorno, "CARRERA", tabla, 10), 2);

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "data/ayuda_pruebas.h"
@@ -61,6 +62,31 @@ TEST(LeerLugaresGM, FicheroCortoNoLeeNadaYFicheroLargoLeeLoEsperado) {
   EXPECT_EQ(tabla->Centro(1, 1, 1), 300);
 }
 
+// A count larger than its row or a centre number that no centre file can
+// have: the file is junk, and the reader refuses it whole, with its message.
+TEST(LeerLugaresGM, ContenidoImposibleNoSeLee) {
+  std::string bien(kBytesLugares, '\0');
+  PonerPalabra(bien, 2, 5, 0, 2);
+  PonerPalabra(bien, 2, 5, 1, 4);
+  PonerPalabra(bien, 2, 5, 2, 1000);
+  EXPECT_EQ(DefectoRegistros(registros::kDatFPL2, bien), std::nullopt);
+  for (const auto [k, valor, motivo] :
+       {std::tuple{0, 351, "registro 2, fila 5: cuenta 351; caben 350"},
+        {2, 0, "registro 2, fila 5: centro 0 fuera de 1..1000"},
+        {1, 1001, "registro 2, fila 5: centro 1001 fuera de 1..1000"}}) {
+    std::string bytes = bien;
+    PonerPalabra(bytes, 2, 5, k, valor);
+    EXPECT_EQ(DefectoRegistros(registros::kDatFPL2, bytes), motivo);
+    EntornoDePrueba prueba;
+    prueba.carpeta.Escribir("datFPL2", bytes);
+    auto tabla = std::make_unique<TablaLugaresGM>();
+    EXPECT_FALSE(LeerLugaresGM(prueba.entorno, "datFPL2", *tabla));
+    EXPECT_EQ(tabla->NumCentros(2, 5), 0);
+    EXPECT_EQ(prueba.avisador.avisos,
+              std::vector<std::string>{"Faltan ficheros (datFPL2). Vuelva a instalar el programa"});
+  }
+}
+
 TEST(LeerLugaresGM, FaltaOCortoAvisaConElNombre) {
   for (const bool existe : {false, true}) {
     EntornoDePrueba prueba;
@@ -99,6 +125,23 @@ TEST(LeerPuntos, ByteBajoDeCadaEnteroYCeroFueraDelRegistro) {
   EXPECT_EQ(datos->Valor(282, 0), 0);
 }
 
+// The integers hold region codes: one with a high byte set says the file is
+// junk, which the reader refuses (the parser alone keeps the low bytes).
+TEST(LeerPuntos, EnteroQueNoEsUnByteNoSeLee) {
+  std::string bytes(kBytesPuntos, '\0');
+  bytes[(636 + 3) * 4] = '\x07';
+  EXPECT_EQ(DefectoRegistros(registros::kPuntos3, bytes), std::nullopt);
+  bytes[(636 + 3) * 4 + 2] = '\x01';
+  EXPECT_EQ(DefectoRegistros(registros::kPuntos3, bytes),
+            "registro 1, fila 2: el entero 3 vale 65543; no es un código de región");
+  EntornoDePrueba prueba;
+  prueba.carpeta.Escribir("puntos3", bytes);
+  auto datos = std::make_unique<DatosPuntos>();
+  EXPECT_FALSE(LeerPuntosSinAviso(prueba.entorno.instalacion, "puntos3", *datos));
+  EXPECT_TRUE(AnalizarPuntos(bytes, *datos));
+  EXPECT_EQ(datos->Byte(636 + 3), 7);
+}
+
 TEST(LeerPuntos, FicheroCortoOQueFalta) {
   EntornoDePrueba prueba;
   auto datos = std::make_unique<DatosPuntos>();
@@ -114,7 +157,12 @@ TEST(LeerPuntos, FicheroCortoOQueFalta) {
             std::vector<std::string>{"Faltan ficheros (puntos3). Vuelva a instalar el programa"});
   EXPECT_EQ(datos->Byte(300), 0);
 
-  prueba.carpeta.Escribir("puntos3", PuntosDePrueba() + "sobra");
+  // As an installation holds it: the high bytes of every integer 0.
+  std::string puntos = PuntosDePrueba();
+  for (std::size_t i = 0; i < kBytesPuntos; ++i) {
+    if (i % 4 != 0) puntos[i] = '\0';
+  }
+  prueba.carpeta.Escribir("puntos3", puntos + "sobra");
   EXPECT_TRUE(LeerPuntosSinAviso(prueba.entorno.instalacion, "puntos3", *datos));
   EXPECT_EQ(datos->Byte(300), 300 % 251);
 }

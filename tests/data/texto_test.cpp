@@ -141,5 +141,55 @@ TEST(Texto, AbrirFicheroDatosAvisaUnaVezConElNombreDado) {
       std::vector<std::string>{"Faltan ficheros (catVal/CARRERA). Vuelva a instalar el programa"});
 }
 
+// What a text data file becomes when an editor, a copy or a cut has changed
+// it: UTF-8 is read as the same Windows-1252 text; junk and a cut last line
+// are defects with their line.
+TEST(Texto, FicheroDeTextoGuardadoDeOtraManeraOEstropeado) {
+  const std::string cp1252 = "Ingenier\xED" "a  01\r\nCa\xF1\x80n\r\n";
+  const std::string utf8 = "Ingenier\xC3\xAD" "a  01\r\nCa\xC3\xB1\xE2\x82\xACn\r\n";
+  EXPECT_FALSE(GuardadoEnUtf8(cp1252));
+  EXPECT_FALSE(GuardadoEnUtf8("solo ASCII\r\n"));
+  EXPECT_TRUE(GuardadoEnUtf8(utf8));
+  EXPECT_TRUE(GuardadoEnUtf8("\xEF\xBB\xBFsolo ASCII\r\n"));
+  EXPECT_EQ(TextoWindows1252(utf8), cp1252);
+  EXPECT_EQ(TextoWindows1252("\xEF\xBB\xBF" + utf8), cp1252);
+  EXPECT_EQ(TextoWindows1252(cp1252), cp1252);
+  EXPECT_EQ(TextoWindows1252("\xE2\x88\x9E\n"), "?\n");  // not in Windows-1252
+
+  struct Caso {
+    std::string texto;
+    int linea;  // 0: no defect
+  };
+  const Caso casos[] = {
+      {cp1252, 0},
+      {"", 0},
+      {"a\tb\nc\n", 0},
+      {"LF solo\nsin CR\n", 0},
+      {"uno\r\ndos\r\ntr", 3},        // cut in the middle of a line
+      {"uno\r\nd\0s\r\n"s, 2},         // a NUL byte
+      {"uno\r\ndos\r\n\x1A\r\n", 3},  // a control byte
+      {"\x81\r\n", 1},                // unused in Windows-1252
+      {"a\x7F\r\n", 1},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.texto);
+    const auto defecto = BuscarDefectoTexto(c.texto);
+    EXPECT_EQ(defecto ? defecto->linea : 0, c.linea);
+  }
+}
+
+TEST(Texto, AbrirFicheroTextoConvierteUtf8YTrataUnFicheroRotoComoQueFalta) {
+  pruebas::EntornoDePrueba prueba;
+  prueba.carpeta.Escribir("CARRERA", "\xEF\xBB\xBFMedicina\r\nCiencias del Mar\r\n");
+  prueba.carpeta.Escribir("galego/CARRERA", "Medicina\r\nCienc");
+  EXPECT_EQ(AbrirFicheroTexto(prueba.entorno, "CARRERA"), "Medicina\r\nCiencias del Mar\r\n");
+  EXPECT_FALSE(prueba.entorno.FalloGrave);
+  EXPECT_FALSE(AbrirFicheroTexto(prueba.entorno, "galego/CARRERA"));
+  EXPECT_TRUE(prueba.entorno.FalloGrave);
+  EXPECT_EQ(
+      prueba.avisador.avisos,
+      std::vector<std::string>{"Faltan ficheros (galego/CARRERA). Vuelva a instalar el programa"});
+}
+
 }  // namespace
 }  // namespace sendaro

@@ -1,18 +1,23 @@
 // libFuzzer target over the pure readers: the first byte chooses the reader,
 // the rest is the file's content. Tables are allocated once, as the program
-// does, and reused between inputs.
+// does, and reused between inputs. With SENDARO_FUZZ_LECTOR=n every input goes
+// to reader n (the first byte is then ignored), so that each reader can be
+// fuzzed on its own (tests/fuzz/fuzz_largo.sh).
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "data/carreras/datos_carreras.h"
 #include "data/catalogo.h"
 #include "data/lectores.h"
 #include "data/lectores_fijos.h"
 #include "data/registros.h"
 #include "data/tablas_datos.h"
+#include "data/texto.h"
 
 namespace {
 
@@ -50,7 +55,15 @@ std::string AlTamano(std::string_view bytes, std::size_t tamano, bool estirar) {
   return resultado;
 }
 
+constexpr int kLectores = 21;
+int lectorFijo = -1;
+
 }  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  if (const char* n = std::getenv("SENDARO_FUZZ_LECTOR")) lectorFijo = std::atoi(n) % kLectores;
+  return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tamano) {
   if (tamano == 0) return 0;
@@ -59,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
   const std::string_view bytes(reinterpret_cast<const char*>(datos) + 1, tamano - 1);
   // A width from the second byte, so that odd widths are tried too.
   const int ancho = tamano > 1 ? static_cast<int>(datos[1]) - 8 : 60;
-  switch (datos[0] % 16) {
+  switch (lectorFijo >= 0 ? lectorFijo : datos[0] % kLectores) {
     case 0:
       AnalizarTabla(bytes, "CARRERA", t.carreras, ancho);
       break;
@@ -128,9 +141,56 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
       AnalizarTabla(bytes, "COMUNIDA", t.comunidades, 53);
       OrdenarLineas(t.comunidades, t.lineasFamiliasFP, t.comunidades.Cuenta() % 64);
       break;
-    default:
+    case 15:
       AnalizarTablaBruta(bytes, "familias", t.familias);
       break;
+    case 16: {
+      // A text file as the readers open it: the encoding, then the defects.
+      (void)GuardadoEnUtf8(bytes);
+      const std::string texto = TextoWindows1252(bytes);
+      if (!BuscarDefectoTexto(texto)) AnalizarTabla(texto, "CARRERA", t.carreras, 60);
+      break;
+    }
+    case 17: {
+      // The content check of every record file, on junk of its size.
+      const auto& d = registros::kTodos[tamano % registros::kTodos.size()];
+      (void)DefectoRegistros(d, AlTamano(bytes, static_cast<std::size_t>(d.BytesTotales()),
+                                         ancho % 2 == 0));
+      break;
+    }
+    case 18: {
+      DatosCarreras& c = t.datosCarreras;
+      RegistrosFilas* filas[] = {&c.carreras, &c.nuevas, &c.grupos};
+      RegistrosFilas& r = *filas[tamano % 3];
+      const auto juego = static_cast<std::size_t>(r.Disposicion().BytesTotales());
+      if (r.Analizar(AlTamano(bytes, juego, ancho % 2 == 0))) {
+        for (int fila = 0; fila <= 201; ++fila) (void)r.Lista(1 + fila % 6, fila, fila % 12, 100);
+      }
+      break;
+    }
+    case 19: {
+      RegistroTitulosFP& r = t.datosCarreras.titulosFP;
+      if (r.Analizar(AlTamano(bytes, static_cast<std::size_t>(registros::kDatFPR.BytesTotales()),
+                              ancho % 2 == 0))) {
+        for (const auto& tramo : registros::kTramosFPR) {
+          for (int titulo = 0; titulo <= 171; ++titulo) (void)r.Lista(tramo, titulo);
+        }
+      }
+      break;
+    }
+    default: {
+      TablaLugaresGM& r = t.datosCarreras.centrosFP;
+      if (AnalizarCentrosFP(
+              AlTamano(bytes, static_cast<std::size_t>(registros::kDatFPL.BytesTotales()),
+                       ancho % 2 == 0),
+              r)) {
+        for (int titulo = 1; titulo <= TablaLugaresGM::kTitulos; ++titulo) {
+          const int n = r.NumCentros(2, titulo);
+          for (int i = 1; i <= n; ++i) (void)r.Centro(2, titulo, i);
+        }
+      }
+      break;
+    }
   }
   return 0;
 }

@@ -10,6 +10,7 @@
 #include "data/catalogo.h"
 #include "data/disposiciones.h"
 #include "data/temas.h"
+#include "hall/vestibulo_estatico.h"
 
 namespace sendaro::prueba {
 
@@ -144,6 +145,17 @@ InstalacionPrueba::InstalacionPrueba() {
       if (!nombre.contains(QLatin1Char('.'))) nombre += QStringLiteral(".bmp");
       Imagen(Ruta(nombre), QColor::fromHsv((letra * 37) % 360, 120, 200), {32, 32});
     }
+  }
+  // The static hall's strips and bubble, at their sizes.
+  const std::pair<std::string_view, QSize> png[] = {{kTiraFigura, {8 * 56, 168}},
+                                                     {kTiraPuerta, {5 * 56, 168}},
+                                                     {kTiraIconos, {21 * 28, 28}},
+                                                     {kImagenBocadillo, {195, 140}}};
+  for (const auto& [nombre, tam] : png) {
+    QImage imagen(tam, QImage::Format_ARGB32);
+    imagen.fill(Qt::transparent);
+    imagen.save(Ruta(QString::fromLatin1(nombre.data(), static_cast<qsizetype>(nombre.size()))),
+                "PNG");
   }
   QByteArray motor("RIFF");
   motor.append(50000, 'm');

@@ -1,8 +1,12 @@
+#include <algorithm>
+#include <cctype>
 #include <fstream>
 #include <system_error>
 
 #include "comprobar_mapas.h"
 #include "data/catalogo.h"
+#include "data/registros.h"
+#include "data/texto.h"
 #include "ficheros.h"
 #include "herramienta.h"
 
@@ -71,6 +75,68 @@ std::uint32_t Entero32(const std::string& b, std::size_t pos) {
          static_cast<std::uint32_t>(static_cast<unsigned char>(b[pos + 3])) << 24;
 }
 
+// A text file saved as UTF-8 is read by the program as the same Windows-1252
+// text; it is reported (at the first line with a character beyond ASCII, or
+// line 1 for the byte-order mark) and checked as the program reads it.
+std::string ComoLoLeeElPrograma(const std::string& bytes, const std::string& nombre,
+                                std::vector<Problema>& problemas) {
+  if (!GuardadoEnUtf8(bytes)) return bytes;
+  int linea = 1;
+  if (!bytes.starts_with("\xEF\xBB\xBF")) {
+    for (const char c : bytes) {
+      if (static_cast<unsigned char>(c) >= 0x80) break;
+      if (c == '\n') ++linea;
+    }
+  }
+  problemas.push_back({nombre, linea,
+                       "guardado en UTF-8: el programa lo convierte al leerlo, pero debe guardarse "
+                       "en Windows-1252"});
+  return TextoWindows1252(bytes);
+}
+
+std::uint32_t Entero(const std::string& b, std::size_t pos, int bytes) {
+  std::uint32_t v = 0;
+  for (int i = bytes - 1; i >= 0; --i) {
+    v = v << 8 | static_cast<unsigned char>(b[pos + static_cast<std::size_t>(i)]);
+  }
+  return v;
+}
+
+bool PngEntero(std::string_view b) {
+  return b.starts_with("\x89PNG\r\n\x1A\n") && b.ends_with("IEND\xAE\x42\x60\x82");
+}
+
+// The packed lists of the scene (".DXG" pictures, ".dxw" sounds): the header,
+// every item whole, nothing after the last one, every picture a whole PNG and
+// every sound a RIFF file. Empty when the list is sound.
+std::string DefectoListaEscena(const std::string& b, bool imagenes) {
+  const char* magia = imagenes ? "SDXG" : "SDXW";
+  if (b.size() < 8 || b.compare(0, 4, magia) != 0) return std::string("no empieza por ") + magia;
+  if (Entero(b, 4, 2) != 1) return "versión " + std::to_string(Entero(b, 4, 2)) + "; se lee la 1";
+  const std::uint32_t cuantos = Entero(b, 6, 2);
+  std::size_t p = 8;
+  for (std::uint32_t i = 1; i <= cuantos; ++i) {
+    const std::string elemento = "elemento " + std::to_string(i) + ": ";
+    if (p + 1 > b.size()) return elemento + "la lista está cortada";
+    const std::size_t largo = static_cast<unsigned char>(b[p]);
+    p += 1 + largo;
+    const std::size_t cabecera = imagenes ? 10 : 4;
+    if (p + cabecera > b.size()) return elemento + "la lista está cortada";
+    if (imagenes && (Entero(b, p, 2) == 0 || Entero(b, p + 2, 2) == 0 || Entero(b, p + 4, 2) == 0)) {
+      return elemento + "medidas o número de cuadros 0";
+    }
+    const std::size_t datos = Entero(b, p + cabecera - 4, 4);
+    p += cabecera;
+    if (datos > b.size() - p) return elemento + "la lista está cortada";
+    const std::string_view contenido(b.data() + p, datos);
+    if (imagenes && !PngEntero(contenido)) return elemento + "la imagen no es un PNG entero";
+    if (!imagenes && !contenido.starts_with("RIFF")) return elemento + "el sonido no es un WAV";
+    p += datos;
+  }
+  if (p != b.size()) return "hay bytes después del último elemento";
+  return {};
+}
+
 class Comprobador {
  public:
   explicit Comprobador(fs::path carpeta) : carpeta_(std::move(carpeta)) {}
@@ -93,6 +159,7 @@ class Comprobador {
   void Texto(const FicheroTexto& f, const std::string& nombre) {
     std::string bytes;
     if (!Abrir(nombre, bytes)) return;
+    bytes = ComoLoLeeElPrograma(bytes, nombre, problemas);
     const auto lineas = LineasCrLf(bytes, nombre, problemas);
     if (lineas.empty()) problemas.push_back({nombre, 0, "el fichero está vacío"});
     if (static_cast<int>(lineas.size()) > f.capacidad) {
@@ -119,6 +186,7 @@ class Comprobador {
   void Textos(const std::string& nombre) {
     std::string bytes;
     if (!Abrir(nombre, bytes)) return;
+    bytes = ComoLoLeeElPrograma(bytes, nombre, problemas);
     const auto lineas = LineasCrLf(bytes, nombre, problemas);
     if (lineas.size() < static_cast<std::size_t>(CatalogoTextos::kUltimaLinea)) {
       problemas.push_back({nombre, 0,
@@ -149,6 +217,20 @@ class Comprobador {
       problemas.push_back({nombre, 0,
                            "mide " + std::to_string(bytes.size()) + " bytes; debe medir " +
                                std::to_string(r.bytes)});
+      return;
+    }
+    // Junk of the right size: what the program refuses.
+    for (const auto& d : registros::kTodos) {
+      if (d.fichero != r.nombre) continue;
+      if (const auto defecto = DefectoRegistros(d, bytes)) problemas.push_back({nombre, 0, *defecto});
+    }
+  }
+
+  void ListaEscena(const std::string& nombre, bool imagenes) {
+    std::string b;
+    if (!Abrir(nombre, b)) return;
+    if (const std::string defecto = DefectoListaEscena(b, imagenes); !defecto.empty()) {
+      problemas.push_back({nombre, 0, "lista de la escena dañada: " + defecto});
     }
   }
 
@@ -179,6 +261,10 @@ class Comprobador {
     if (b.size() < 24 || b.compare(0, kFirma.size(), kFirma) != 0 ||
         b.compare(12, 4, "IHDR") != 0) {
       problemas.push_back({im.nombre, 0, "no es una imagen PNG"});
+      return;
+    }
+    if (!PngEntero(b)) {
+      problemas.push_back({im.nombre, 0, "la imagen está cortada: le falta el final del PNG"});
       return;
     }
     const auto grande = [&b](std::size_t pos) {
@@ -247,6 +333,21 @@ std::vector<Problema> Comprobar(const fs::path& carpeta, int& comprobados) {
   {
     std::string piel;
     c.Abrir(kPiel, piel);
+  }
+  // The scene's lists, whatever their names: every ".DXG" and ".dxw".
+  std::vector<std::string> listas;
+  for (const auto& e : fs::directory_iterator(carpeta, ec)) {
+    std::string extension = e.path().extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char x) { return static_cast<char>(std::tolower(x)); });
+    if (e.is_regular_file(ec) && (extension == ".dxg" || extension == ".dxw")) {
+      listas.push_back(e.path().filename().string());
+    }
+  }
+  std::sort(listas.begin(), listas.end());
+  for (const auto& l : listas) {
+    const bool imagenes = std::tolower(static_cast<unsigned char>(l.back())) == 'g';
+    c.ListaEscena(l, imagenes);
   }
   c.Ajustes();
   const auto referencias = ComprobarReferencias(carpeta);

@@ -12,8 +12,10 @@
 #include "app/linea_ordenes.h"
 #include "app/qt/tbienvenida.h"
 #include "data/qt/impresora_qt.h"
+#include "data/texto.h"
 #include "hall/qt/escena_vestibulo.h"
 #include "hall/qt/tform0.h"
+#include "hall/vestibulo_estatico.h"
 #include "sections/assistant/qt/tform5.h"
 #include "sections/catalogue/qt/tformcat.h"
 #include "sections/certificates/qt/tcertifica.h"
@@ -39,7 +41,20 @@ namespace sendaro {
 
 namespace {
 
-const QString kFaltanFicherosSendaro = QStringLiteral("Faltan ficheros. Vuelva a instalar Sendaro");
+// The start-up messages name the file that is missing or broken, so that
+// whoever mends the installation knows what to copy again.
+QString FaltanFicherosSendaro(std::string_view nombre) {
+  return QStringLiteral("Faltan ficheros (%1). Vuelva a instalar Sendaro")
+      .arg(QString::fromLatin1(nombre.data(), static_cast<qsizetype>(nombre.size())));
+}
+
+// A picture by the name the program opens it by, as a file name: "mapa" is
+// "mapa.bmp".
+QString FaltaImagen(std::string_view nombre) {
+  std::string fichero(nombre);
+  if (fichero.find('.') == std::string::npos) fichero += ".bmp";
+  return QString::fromLatin1(MensajeFaltanFicheros(fichero));
+}
 
 QString Ruta(const std::filesystem::path& carpeta, std::string_view nombre) {
   return QDir(QFile::decodeName(carpeta.c_str()))
@@ -94,8 +109,9 @@ void Programa::InicializarDatosCompartidos() {
     recursos_.CabeceraImpresion = chica->toImage();
     ImagenesCompartidas()["chica.bmp"] = recursos_.CabeceraImpresion;
   }
-  if (!chica || !LeerPuntosSinAviso(estado_.entorno.instalacion, "puntos3", *puntos_)) {
-    dialogos_.Aviso(kFaltanFicherosSendaro);
+  const bool puntos = chica && LeerPuntosSinAviso(estado_.entorno.instalacion, "puntos3", *puntos_);
+  if (!puntos) {
+    dialogos_.Aviso(FaltanFicherosSendaro(chica ? "puntos3" : "chica.bmp"));
     estado_.DatosCompartidosFallidos = true;
     estado_.FalloGrave() = true;
   }
@@ -113,8 +129,10 @@ void Programa::PrepararVestibulo(const OpcionesArranque& opciones) {
   const auto ajustes = LeerAjustesCentro(carpeta);
   if (!ajustes) {
     dialogos_.Pitido();
-    dialogos_.Aviso(QStringLiteral(
-        "El programa no funcionar\u00e1 correctamente. Faltan ficheros. Vuelva a instalarlo."));
+    dialogos_.Aviso(QStringLiteral("El programa no funcionar\u00e1 correctamente. Faltan ficheros "
+                                   "(%1). Vuelva a instalarlo.")
+                        .arg(QString::fromLatin1(kFicheroAjustes.data(),
+                                                 static_cast<qsizetype>(kFicheroAjustes.size()))));
     e.FalloGrave() = true;
     return;
   }
@@ -131,14 +149,20 @@ void Programa::PrepararVestibulo(const OpcionesArranque& opciones) {
   servicios_.tema = BuscarTema(e.LetraTema);
   const Tema& tema = servicios_.TemaActual();
   QFile piel(Ruta(carpeta, kPiel));
-  if (piel.open(QIODevice::ReadOnly)) qApp->setStyleSheet(QString::fromUtf8(piel.readAll()));
+  if (piel.open(QIODevice::ReadOnly)) {
+    QByteArray hoja = piel.readAll();
+    // An editor may have saved it with a byte-order mark, which the style
+    // sheet parser does not take.
+    if (hoja.startsWith("\xEF\xBB\xBF")) hoja.remove(0, 3);
+    qApp->setStyleSheet(QString::fromUtf8(hoja));
+  }
 
   QPixmap* mapas[] = {&recursos_.mapa, &recursos_.mapac, &recursos_.mapam};
   for (int i = 0; i < 3; ++i) {
     if (auto imagen = CargarImagen(carpeta, kMapas[i])) {
       *mapas[i] = *imagen;
     } else {
-      dialogos_.Aviso(QStringLiteral("Faltan ficheros"));
+      dialogos_.Aviso(FaltaImagen(kMapas[i]));
       e.FalloGrave() = true;
     }
   }
@@ -156,6 +180,15 @@ void Programa::PrepararVestibulo(const OpcionesArranque& opciones) {
     if (auto imagen = CargarImagen(carpeta, nombre)) {
       *destino = *imagen;
     } else {
+      dialogos_.Aviso(FaltaImagen(nombre));
+      e.FalloGrave() = true;
+    }
+  }
+  // The static hall's strips and bubble, which the hall loads itself: only
+  // checked here, so that a broken one stops start-up like the others.
+  for (const std::string_view nombre : {kTiraFigura, kTiraPuerta, kTiraIconos, kImagenBocadillo}) {
+    if (!ImagenEntera(carpeta, nombre)) {
+      dialogos_.Aviso(FaltaImagen(nombre));
       e.FalloGrave() = true;
     }
   }

@@ -31,7 +31,7 @@ TBienvenida::TBienvenida(const QImage& chica, Dialogos& dialogos)
     Image1->setPixmap(QPixmap::fromImage(
         chica.scaled(Image1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
   } else {
-    dialogos.Aviso(QStringLiteral("Faltan ficheros. Vuelva a instalar Sendaro"));
+    dialogos.Aviso(QStringLiteral("Faltan ficheros (chica.bmp). Vuelva a instalar Sendaro"));
   }
 
   Label1 = new QLabel(QStringLiteral("Sendaro 2.008/09"), this);

@@ -21,12 +21,18 @@ std::optional<std::size_t> InicioUltimoJuego(std::size_t bytes, std::size_t jueg
   return (bytes / juego - 1) * juego;
 }
 
-bool LeerEntero(Entorno& entorno, std::string_view nombre,
+bool LeerEntero(Entorno& entorno, const DisposicionRegistros& d,
                 const std::function<bool(std::string_view)>& analizar) {
+  const std::string_view nombre = d.fichero;
   const auto bytes = AbrirFicheroDatos(entorno, nombre);
   if (!bytes) return false;
-  if (!analizar(*bytes)) {
-    // A file shorter than one set of records is as good as missing.
+  const auto juego = Tam(d.BytesTotales());
+  const auto inicio = InicioUltimoJuego(bytes->size(), juego);
+  const bool usable =
+      inicio && !DefectoRegistros(d, std::string_view(*bytes).substr(*inicio, juego));
+  if (!usable || !analizar(*bytes)) {
+    // A file shorter than one set of records, or whose last set cannot be
+    // right (junk of the right size), is as good as missing.
     entorno.Avisar(MensajeFaltanFicheros(nombre));
     entorno.FalloGrave = true;
     return false;
@@ -125,17 +131,17 @@ bool AnalizarCentrosFP(std::string_view bytes, TablaLugaresGM& tabla) {
 }
 
 bool LeerRegistrosFilas(Entorno& entorno, RegistrosFilas& tabla) {
-  return LeerEntero(entorno, tabla.Disposicion().fichero,
+  return LeerEntero(entorno, tabla.Disposicion(),
                     [&tabla](std::string_view b) { return tabla.Analizar(b); });
 }
 
 bool LeerRegistroTitulosFP(Entorno& entorno, RegistroTitulosFP& tabla) {
-  return LeerEntero(entorno, registros::kDatFPR.fichero,
+  return LeerEntero(entorno, registros::kDatFPR,
                     [&tabla](std::string_view b) { return tabla.Analizar(b); });
 }
 
 bool LeerCentrosFP(Entorno& entorno, TablaLugaresGM& tabla) {
-  return LeerEntero(entorno, registros::kDatFPL.fichero,
+  return LeerEntero(entorno, registros::kDatFPL,
                     [&tabla](std::string_view b) { return AnalizarCentrosFP(b, tabla); });
 }
 

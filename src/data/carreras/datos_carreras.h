@@ -65,7 +65,8 @@ class RegistroTitulosFP {
 };
 
 // Reads a whole record file of `disposicion` into `tabla`. When the file is
-// missing or holds no complete set: "Faltan ficheros (<nombre>). Vuelva a
+// missing, holds no complete set or its last set is not usable
+// (DefectoRegistros): "Faltan ficheros (<nombre>). Vuelva a
 // instalar el programa", FalloGrave set, the table left as it was.
 bool LeerRegistrosFilas(Entorno& entorno, RegistrosFilas& tabla);
 bool LeerRegistroTitulosFP(Entorno& entorno, RegistroTitulosFP& tabla);

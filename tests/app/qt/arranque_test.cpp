@@ -89,17 +89,24 @@ TEST_F(Arranque, FicherosQueFaltan) {
     QStringList avisos;
     QStringList creadas;
   };
-  const QString faltan = QStringLiteral("Faltan ficheros");
-  const QString reinstalar = QStringLiteral("Faltan ficheros. Vuelva a instalar Sendaro");
+  const auto faltan = [](const char* nombre) {
+    return QStringLiteral("Faltan ficheros (%1). Vuelva a instalar el programa")
+        .arg(QLatin1String(nombre));
+  };
+  const auto reinstalar = [](const char* nombre) {
+    return QStringLiteral("Faltan ficheros (%1). Vuelva a instalar Sendaro")
+        .arg(QLatin1String(nombre));
+  };
   const std::vector<Caso> casos = {
-      {QStringLiteral("textos"),
-       {QStringLiteral("Faltan ficheros (textos). Vuelva a instalar el programa")},
+      {QStringLiteral("textos"), {faltan("textos")}, {QStringLiteral("Tform0")}},
+      {QStringLiteral("partei.bmp"), {faltan("partei.bmp")}, {QStringLiteral("Tform0")}},
+      {QStringLiteral("heli.bmp"), {faltan("heli.bmp")}, {QStringLiteral("Tform0")}},
+      {QStringLiteral("chicaw.png"), {faltan("chicaw.png")}, {QStringLiteral("Tform0")}},
+      {QStringLiteral("mapac.bmp"), {faltan("mapac.bmp")}, {QStringLiteral("Tform0")}},
+      {QStringLiteral("chica.bmp"),
+       {reinstalar("chica.bmp"), reinstalar("chica.bmp")},
        {QStringLiteral("Tform0")}},
-      {QStringLiteral("partei.bmp"), {}, {QStringLiteral("Tform0")}},  // theme picture: silent
-      {QStringLiteral("heli.bmp"), {}, {QStringLiteral("Tform0")}},
-      {QStringLiteral("mapac.bmp"), {faltan}, {QStringLiteral("Tform0")}},
-      {QStringLiteral("chica.bmp"), {reinstalar, reinstalar}, {QStringLiteral("Tform0")}},
-      {QStringLiteral("puntos3"), {reinstalar}, {QStringLiteral("Tform0")}},
+      {QStringLiteral("puntos3"), {reinstalar("puntos3")}, {QStringLiteral("Tform0")}},
       {QStringLiteral("CARRERA"),
        {QStringLiteral("Faltan ficheros (CARRERA). Vuelva a instalar el programa")},
        kOrden.mid(0, 3)},
@@ -130,7 +137,7 @@ TEST_F(Arranque, SinAjustesDelCentro) {
     EXPECT_FALSE(Arrancar());
     EXPECT_EQ(dialogos.avisos,
               QStringList{QStringLiteral("El programa no funcionar\u00e1 correctamente. Faltan "
-                                         "ficheros. Vuelva a instalarlo.")});
+                                         "ficheros (centro.ini). Vuelva a instalarlo.")});
     EXPECT_EQ(dialogos.pitidos, 1);
   }
 }

@@ -22,10 +22,11 @@ std::string Faltan(const std::string& nombre) {
 
 // A set of records of a file, every byte `relleno`, with `marca` at byte 1
 // (the first list item of row 1, record 1).
+// A set of records whose first row lists one item, the mark.
 std::string Juego(const DisposicionRegistros& d, char relleno, char marca) {
   std::string b(static_cast<std::size_t>(d.BytesTotales()), relleno);
   b[0] = 1;
-  b[1] = marca;
+  b[static_cast<std::size_t>(d.bytesPorEntero)] = marca;
   return b;
 }
 
@@ -52,6 +53,8 @@ TEST(RegistrosCarreras, ElUltimoJuegoCompletoCuentaYUnoIncompletoNoSeLee) {
          return Juego(d, '\0', 7) + dos.substr(0, dos.size() / 2);
        },
        7},
+      {"basura de su tamaño",
+       [](const DisposicionRegistros& d) { return Juego(d, '\xC8', 7); }, -1},
       {"un byte de menos",
        [](const DisposicionRegistros& d) {
          std::string b = Juego(d, '\0', 7);
@@ -81,8 +84,7 @@ TEST(RegistrosCarreras, ElUltimoJuegoCompletoCuentaYUnoIncompletoNoSeLee) {
        }},
       {registros::kDatFPL,
        [](Entorno& e, DatosCarreras& d) {
-         // 16-bit words: byte 1 is the high byte of the count; use word 1.
-         return LeerCentrosFP(e, d.centrosFP) ? d.centrosFP.Palabra(1, 1, 0) : -1;
+         return LeerCentrosFP(e, d.centrosFP) ? d.centrosFP.Centro(1, 1, 1) : -1;
        }},
   };
   for (const auto& lector : lectores) {
@@ -92,10 +94,7 @@ TEST(RegistrosCarreras, ElUltimoJuegoCompletoCuentaYUnoIncompletoNoSeLee) {
       if (c.bytes) prueba.carpeta.Escribir(nombre, c.bytes(lector.disposicion));
       auto datos = std::make_unique<DatosCarreras>();
       const int leido = lector.leer(prueba.entorno, *datos);
-      int esperado = c.esperado;
-      // For "datFPL" the marker lands in the count word's high byte.
-      if (esperado > 0 && lector.disposicion.bytesPorEntero == 2) esperado = 1 | (esperado << 8);
-      EXPECT_EQ(leido, esperado) << nombre << ": " << c.que;
+      EXPECT_EQ(leido, c.esperado) << nombre << ": " << c.que;
       if (c.esperado < 0) {
         EXPECT_TRUE(prueba.entorno.FalloGrave) << nombre << ": " << c.que;
         ASSERT_EQ(prueba.avisador.avisos.size(), 1u) << nombre << ": " << c.que;

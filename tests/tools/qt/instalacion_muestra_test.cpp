@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <map>
 
@@ -198,6 +199,33 @@ TEST(InstalacionMuestra, ComprobarEncuentraCadaFalloPlantado) {
          CambiarBytes(c + QStringLiteral("/CARRERA"), [](QByteArray& b) { b.remove(b.indexOf('\r'), 1); });
        },
        "CARRERA:1: fin de línea que no es CR LF"},
+      {"CARRERA en UTF-8",
+       [](const QString& c) {
+         CambiarBytes(c + QStringLiteral("/CARRERA"), [](QByteArray& b) {
+           b = "\xEF\xBB\xBF" + QStringDecoder("windows-1252").decode(b).operator QString().toUtf8();
+         });
+       },
+       "CARRERA:1: guardado en UTF-8"},
+      {"CARRERA cortado",
+       [](const QString& c) {
+         CambiarBytes(c + QStringLiteral("/CARRERA"), [](QByteArray& b) { b.truncate(b.size() / 2 + 1); });
+       },
+       "CARRERA:"},
+      {"datFPL2 de basura",
+       [](const QString& c) {
+         CambiarBytes(c + QStringLiteral("/datFPL2"), [](QByteArray& b) { b.fill('\xC8'); });
+       },
+       "datFPL2: registro 1, fila 1: cuenta 51400; caben 350"},
+      {"PNG cortado",
+       [](const QString& c) {
+         CambiarBytes(c + QStringLiteral("/chicaw.png"), [](QByteArray& b) { b.chop(100); });
+       },
+       "chicaw.png: la imagen está cortada"},
+      {"lista de la escena cortada",
+       [](const QString& c) {
+         CambiarBytes(c + QStringLiteral("/inca.DXG"), [](QByteArray& b) { b.chop(b.size() / 2); });
+       },
+       "inca.DXG: lista de la escena dañada"},
       {"bloque incompleto",
        [](const QString& c) {
          CambiarBytes(c + QStringLiteral("/asignaot"), [](QByteArray& b) { b.chop(2); b.truncate(b.lastIndexOf("\r\n") + 2); });
