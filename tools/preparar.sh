@@ -11,7 +11,7 @@ paquetes=(
   libqt6svg6 qt6-qpa-plugins libgl-dev libxrandr-dev libx11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-comic-neue fontconfig
-  xvfb xauth x11-utils xdotool imagemagick poppler-utils
+  xvfb xauth x11-utils xdotool imagemagick poppler-utils strace
 )
 
 faltan=()

@@ -74,7 +74,7 @@ void AnalizarProfesiones(std::string_view bytes, DatosProfesiones& datos) {
 bool CargarTablasProfesiones(Entorno& entorno, DatosProfesiones& datos) {
   bool todos = true;
   const auto leer = [&](const FicheroDatos& fichero, auto analizar) {
-    const auto bytes = AbrirFicheroDatos(entorno, NombreFichero(entorno.instalacion, fichero));
+    const auto bytes = AbrirFicheroTexto(entorno, NombreFichero(entorno.instalacion, fichero));
     if (!bytes) {
       todos = false;
       return;

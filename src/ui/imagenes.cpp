@@ -27,7 +27,7 @@ bool BmpCompleto(const QByteArray& b) {
   const quint32 inicio = Entero32(b, 10);
   const auto ancho = static_cast<qint64>(static_cast<qint32>(Entero32(b, 18)));
   const auto alto = static_cast<qint64>(static_cast<qint32>(Entero32(b, 22)));
-  const quint32 bits = static_cast<unsigned char>(b[28]) | static_cast<unsigned char>(b[29]) << 8;
+  const quint32 bits = Entero32(b, 26) >> 16;  // bits per pixel: the 16-bit field at 28
   const quint32 compresion = Entero32(b, 30);
   const quint32 tamanoImagen = Entero32(b, 34);
   if (ancho <= 0 || alto == 0 || bits == 0) return false;

@@ -8,7 +8,9 @@
 // works without the file or with what is left of it), or it shows a message
 // that names the file and ends with exit code 1. A crash, a hang, a
 // sanitizer report or an end without painting and without naming the file
-// fails the case.
+// fails the case; so does a start without any message when a file whose
+// content is shown (anything but sounds and the skin) was replaced by junk:
+// that would be garbage on screen.
 //
 // Which files a configuration reads is found by running the program once per
 // configuration under strace on the intact installation: a new file of the
@@ -18,7 +20,12 @@
 //
 //   instalaciones_rotas --programa SENDARO --instalacion CARPETA
 //       [--temporal CARPETA] [--trabajos N] [--espera SEGUNDOS] [--solo TEXTO]
+//       [--detalle] [--comprobar SENDARO-DATOS]
 //
+// It prints every failed case as it ends and a summary; --detalle lists every
+// case with what the program did. With --comprobar, every case the program
+// refuses is also checked with "sendaro-datos comprobar", which must name the
+// same file.
 // The program runs offscreen and ends at its first paint; its messages go to
 // a file (SENDARO_AVISOS) instead of message boxes. Failed cases keep their
 // copy and output under <temporal>/fallos.
@@ -30,6 +37,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -57,6 +65,8 @@ struct Opciones {
   int trabajos = 0;
   int espera = 180;
   std::string solo;
+  bool detalle = false;
+  fs::path comprobar;
 };
 
 std::string LeerTodo(const fs::path& ruta) {
@@ -124,7 +134,7 @@ std::optional<std::vector<char32_t>> Utf8(const std::string& b) {
     const auto c = static_cast<unsigned char>(b[i]);
     std::size_t n = c < 0x80 ? 1 : (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : (c & 0xF8) == 0xF0 ? 4 : 0;
     if (n == 0 || i + n > b.size()) return std::nullopt;
-    char32_t v = n == 1 ? c : c & (0x7F >> n);
+    char32_t v = n == 1 ? c : static_cast<char32_t>(c & (0x7F >> n));
     for (std::size_t k = 1; k < n; ++k) {
       const auto s = static_cast<unsigned char>(b[i + k]);
       if ((s & 0xC0) != 0x80) return std::nullopt;
@@ -344,7 +354,17 @@ bool Contiene(const std::string& texto, const std::string& pieza) {
   return texto.find(pieza) != std::string::npos;
 }
 
-Veredicto Juzgar(const fs::path& caso, const std::string& fichero, const Resultado& r) {
+// Files whose content never reaches the screen: sounds and the skin. Junk in
+// any other file that the program reads must not go unnoticed.
+bool NoSeVe(const std::string& fichero) {
+  std::string extension = fs::path(fichero).extension().string();
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return extension == ".wav" || extension == ".dxw" || extension == ".ssk";
+}
+
+Veredicto Juzgar(const fs::path& caso, const std::string& fichero, const std::string& fallo,
+                 const Resultado& r) {
   const std::string salida = LeerTodo(caso / "salida");
   const std::string avisos = LeerTodo(caso / "avisos");
   if (!r.terminado) return {false, "no termina"};
@@ -355,21 +375,48 @@ Veredicto Juzgar(const fs::path& caso, const std::string& fichero, const Resulta
   if (WIFSIGNALED(r.estado)) return {false, "señal " + std::to_string(WTERMSIG(r.estado))};
   const int codigo = WEXITSTATUS(r.estado);
   if (codigo == 0) {
-    if (fs::exists(caso / "listo")) return {true, avisos.empty() ? "arranca" : "arranca tras avisar"};
-    return {false, "termina sin pintar el vestíbulo"};
+    if (!fs::exists(caso / "listo")) return {false, "termina sin pintar el vestíbulo"};
+    if (!avisos.empty()) return {true, "arranca tras avisar"};
+    if (fallo == "azar" && !NoSeVe(fichero)) {
+      return {false, "arranca sin avisar con un fichero de basura que se ve en pantalla"};
+    }
+    return {true, "arranca"};
   }
   if (codigo == 1) {
     // The message names the file by its name ("galego/CARRERA", "mapa.bmp").
-    std::string nombres = fichero;
     if (Contiene(avisos, "(" + fichero + ")")) return {true, "mensaje y código 1"};
     return {false, "código 1 sin un mensaje que nombre el fichero"};
   }
   return {false, "código " + std::to_string(codigo)};
 }
 
+// Runs the data tool on the broken copy: it must fail and name the file at
+// the start of one of its lines ("galego/CARRERA:12: ...", "mapa.bmp: ...").
+bool ComprobarNombra(const Opciones& op, const fs::path& caso, const std::string& fichero) {
+  const pid_t pid = fork();
+  if (pid == 0) {
+    const int salida = open((caso / "comprobar").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    dup2(salida, 1);
+    dup2(salida, 2);
+    execl(op.comprobar.c_str(), op.comprobar.c_str(), "comprobar", (caso / "instalacion").c_str(),
+          static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  int estado = 0;
+  waitpid(pid, &estado, 0);
+  if (!WIFEXITED(estado) || WEXITSTATUS(estado) != 1) return false;
+  std::istringstream salida(LeerTodo(caso / "comprobar"));
+  std::string linea;
+  while (std::getline(salida, linea)) {
+    if (linea.rfind(fichero + ":", 0) == 0) return true;
+  }
+  return false;
+}
+
 int Uso() {
   std::cerr << "Uso: instalaciones_rotas --programa SENDARO --instalacion CARPETA\n"
-               "       [--temporal CARPETA] [--trabajos N] [--espera SEGUNDOS] [--solo TEXTO]\n";
+               "       [--temporal CARPETA] [--trabajos N] [--espera SEGUNDOS] [--solo TEXTO]\n"
+               "       [--detalle] [--comprobar SENDARO-DATOS]\n";
   return 2;
 }
 
@@ -377,9 +424,17 @@ int Uso() {
 
 int main(int argc, char** argv) {
   Opciones op;
-  for (int i = 1; i + 1 < argc; i += 2) {
-    const std::string clave = argv[i];
-    const std::string valor = argv[i + 1];
+  std::vector<std::string> resto;
+  for (int i = 1; i < argc; ++i) {
+    if (std::string(argv[i]) == "--detalle") {
+      op.detalle = true;
+    } else {
+      resto.emplace_back(argv[i]);
+    }
+  }
+  for (std::size_t i = 0; i + 1 < resto.size(); i += 2) {
+    const std::string& clave = resto[i];
+    const std::string& valor = resto[i + 1];
     if (clave == "--programa") {
       op.programa = fs::absolute(valor);
     } else if (clave == "--instalacion") {
@@ -390,13 +445,15 @@ int main(int argc, char** argv) {
       op.trabajos = std::atoi(valor.c_str());
     } else if (clave == "--espera") {
       op.espera = std::atoi(valor.c_str());
+    } else if (clave == "--comprobar") {
+      op.comprobar = fs::absolute(valor);
     } else if (clave == "--solo") {
       op.solo = valor;
     } else {
       return Uso();
     }
   }
-  if (argc % 2 == 0 || op.programa.empty() || op.instalacion.empty()) return Uso();
+  if (resto.size() % 2 != 0 || op.programa.empty() || op.instalacion.empty()) return Uso();
   if (op.trabajos <= 0) op.trabajos = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
   if (op.temporal.empty()) op.temporal = fs::temp_directory_path() / ("sendaro-rotas-" + std::to_string(getpid()));
   fs::remove_all(op.temporal);
@@ -417,7 +474,7 @@ int main(int argc, char** argv) {
       },
       [&](std::size_t i, const Resultado& r) {
         const fs::path caso = op.temporal / ("base-" + std::to_string(i));
-        const Veredicto v = Juzgar(caso, "", r);
+        const Veredicto v = Juzgar(caso, "", "", r);
         if (!v.bien || v.que != "arranca") {
           base = false;
           std::cout << "FALLO  instalación intacta, " << configuraciones[i].nombre << ": " << v.que
@@ -489,7 +546,11 @@ int main(int argc, char** argv) {
           fs::remove_all(caso);
           return;
         }
-        const Veredicto v = Juzgar(caso, c.fichero, r);
+        Veredicto v = Juzgar(caso, c.fichero, c.fallo, r);
+        if (v.bien && v.que == "mensaje y código 1" && !op.comprobar.empty() &&
+            !ComprobarNombra(op, caso, c.fichero)) {
+          v = {false, "el programa avisa, pero sendaro-datos comprobar no nombra el fichero"};
+        }
         std::snprintf(linea, sizeof linea, "%-6s %-22s %-13s %-12s %s", v.bien ? "bien" : "FALLO",
                       c.fichero.c_str(), c.fallo.c_str(),
                       configuraciones[c.configuracion].nombre.c_str(), v.que.c_str());
@@ -498,6 +559,9 @@ int main(int argc, char** argv) {
           ++fallos;
           std::cout << linea << "\n--- avisos:\n" << LeerTodo(caso / "avisos") << "--- salida:\n"
                     << LeerTodo(caso / "salida").substr(0, 4000) << "\n";
+          if (fs::exists(caso / "comprobar")) {
+            std::cout << "--- comprobar:\n" << LeerTodo(caso / "comprobar").substr(0, 2000) << "\n";
+          }
           const fs::path guardado = op.temporal / "fallos" / (c.fichero + "." + c.fallo);
           fs::create_directories(guardado.parent_path());
           fs::rename(caso, guardado);
@@ -511,7 +575,7 @@ int main(int argc, char** argv) {
       std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - antes).count();
 
   for (const auto& l : lineas) {
-    if (!l.empty()) std::cout << l << "\n";
+    if (op.detalle && !l.empty()) std::cout << l << "\n";
   }
   std::cout << "\nNo se leen al arrancar (sin casos):";
   for (const auto& f : noLeidos) std::cout << " " << f;

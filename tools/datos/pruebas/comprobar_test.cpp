@@ -184,6 +184,8 @@ std::string Png(std::uint32_t ancho, std::uint32_t alto) {
     for (int i = 3; i >= 0; --i) b.push_back(static_cast<char>((v >> (8 * i)) & 0xFFu));
   }
   b += std::string("\x08\x06\0\0\0", 5) + std::string(4, '\0');
+  // The closing chunk: a PNG without it was cut short.
+  b += std::string("\0\0\0\0IEND\xAE\x42\x60\x82", 12);
   return b;
 }
 

@@ -154,7 +154,8 @@ inline std::optional<std::vector<ItemImagen>> LeerImagenes(const QByteArray& byt
       const Leido& d = leidos[i];
       const QImage tira =
           QImage::fromData(d.png, "PNG").convertToFormat(QImage::Format_ARGB32_Premultiplied);
-      if (tira.width() != d.ancho * d.cuenta || tira.height() != d.alto) continue;
+      // In 64 bits: two 16-bit fields of a damaged list may overflow an int.
+      if (tira.width() != static_cast<qint64>(d.ancho) * d.cuenta || tira.height() != d.alto) continue;
       ItemImagen& it = items[i];
       it = {d.nombre.toStdString(), d.ancho, d.alto, {}};
       for (int k = 0; k < d.cuenta; ++k)
