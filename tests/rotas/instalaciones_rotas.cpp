@@ -336,8 +336,13 @@ std::set<std::string> Abiertos(const fs::path& traza, const fs::path& copia) {
     const auto b = a == std::string::npos ? a : linea.find('"', a + 1);
     if (b == std::string::npos) continue;
     const std::string ruta = linea.substr(a + 1, b - a - 1);
+    // A failed open ends "= -1 ENOENT ..."; a call interrupted by another
+    // thread's ("<unfinished ...>") has its result on a later line.
     const auto igual = linea.rfind("= ");
-    if (igual == std::string::npos || linea.compare(igual + 2, 1, "-") == 0) continue;
+    const bool sinResultado = linea.find("<unfinished") != std::string::npos;
+    if (!sinResultado && (igual == std::string::npos || linea.compare(igual + 2, 1, "-") == 0)) {
+      continue;
+    }
     if (ruta.rfind(prefijo, 0) != 0) continue;
     const std::string nombre = ruta.substr(prefijo.size());
     if (fs::is_regular_file(copia / nombre)) r.insert(nombre);
