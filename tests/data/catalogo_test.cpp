@@ -89,7 +89,7 @@ TEST(LeerTextos, GuardaComoMucho1000Lineas) {
 
 TEST(CatalogoTextos, LeeDelFicheroQuitandoBlancosFinales) {
   EntornoDePrueba prueba;
-  std::vector<std::string> lineas(672, "");
+  std::vector<std::string> lineas(CatalogoTextos::kUltimaLinea, "");
   lineas[48] = "¿Desea salir?      ";
   lineas[174] = "Curso escolar:";
   prueba.carpeta.EscribirLineas("textos", lineas);
@@ -102,9 +102,9 @@ TEST(CatalogoTextos, LeeDelFicheroQuitandoBlancosFinales) {
   EXPECT_TRUE(prueba.avisador.avisos.empty());
 }
 
-// A catalogue of 672 lines whose first line is primera.
+// A whole catalogue whose first line is primera.
 std::vector<std::string> Catalogo(const std::string& primera) {
-  std::vector<std::string> lineas(672, "");
+  std::vector<std::string> lineas(CatalogoTextos::kUltimaLinea, "");
   lineas[0] = primera;
   return lineas;
 }
@@ -139,7 +139,7 @@ TEST(CatalogoTextos, SinFicheroAvisaConElNombreAbiertoYMarcaFalloGrave) {
 TEST(CatalogoTextos, CortoEsComoSiFaltaraYEnUtf8SeLeeIgual) {
   EntornoDePrueba prueba;
   auto lineas = Catalogo("Cat\xE1logo");
-  prueba.carpeta.EscribirLineas("textos", std::vector<std::string>(lineas.begin(), lineas.begin() + 671));
+  prueba.carpeta.EscribirLineas("textos", std::vector<std::string>(lineas.begin(), lineas.begin() + CatalogoTextos::kUltimaLinea - 1));
   CatalogoTextos catalogo;
   EXPECT_FALSE(catalogo.Leer(prueba.entorno));
   EXPECT_TRUE(prueba.entorno.FalloGrave);
