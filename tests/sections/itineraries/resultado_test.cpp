@@ -179,7 +179,7 @@ TEST_F(PrimeraEtapaCuestionario, UnAreaFlojaAnadeElAvisoAlAprobadoJusto) {
 // The whole result over 45 questions: 1..35 of class 5 type 3 (points 0, 4,
 // 7, 10), 36..45 of class 4 type 4 (points 0, 2, 5, 7). Worked by hand:
 //   first part: q1 = q2 = 10 of 350 -> 0.6
-//   area 1 {36, 37}: 7 + 2 of 14 -> 6.4 (second part 6.4)
+//   area 1 {36, 37}: 7 + 2 of 14 -> 6.4 (second stage 6.4)
 //   area 2 {38}: 5 of 7 -> 7.1
 //   area 3 {13, 39}: 0 + 7 of 10 + 7 -> 4.1 (second part 7 of 7 -> 10.0)
 //   area 5 {41}: 7 of 7 -> 10.0
