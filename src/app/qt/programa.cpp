@@ -25,11 +25,13 @@
 #include "sections/itineraries/qt/tform2.h"
 #include "sections/middle_grade/qt/tform3.h"
 #include "sections/professions/qt/tprofe.h"
+#include "ui/botones_dialogo.h"
 #include "ui/dialogos.h"
 #include "ui/imagenes.h"
 #include "ui/pantalla_modos.h"
 #include "ui/salida.h"
 #include "ui/sonido.h"
+#include "ui/teclas_listas.h"
 #include "ui/tform4.h"
 #include "ui/ventana_principal.h"
 
@@ -83,6 +85,9 @@ Programa::Programa(Dialogos& dialogos, Sonido& sonido, PantallaModos& pantalla)
       servicios_{estado_,  catalogo_, recursos_,    *tablas_, *puntos_, dialogos, sonido,
                  pantalla, *ventana_, *navegacion_, nullptr,  nullptr,  false} {
   ventana_->AlCerrar = [this] { return SalidaConfirmada(servicios_); };
+  // Every dialog and list of the program, with the window's lifetime.
+  new RotuladorDialogos(catalogo_, ventana_.get());
+  new TeclasListas(ventana_.get());
   RegistrarPantallas();
 }
 

@@ -352,21 +352,17 @@ int Tform0::ContadorZoom() const { return zoom_ ? zoom_->Contador() : 0; }
 bool Tform0::Abriendo() const { return apertura_.has_value() || zoom_.has_value(); }
 
 void Tform0::Pulsada(int codigo, EtiquetaPuerta* etiqueta) {
-  // One door at a time: a click while a door is opening is ignored.
-  if (Abriendo()) return;
   PuertaSel = codigo;
   AbrirPuerta(etiqueta);
 }
 
 void Tform0::LabelCarrerasClick() {
-  if (Abriendo()) return;
   LabelCarreras->MostrarPista(true);
   LabelCat->MostrarPista(true);
   Pulsada(1, LabelCarreras);
 }
 
 void Tform0::LabelCatClick() {
-  if (Abriendo()) return;
   LabelCarreras->MostrarPista(true);
   LabelCat->MostrarPista(true);
   Pulsada(2, LabelCat);
@@ -423,6 +419,9 @@ void Tform0::PuertaPorCodigo(int codigo) {
 
 void Tform0::AbrirPuerta(EtiquetaPuerta* etiqueta) {
   piloto->stop();
+  // Another door clicked while one opens: the first door closes again and
+  // the opening starts over at the new one.
+  if (Abriendo()) DeshacerApertura();
   const QSize tesela = servicios_.recursos.Pared.size();
   abriendo_ = etiqueta;
   if (Animado()) {
@@ -506,6 +505,19 @@ void Tform0::TimerZoomTimer() {
     TimerZoom->stop();
     AccionPuerta();
   }
+}
+
+void Tform0::DeshacerApertura() {
+  TimerPuerta->stop();
+  TimerZoom->stop();
+  if (zoomRect_) lienzo->Borrar(*zoomRect_);
+  if (puerta_) lienzo->Borrar(puerta_->Area());
+  zoomRect_.reset();
+  puerta_.reset();
+  apertura_.reset();
+  zoom_.reset();
+  if (abriendo_ != nullptr && abriendo_ != LabelAsistente) abriendo_->MostrarPista(true);
+  abriendo_ = nullptr;
 }
 
 void Tform0::AccionPuerta() {

@@ -170,6 +170,8 @@ class Tform0 : public QWidget {
   void CrearAyudas();
   void FormActivate();
   void AccionPuerta();
+  // Stops an opening under way and takes its door frame and zoom off the hall.
+  void DeshacerApertura();
   void PuertasNormales();
 
   Servicios& servicios_;

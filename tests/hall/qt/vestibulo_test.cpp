@@ -247,13 +247,54 @@ TEST_F(Vestibulo, LasPuertasDeArribaAbrenEnY170) {
   prueba::Pulsar(hall->LabelFPip);
   hall->TimerPuertaTimer();
   EXPECT_EQ(hall->PuertaDibujada(), (Cuadro{925, 170, 0}));
-  // Another door clicked while this one opens is not opened.
-  prueba::Pulsar(hall->LabelIti);
-  EXPECT_EQ(hall->PuertaSel, 6);
   CompletarApertura(hall);
   EXPECT_EQ(programa->Ventana().Actual()->objectName(), QStringLiteral("TFIniPro"));
   EXPECT_TRUE(programa->Estado().ModoTitulos);
   EXPECT_FALSE(programa->Estado().ModoLugares);
+}
+
+// A door clicked while another opens takes over: the first door closes
+// again (its frame and the zoom leave the hall, its hint comes back) and the
+// opening starts over at the new door, whose section is the one shown.
+TEST_F(Vestibulo, OtraPuertaPulsadaDuranteLaAperturaLaEmpiezaDeNuevo) {
+  const QString pistaFPip = hall->LabelFPip->toolTip();
+  ASSERT_FALSE(pistaFPip.isEmpty());
+  prueba::Pulsar(hall->LabelFPip);
+  hall->TimerPuertaTimer();
+  hall->TimerPuertaTimer();
+  ASSERT_EQ(hall->PuertaDibujada(), (Cuadro{925, 160, 1}));
+  ASSERT_NE(EnCapa(925 + 28, 162).alpha(), 0);
+
+  // During the door frames: a lower door.
+  prueba::Pulsar(hall->LabelProfe);
+  EXPECT_EQ(hall->PuertaSel, 7);
+  EXPECT_EQ(EnCapa(925 + 28, 162).alpha(), 0);
+  EXPECT_EQ(hall->LabelFPip->toolTip(), pistaFPip);
+  EXPECT_TRUE(hall->LabelProfe->toolTip().isEmpty());
+  EXPECT_TRUE(hall->TimerPuerta->isActive());
+  EXPECT_FALSE(hall->TimerZoom->isActive());
+  hall->TimerPuertaTimer();
+  EXPECT_EQ(hall->PuertaDibujada(), (Cuadro{230, 510, 0}));
+  EXPECT_EQ(EnCapa(230 + 28, 512), ColorCuadro(1, 0));
+
+  // During the zoom: an upper door.
+  for (int i = 0; i < 4; ++i) hall->TimerPuertaTimer();
+  ASSERT_TRUE(hall->TimerZoom->isActive());
+  hall->TimerZoomTimer();
+  hall->TimerZoomTimer();
+  const auto zoom = hall->ZoomDibujado();
+  ASSERT_TRUE(zoom.has_value());
+  prueba::Pulsar(hall->LabelIti);
+  EXPECT_EQ(hall->PuertaSel, 4);
+  EXPECT_FALSE(hall->TimerZoom->isActive());
+  EXPECT_FALSE(hall->ZoomDibujado().has_value());
+  EXPECT_EQ(EnCapa(zoom->x + zoom->ancho / 2, zoom->y + 2).alpha(), 0);
+  EXPECT_EQ(EnCapa(230 + 28, 472).alpha(), 0);
+  EXPECT_EQ(hall->ContadorZoom(), 0);
+  EXPECT_EQ(programa->Ventana().Actual(), hall);
+
+  CompletarApertura(hall);
+  EXPECT_EQ(programa->Ventana().Actual()->objectName(), QStringLiteral("TForm2"));
 }
 
 TEST_F(Vestibulo, TextosPistasYColores) {

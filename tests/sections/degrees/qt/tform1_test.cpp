@@ -481,6 +481,41 @@ TEST_F(PantallaGrados, LaListaRecuerdaSuDesplazamientoEntreFichas) {
   EXPECT_EQ(f->ListSel->PrimeraVisible(), 0);
 }
 
+// The degree list answers the keys from the first press: End goes to the
+// last degree and shows it, Down to the second; a refilled list starts over.
+TEST_F(PantallaGrados, LasTeclasMuevenLaListaDesdeLaPrimeraPulsacion) {
+  std::vector<std::string> lineas;
+  for (int d = 1; d <= 80; ++d) lineas.push_back("Carrera " + std::to_string(100 + d));
+  for (int g = 0; g < 4; ++g) lineas.push_back("Grupo");
+  ins.Escribir(QStringLiteral("CARRERA"), prueba::Lineas(lineas));
+  Arrancar();
+  PuertaDeCarreras();
+  prueba::Pulsar(f->MenuCarUni1);
+  ASSERT_EQ(f->ListSel->count(), 80);
+  QTest::keyClick(f->ListSel, Qt::Key_End);
+  EXPECT_EQ(f->ListSel->currentRow(), 79);
+  EXPECT_TRUE(f->ListSel->item(79)->isSelected());
+  EXPECT_GT(f->ListSel->PrimeraVisible(), 50);
+  QTest::keyClick(f->ListSel, Qt::Key_Home);
+  EXPECT_EQ(f->ListSel->currentRow(), 0);
+  EXPECT_EQ(f->ListSel->PrimeraVisible(), 0);
+
+  // Enter opens the degree the keys reached.
+  QTest::keyClick(f->ListSel, Qt::Key_Return);
+  EXPECT_EQ(f->CarreraSel, 1);
+
+  prueba::Pulsar(f->MenuCar[7]);
+  prueba::Pulsar(f->menui5);
+  PuertaDeCarreras();
+  prueba::Pulsar(f->MenuCarUni1);
+  ASSERT_EQ(f->ListSel->currentRow(), -1);
+  QTest::keyClick(f->ListSel, Qt::Key_Down);
+  EXPECT_EQ(f->ListSel->currentRow(), 1);
+  EXPECT_TRUE(f->ListSel->item(1)->isSelected());
+  QTest::keyClick(f->ListSel, Qt::Key_Return);
+  EXPECT_EQ(f->CarreraSel, 2);
+}
+
 TEST_F(PantallaGrados, LasPistasVanALaEtiquetaDelMapa) {
   QStatusTipEvent pista(QStringLiteral("T231"));
   QCoreApplication::sendEvent(f, &pista);
