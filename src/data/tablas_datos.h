@@ -16,6 +16,7 @@
 #include "data/entorno.h"
 #include "data/lectores.h"
 #include "data/lectores_fijos.h"
+#include "data/profesiones.h"
 #include "data/registros.h"
 #include "data/tabla_linea.h"
 
@@ -81,6 +82,9 @@ struct TablasDatos {
   // Titles catalogue.
   TablaLinea familias;                                         // "familias"
   TablaLinea indicesFamilias{TablaLinea::kLimiteNormal, 600};  // "indices", width 6
+
+  // Professions questionnaire: "FRALARGAS", "FRACORTAS", "ACTIVIDA", "profesio".
+  DatosProfesiones profesiones;
 };
 
 // The degrees screen: "carreran", "CARRERA", "OTROS", "REQUISIT", "SALIDAS",

@@ -101,7 +101,7 @@ void Programa::RegistrarPantallas() {
   n.Registrar(&TForm3::Entrar, Forma::kPagina);
   n.Registrar(&TFIniPro::Entrar, Forma::kPagina, &TFIniPro::Preparar);
   n.Registrar(&TCertifica::Entrar, Forma::kPagina, &TCertifica::Preparar);
-  n.Registrar(&Tprofe::Entrar, Forma::kPagina);
+  n.Registrar(&Tprofe::Entrar, Forma::kPagina, &Tprofe::Preparar);
   n.Registrar(&TFormCat::Entrar, Forma::kPagina, &TFormCat::Preparar);
 }
 
