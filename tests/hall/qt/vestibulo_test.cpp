@@ -104,9 +104,15 @@ TEST_F(Vestibulo, CadaPuertaAbreSuPantallaTrasLaAnimacionYVuelve) {
     if (pantallaEsperada == QStringLiteral("TFIniPro")) {
       volver = v.Actual()->findChild<QPushButton*>(QStringLiteral("BotRetrocederFP"));
     }
+    // The professions questionnaire asks before it ends the run.
+    const bool pregunta = pantallaEsperada == QStringLiteral("Tprofe");
+    if (pregunta) {
+      volver = v.Actual()->findChild<QPushButton*>(QStringLiteral("BotAcabar"));
+      dialogos.ResponderConBoton(QStringLiteral("ShadowSi"));
+    }
     // The middle-grade screen's start menu leaves with its own button.
-    const bool salir = volver == nullptr;
-    if (salir) volver = v.Actual()->findChild<QPushButton*>(QStringLiteral("botSalir"));
+    const bool salir = volver == nullptr || pregunta;
+    if (volver == nullptr) volver = v.Actual()->findChild<QPushButton*>(QStringLiteral("botSalir"));
     ASSERT_NE(volver, nullptr);
     // The catalogue's button has a caption of its own.
     const QString esperado = salir ? QStringLiteral("T54")
@@ -121,7 +127,8 @@ TEST_F(Vestibulo, CadaPuertaAbreSuPantallaTrasLaAnimacionYVuelve) {
     EXPECT_FALSE(hall->ZoomDibujado().has_value());
     EXPECT_EQ(EnCapa(600, 500).alpha(), 0);
   }
-  EXPECT_TRUE(dialogos.ejecutados.isEmpty());
+  // The only dialog on the way is the professions questionnaire's leave question.
+  EXPECT_EQ(dialogos.ejecutados, QStringList{QStringLiteral("TForm4")});
 }
 
 TEST_F(Vestibulo, ElRotuloDeDejarDeEstudiarAbreCertificadosSinAnimacion) {
