@@ -1,8 +1,6 @@
 // Small helpers that build and colour the controls of the section screens.
 #pragma once
 
-#include <algorithm>
-
 #include <QComboBox>
 #include <QFont>
 #include <QFrame>
@@ -11,6 +9,8 @@
 #include <QRect>
 #include <QString>
 #include <QWidget>
+#include <algorithm>
+#include <cmath>
 
 namespace sendaro::piezas {
 
@@ -71,17 +71,63 @@ inline void Pintar(QWidget* w, const QColor& fondo, const QColor& texto = Qt::bl
 
 inline QString Rgb(const QColor& c) { return c.name(QColor::HexRgb); }
 
+inline double Luminancia(const QColor& c) {
+  auto canal = [](double v) {
+    return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * canal(c.redF()) + 0.7152 * canal(c.greenF()) + 0.0722 * canal(c.blueF());
+}
+
+// The current row of a list or drop-down list over its background `fondo`
+// with text `texto`, and the row under the pointer: over a light background
+// a dark row with white text; over a dark one the control's own light text
+// colour makes the row and the background its text. The row under the
+// pointer is a tint between the two, with the control's text.
+struct ColoresFila {
+  QColor fondo, texto, sobre;
+};
+
+inline ColoresFila FilaActual(const QColor& fondo, const QColor& texto) {
+  QColor fila, tinta;
+  if (Luminancia(fondo) > 0.3) {
+    fila = QColor(0x2e, 0x5e, 0x1a);
+    tinta = Qt::white;
+  } else {
+    fila = Luminancia(texto) > 0.5 ? texto : QColor(Qt::white);
+    tinta = fondo;
+  }
+  auto mezcla = [&](int a, int b) { return (a * 65 + b * 35) / 100; };
+  const QColor sobre(mezcla(fondo.red(), fila.red()), mezcla(fondo.green(), fila.green()),
+                     mezcla(fondo.blue(), fila.blue()));
+  return {fila, tinta, sobre};
+}
+
 // The application's skin colours lists and combos itself: the palette's
 // colour goes into the control's own style sheet, which wins.
 inline void PintarLista(QWidget* w, const QColor& fondo, const QColor& texto = Qt::black) {
-  w->setStyleSheet(QStringLiteral("background-color: %1; color: %2;").arg(Rgb(fondo), Rgb(texto)));
+  const ColoresFila fila = FilaActual(fondo, texto);
+  w->setStyleSheet(
+      QStringLiteral(
+          "* { background-color: %1; color: %2;"
+          " selection-background-color: %3; selection-color: %4; }"
+          "QAbstractItemView::item:hover { background-color: %5; color: %2; padding-left: 0px; }"
+          "QAbstractItemView::item:selected { background-color: %3; color: %4;"
+          " padding-left: 0px; }")
+          .arg(Rgb(fondo), Rgb(texto), Rgb(fila.fondo), Rgb(fila.texto), Rgb(fila.sobre)));
 }
 
+// The drop-down list is a plain list under the combo (not a menu over it),
+// in the combo's colours, its current row and the row under the pointer in
+// the contrasting row colours.
 inline void PintarCombo(QComboBox* c, const QColor& fondo, const QColor& texto) {
+  const ColoresFila fila = FilaActual(fondo, texto);
   c->setStyleSheet(
-      QStringLiteral("QComboBox { background-color: %1; color: %2; padding: 1px 6px; }"
-                     "QComboBox QAbstractItemView { background-color: %1; color: %2; }")
-          .arg(Rgb(fondo), Rgb(texto)));
+      QStringLiteral("QComboBox { background-color: %1; color: %2; padding: 1px 6px;"
+                     " combobox-popup: 0; }"
+                     "QComboBox QAbstractItemView { background-color: %1; color: %2;"
+                     " selection-background-color: %3; selection-color: %4; outline: none; }"
+                     "QComboBox QAbstractItemView::item:hover { background-color: %3; color: %4; }")
+          .arg(Rgb(fondo), Rgb(texto), Rgb(fila.fondo), Rgb(fila.texto)));
 }
 
 // The page's style sheet: panels in the palette's colours with a raised

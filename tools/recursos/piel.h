@@ -30,11 +30,13 @@ QListWidget, QListView, QTreeView, QTableView {
   border: 1px solid #b7d6a3;
   border-radius: 4px;
   color: #1f2d1a;
-  selection-background-color: #aaff64;
-  selection-color: #10200a;
+  selection-background-color: #2e5e1a;
+  selection-color: #ffffff;
 }
 QListWidget::item { padding: 1px 3px; }
-QListWidget::item:hover { background-color: #eaf7dc; }
+/* A row in its own colours keeps the text where the other rows have it. */
+QListWidget::item:hover { background-color: #b6c5a9; padding-left: 0px; }
+QListWidget::item:selected { background-color: #2e5e1a; color: #ffffff; padding-left: 0px; }
 
 QScrollBar:vertical {
   background: #f3f9ec;
