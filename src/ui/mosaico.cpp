@@ -20,4 +20,13 @@ void Mosaico::paintEvent(QPaintEvent*) {
   }
 }
 
+Mosaico* NuevoMosaico(QWidget* padre, const char* nombre, const QRect& donde,
+                      const QPixmap& tesela) {
+  auto* m = new Mosaico(padre);
+  m->setObjectName(QString::fromLatin1(nombre));
+  m->setGeometry(donde);
+  m->FijarTesela(tesela);
+  return m;
+}
+
 }  // namespace sendaro

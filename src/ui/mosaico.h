@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QPixmap>
+#include <QRect>
 #include <QWidget>
 
 namespace sendaro {
@@ -20,5 +21,9 @@ class Mosaico : public QWidget {
  private:
   QPixmap tesela_;
 };
+
+// A tile named `nombre` placed at `donde` in `padre`.
+Mosaico* NuevoMosaico(QWidget* padre, const char* nombre, const QRect& donde,
+                      const QPixmap& tesela);
 
 }  // namespace sendaro

@@ -18,20 +18,9 @@ PantallaProvisional::PantallaProvisional(Servicios& servicios, const QString& no
   setWindowTitle(titulo);
   const Tema& tema = servicios.TemaActual();
 
-  Fondo = new Mosaico(this);
-  Fondo->setObjectName(QStringLiteral("Fondo"));
-  Fondo->setGeometry(0, 0, 1024, 768);
-  Fondo->FijarTesela(servicios.recursos.Suelo);
-
-  TilIzq = new Mosaico(this);
-  TilIzq->setObjectName(QStringLiteral("TilIzq"));
-  TilIzq->setGeometry(0, 0, 23, 768);
-  TilIzq->FijarTesela(servicios.recursos.MarcoIzquierdo);
-
-  TilDer = new Mosaico(this);
-  TilDer->setObjectName(QStringLiteral("TilDer"));
-  TilDer->setGeometry(1024 - 23, 0, 23, 768);
-  TilDer->FijarTesela(servicios.recursos.MarcoDerecho);
+  Fondo = NuevoMosaico(this, "Fondo", {0, 0, 1024, 768}, servicios.recursos.Suelo);
+  TilIzq = NuevoMosaico(this, "TilIzq", {0, 0, 23, 768}, servicios.recursos.MarcoIzquierdo);
+  TilDer = NuevoMosaico(this, "TilDer", {1024 - 23, 0, 23, 768}, servicios.recursos.MarcoDerecho);
 
   LabelTitulo = new QLabel(titulo, this);
   LabelTitulo->setObjectName(QStringLiteral("LabelTitulo"));

@@ -8,9 +8,14 @@
 #include <QPushButton>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <vector>
+
+#include "ui/texto_qt.h"
 
 namespace sendaro::piezas {
 
@@ -29,11 +34,19 @@ inline QFont LetraQt(const QString& familia, int puntos, bool negrita = false) {
   return f;
 }
 
-inline QLabel* Etiqueta(QWidget* padre, const char* nombre, const QRect& donde) {
+inline QFont LetraQt(const char* familia, int puntos, bool negrita = false) {
+  return LetraQt(QString::fromLatin1(familia), puntos, negrita);
+}
+
+inline QLabel* Etiqueta(QWidget* padre, const QString& nombre, const QRect& donde) {
   auto* l = new QLabel(padre);
-  l->setObjectName(Nombre(nombre));
+  l->setObjectName(nombre);
   l->setGeometry(donde);
   return l;
+}
+
+inline QLabel* Etiqueta(QWidget* padre, const char* nombre, const QRect& donde) {
+  return Etiqueta(padre, Nombre(nombre), donde);
 }
 
 inline QFrame* Panel(QWidget* padre, const char* nombre, const QRect& donde) {
@@ -53,6 +66,15 @@ inline QPushButton* Boton(QWidget* padre, const char* nombre, const QRect& donde
   return b;
 }
 
+// A button with its caption and the hand cursor.
+inline QPushButton* Boton(QWidget* padre, const char* nombre, const QString& texto,
+                          const QRect& donde) {
+  QPushButton* b = Boton(padre, nombre, donde);
+  b->setText(texto);
+  b->setCursor(Qt::PointingHandCursor);
+  return b;
+}
+
 template <typename Control>
 Control* Lista(QWidget* padre, const char* nombre, const QRect& donde) {
   auto* c = new Control(padre);
@@ -67,6 +89,25 @@ inline void Pintar(QWidget* w, const QColor& fondo, const QColor& texto = Qt::bl
   p.setColor(QPalette::WindowText, texto);
   w->setPalette(p);
   w->setAutoFillBackground(true);
+}
+
+// Background and text colours of the widget, also of the text it lists or
+// edits.
+inline void Colores(QWidget* w, const QColor& fondo, const QColor& texto) {
+  QPalette p = w->palette();
+  p.setColor(QPalette::Window, fondo);
+  p.setColor(QPalette::Base, fondo);
+  p.setColor(QPalette::WindowText, texto);
+  p.setColor(QPalette::Text, texto);
+  w->setPalette(p);
+  w->setAutoFillBackground(true);
+}
+
+// Rows of the data files as the rows of a list.
+inline QStringList Filas(const std::vector<std::string>& filas) {
+  QStringList lista;
+  for (const std::string& f : filas) lista << DeWin(f);
+  return lista;
 }
 
 inline QString Rgb(const QColor& c) { return c.name(QColor::HexRgb); }

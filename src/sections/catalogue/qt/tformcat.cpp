@@ -15,11 +15,17 @@
 #include "data/texto.h"
 #include "ui/accesible.h"
 #include "ui/mosaico.h"
+#include "ui/piezas.h"
 #include "ui/servicios.h"
 #include "ui/texto_qt.h"
 #include "ui/tform4.h"
 
 namespace sendaro {
+
+using piezas::Boton;
+using piezas::Colores;
+using piezas::Etiqueta;
+using piezas::LetraQt;
 
 namespace {
 
@@ -65,38 +71,6 @@ class ImpresoraDirecta : public Impresora {
   }
 };
 
-QLabel* Etiqueta(QWidget* padre, const QString& nombre, const QRect& donde) {
-  auto* l = new QLabel(padre);
-  l->setObjectName(nombre);
-  l->setGeometry(donde);
-  return l;
-}
-
-QPushButton* Boton(QWidget* padre, const char* nombre, const QString& texto, const QRect& donde) {
-  auto* b = new QPushButton(texto, padre);
-  b->setObjectName(QString::fromLatin1(nombre));
-  b->setGeometry(donde);
-  b->setCursor(Qt::PointingHandCursor);
-  return b;
-}
-
-void Colores(QWidget* w, const QColor& fondo, const QColor& texto) {
-  QPalette p = w->palette();
-  p.setColor(QPalette::Window, fondo);
-  p.setColor(QPalette::Base, fondo);
-  p.setColor(QPalette::WindowText, texto);
-  p.setColor(QPalette::Text, texto);
-  w->setPalette(p);
-  w->setAutoFillBackground(true);
-}
-
-QFont Letra(const char* familia, int puntos, bool negrita = false) {
-  QFont f(QString::fromLatin1(familia));
-  f.setPointSize(std::max(1, puntos));
-  f.setBold(negrita);
-  return f;
-}
-
 }  // namespace
 
 TFormCat::TFormCat(Servicios& servicios, QWidget* padre) : QWidget(padre), servicios_(servicios) {
@@ -110,24 +84,15 @@ TFormCat::TFormCat(Servicios& servicios, QWidget* padre) : QWidget(padre), servi
   const QColor textoTitulo = ColorQ(tema.ColorTextoTitulo);
   const int delta = servicios.estado.TamanoLetraDelta;
 
-  degradeMapa2 = new Mosaico(this);
-  degradeMapa2->setObjectName(QStringLiteral("degradeMapa2"));
-  degradeMapa2->setGeometry(0, 0, 1024, 768);
-  degradeMapa2->FijarTesela(servicios.recursos.Suelo);
+  degradeMapa2 = NuevoMosaico(this, "degradeMapa2", {0, 0, 1024, 768}, servicios.recursos.Suelo);
   degradeMapa2->installEventFilter(this);
-  TilIzq = new Mosaico(this);
-  TilIzq->setObjectName(QStringLiteral("TilIzq"));
-  TilIzq->setGeometry(0, 0, 23, 768);
-  TilIzq->FijarTesela(servicios.recursos.MarcoIzquierdo);
-  TilDer = new Mosaico(this);
-  TilDer->setObjectName(QStringLiteral("TilDer"));
-  TilDer->setGeometry(1024 - 23, 0, 23, 768);
-  TilDer->FijarTesela(servicios.recursos.MarcoDerecho);
+  TilIzq = NuevoMosaico(this, "TilIzq", {0, 0, 23, 768}, servicios.recursos.MarcoIzquierdo);
+  TilDer = NuevoMosaico(this, "TilDer", {1024 - 23, 0, 23, 768}, servicios.recursos.MarcoDerecho);
 
   auto rotulo = [&](const QString& nombre, const QString& texto, const QRect& donde) {
     QLabel* l = Etiqueta(this, nombre, donde);
     l->setText(texto);
-    l->setFont(Letra("Times New Roman", 12 + delta, true));
+    l->setFont(LetraQt("Times New Roman", 12 + delta, true));
     l->setIndent(6);
     l->setFrameShape(QFrame::Panel);
     Colores(l, titulo, textoTitulo);
@@ -137,7 +102,7 @@ TFormCat::TFormCat(Servicios& servicios, QWidget* padre) : QWidget(padre), servi
     auto* l = new QListWidget(this);
     l->setObjectName(nombre);
     l->setGeometry(donde);
-    l->setFont(Letra("Arial", 9 + delta, negrita));
+    l->setFont(LetraQt("Arial", 9 + delta, negrita));
     l->setWordWrap(true);
     l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     l->setCursor(Qt::PointingHandCursor);
@@ -167,7 +132,7 @@ TFormCat::TFormCat(Servicios& servicios, QWidget* padre) : QWidget(padre), servi
                      {kColumnas[0], kArribaFila2, kAnchoLista, kAltoRotulo});
   ListFam = lista(QStringLiteral("ListFam"),
                   {kColumnas[0], kArribaFila2 + kAltoRotulo + 2, kAnchoLista, kAltoLista2}, false);
-  ListFam->setFont(Letra("Arial", 10 + delta, true));
+  ListFam->setFont(LetraQt("Arial", 10 + delta, true));
   connect(ListFam, &QListWidget::itemClicked, this,
           [this](QListWidgetItem* item) { ListFamClick(ListFam->row(item)); });
   connect(ListFam, &QListWidget::itemActivated, this,
@@ -175,7 +140,7 @@ TFormCat::TFormCat(Servicios& servicios, QWidget* padre) : QWidget(padre), servi
 
   LabelAyu0 = Etiqueta(this, QStringLiteral("LabelAyu0"), {kInicioAyu0, 340, 700, 34});
   LabelAyu0->setText(T(kTextoElige) + QStringLiteral(" ") + T(kTextoDespues));
-  LabelAyu0->setFont(Letra("Comic Sans MS", 15 + delta, true));
+  LabelAyu0->setFont(LetraQt("Comic Sans MS", 15 + delta, true));
   QPalette verde = LabelAyu0->palette();
   verde.setColor(QPalette::WindowText, QColor(0, 110, 0));
   LabelAyu0->setPalette(verde);
@@ -185,7 +150,7 @@ TFormCat::TFormCat(Servicios& servicios, QWidget* padre) : QWidget(padre), servi
   ListSel->setReadOnly(true);
   ListSel->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   ListSel->resize(kAnchoDetalle, kAltoDetalle);
-  ListSel->setFont(Letra("Arial", 10 + delta));
+  ListSel->setFont(LetraQt("Arial", 10 + delta));
   Colores(ListSel, ColorQ(ColorMenu), Qt::black);
   ListSel->hide();
   botcerrar = Boton(this, "botcerrar", T(kTextoCerrar), {0, 0, 90, 28});

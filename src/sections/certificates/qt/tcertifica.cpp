@@ -15,11 +15,18 @@
 #include "ui/dialogos.h"
 #include "ui/lista_iconos.h"
 #include "ui/mosaico.h"
+#include "ui/piezas.h"
 #include "ui/servicios.h"
 #include "ui/sonido.h"
 #include "ui/texto_qt.h"
 
 namespace sendaro {
+
+using piezas::Boton;
+using piezas::Colores;
+using piezas::Etiqueta;
+using piezas::Filas;
+using piezas::LetraQt;
 
 namespace {
 
@@ -48,13 +55,6 @@ constexpr int kAnchoDerecha = 470;
 constexpr int kFondoListas = 700;  // no list reaches below this line
 constexpr int kPasoTitulo = 4;
 
-QLabel* Etiqueta(QWidget* padre, const char* nombre, const QRect& donde) {
-  auto* l = new QLabel(padre);
-  l->setObjectName(QString::fromLatin1(nombre));
-  l->setGeometry(donde);
-  return l;
-}
-
 QFrame* Panel(QWidget* padre, const char* nombre, const QRect& donde) {
   auto* p = new QFrame(padre);
   p->setObjectName(QString::fromLatin1(nombre));
@@ -63,37 +63,6 @@ QFrame* Panel(QWidget* padre, const char* nombre, const QRect& donde) {
   p->setFrameShadow(QFrame::Raised);
   p->setAutoFillBackground(true);
   return p;
-}
-
-QPushButton* Boton(QWidget* padre, const char* nombre, const QString& texto, const QRect& donde) {
-  auto* b = new QPushButton(texto, padre);
-  b->setObjectName(QString::fromLatin1(nombre));
-  b->setGeometry(donde);
-  b->setCursor(Qt::PointingHandCursor);
-  return b;
-}
-
-void Colores(QWidget* w, const QColor& fondo, const QColor& texto) {
-  QPalette p = w->palette();
-  p.setColor(QPalette::Window, fondo);
-  p.setColor(QPalette::Base, fondo);
-  p.setColor(QPalette::WindowText, texto);
-  p.setColor(QPalette::Text, texto);
-  w->setPalette(p);
-  w->setAutoFillBackground(true);
-}
-
-QFont Letra(const char* familia, int puntos, bool negrita = false) {
-  QFont f(QString::fromLatin1(familia));
-  f.setPointSize(std::max(1, puntos));
-  f.setBold(negrita);
-  return f;
-}
-
-QStringList Filas(const std::vector<std::string>& filas) {
-  QStringList lista;
-  for (const std::string& f : filas) lista << DeWin(f);
-  return lista;
 }
 
 }  // namespace
@@ -112,18 +81,9 @@ TCertifica::TCertifica(Servicios& servicios, QWidget* padre)
   const QColor textoTitulo = ColorQ(tema.ColorTextoTitulo);
   const int delta = servicios.estado.TamanoLetraDelta;
 
-  Fondo = new Mosaico(this);
-  Fondo->setObjectName(QStringLiteral("Fondo"));
-  Fondo->setGeometry(0, 0, 1024, 768);
-  Fondo->FijarTesela(servicios.recursos.Suelo);
-  TilIzq = new Mosaico(this);
-  TilIzq->setObjectName(QStringLiteral("TilIzq"));
-  TilIzq->setGeometry(0, 0, 23, 768);
-  TilIzq->FijarTesela(servicios.recursos.MarcoIzquierdo);
-  TilDer = new Mosaico(this);
-  TilDer->setObjectName(QStringLiteral("TilDer"));
-  TilDer->setGeometry(1024 - 23, 0, 23, 768);
-  TilDer->FijarTesela(servicios.recursos.MarcoDerecho);
+  Fondo = NuevoMosaico(this, "Fondo", {0, 0, 1024, 768}, servicios.recursos.Suelo);
+  TilIzq = NuevoMosaico(this, "TilIzq", {0, 0, 23, 768}, servicios.recursos.MarcoIzquierdo);
+  TilDer = NuevoMosaico(this, "TilDer", {1024 - 23, 0, 23, 768}, servicios.recursos.MarcoDerecho);
 
   auto titular = [&](const char* nombre, const char* etiqueta, int texto, const QRect& donde,
                      QLabel*& l) {
@@ -132,7 +92,7 @@ TCertifica::TCertifica(Servicios& servicios, QWidget* padre)
     p->setLineWidth(1);
     l = Etiqueta(p, etiqueta, {donde.width(), 4, 420, kAltoTitulo - 8});
     l->setText(T(texto));
-    l->setFont(Letra("Times New Roman", 14 + delta, true));
+    l->setFont(LetraQt("Times New Roman", 14 + delta, true));
     Colores(l, titulo, textoTitulo);
     l->setAutoFillBackground(false);
     return p;
@@ -141,7 +101,7 @@ TCertifica::TCertifica(Servicios& servicios, QWidget* padre)
     auto* l = new ListaIconos(this, alto, margen);
     l->setObjectName(QString::fromLatin1(nombre));
     Colores(l, menu, Qt::black);
-    l->setFont(Letra("Arial", 11 + delta));
+    l->setFont(LetraQt("Arial", 11 + delta));
     return l;
   };
 
@@ -149,7 +109,7 @@ TCertifica::TCertifica(Servicios& servicios, QWidget* padre)
       titular("PanelSelTit0", "LabelTit1", kTextoFamilias,
               {kIzquierda, kArriba - kAltoTitulo, kAnchoIzquierda, kAltoTitulo}, LabelTit1);
   ListSelFp = lista("ListSelFp", kAltoFamilia, 35);
-  ListSelFp->setFont(Letra("Arial", 11 + delta, true));
+  ListSelFp->setFont(LetraQt("Arial", 11 + delta, true));
   ListSelFp->setGeometry(kIzquierda, kArriba, kAnchoIzquierda,
                          kFamiliasCertificado * kAltoFamilia + 4);
   PanelSelTit1 =
@@ -169,14 +129,14 @@ TCertifica::TCertifica(Servicios& servicios, QWidget* padre)
   for (int k = 0; k < 7; ++k) {
     const QByteArray nombre = "LabelAyu" + QByteArray::number(k + 1);
     QLabel* l = Etiqueta(PanelAyuda, nombre.constData(), {104, 10 + k * 25, 340, 24});
-    l->setFont(Letra("Times New Roman", 12 + delta));
+    l->setFont(LetraQt("Times New Roman", 12 + delta));
     LabelAyu[static_cast<std::size_t>(k)] = l;
   }
 
   PanelResul = Panel(this, "PanelResul", {kIzquierda, 420, kAnchoIzquierda, 270});
   Colores(PanelResul, menu, Qt::black);
   LabelTitulo = Etiqueta(PanelResul, "LabelTitulo", {10, 6, kAnchoIzquierda - 20, 44});
-  LabelTitulo->setFont(Letra("Arial", 12 + delta, true));
+  LabelTitulo->setFont(LetraQt("Arial", 12 + delta, true));
   LabelTitulo->setWordWrap(true);
   LabelReq = Etiqueta(PanelResul, "LabelReq", {10, 52, 250, 20});
   LabelReq->setText(T(kTextoRequisitos));
@@ -185,12 +145,12 @@ TCertifica::TCertifica(Servicios& servicios, QWidget* padre)
   LabelHor = Etiqueta(PanelResul, "LabelHor", {290, 52, 150, 20});
   LabelHor->setText(T(kTextoHoras));
   LabelHoras = Etiqueta(PanelResul, "LabelHoras", {300, 72, 100, 24});
-  LabelHoras->setFont(Letra("Arial", 14 + delta, true));
+  LabelHoras->setFont(LetraQt("Arial", 14 + delta, true));
   LabelDes = Etiqueta(PanelResul, "LabelDes", {10, 142, kAnchoIzquierda - 20, 120});
   LabelDes->setWordWrap(true);
   LabelDes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  for (QLabel* l : {LabelReq, LabelHor}) l->setFont(Letra("Arial", 10 + delta, true));
-  for (QLabel* l : {LabelRequisitos, LabelDes}) l->setFont(Letra("Arial", 11 + delta));
+  for (QLabel* l : {LabelReq, LabelHor}) l->setFont(LetraQt("Arial", 10 + delta, true));
+  for (QLabel* l : {LabelRequisitos, LabelDes}) l->setFont(LetraQt("Arial", 11 + delta));
 
   BotInternet = Boton(this, "BotInternet", T(kTextoInternet), {520, 712, 200, 36});
   BotImprimir = Boton(this, "BotImprimir", T(kTextoImprimir), {730, 712, 120, 36});

@@ -18,11 +18,18 @@
 #include "ui/dialogos.h"
 #include "ui/lista_iconos.h"
 #include "ui/mosaico.h"
+#include "ui/piezas.h"
 #include "ui/servicios.h"
 #include "ui/sonido.h"
 #include "ui/texto_qt.h"
 
 namespace sendaro {
+
+using piezas::Boton;
+using piezas::Colores;
+using piezas::Etiqueta;
+using piezas::Filas;
+using piezas::LetraQt;
 
 namespace {
 
@@ -50,44 +57,6 @@ constexpr int kAltoFila = 22;
 constexpr int kFondoListas = 700;
 constexpr int kInicioAyu0 = 400;
 
-QLabel* Etiqueta(QWidget* padre, const char* nombre, const QRect& donde) {
-  auto* l = new QLabel(padre);
-  l->setObjectName(QString::fromLatin1(nombre));
-  l->setGeometry(donde);
-  return l;
-}
-
-QPushButton* Boton(QWidget* padre, const char* nombre, const QString& texto, const QRect& donde) {
-  auto* b = new QPushButton(texto, padre);
-  b->setObjectName(QString::fromLatin1(nombre));
-  b->setGeometry(donde);
-  b->setCursor(Qt::PointingHandCursor);
-  return b;
-}
-
-void Colores(QWidget* w, const QColor& fondo, const QColor& texto) {
-  QPalette p = w->palette();
-  p.setColor(QPalette::Window, fondo);
-  p.setColor(QPalette::Base, fondo);
-  p.setColor(QPalette::WindowText, texto);
-  p.setColor(QPalette::Text, texto);
-  w->setPalette(p);
-  w->setAutoFillBackground(true);
-}
-
-QFont Letra(const char* familia, int puntos, bool negrita = false) {
-  QFont f(QString::fromLatin1(familia));
-  f.setPointSize(std::max(1, puntos));
-  f.setBold(negrita);
-  return f;
-}
-
-QStringList Filas(const std::vector<std::string>& filas) {
-  QStringList lista;
-  for (const std::string& f : filas) lista << DeWin(f);
-  return lista;
-}
-
 template <typename... W>
 void Ocultar(W*... w) {
   (w->hide(), ...);
@@ -111,30 +80,21 @@ TFIniPro::TFIniPro(Servicios& servicios, QWidget* padre)
   const QColor textoTitulo = ColorQ(tema.ColorTextoTitulo);
   const int delta = servicios.estado.TamanoLetraDelta;
 
-  Fondo = new Mosaico(this);
-  Fondo->setObjectName(QStringLiteral("Fondo"));
-  Fondo->setGeometry(0, 0, 1024, 768);
-  Fondo->FijarTesela(servicios.recursos.Suelo);
+  Fondo = NuevoMosaico(this, "Fondo", {0, 0, 1024, 768}, servicios.recursos.Suelo);
   Fondo->setMouseTracking(true);
   Fondo->installEventFilter(this);
-  TilIzq = new Mosaico(this);
-  TilIzq->setObjectName(QStringLiteral("TilIzq"));
-  TilIzq->setGeometry(0, 0, 23, 768);
-  TilIzq->FijarTesela(servicios.recursos.MarcoIzquierdo);
-  TilDer = new Mosaico(this);
-  TilDer->setObjectName(QStringLiteral("TilDer"));
-  TilDer->setGeometry(1024 - 23, 0, 23, 768);
-  TilDer->FijarTesela(servicios.recursos.MarcoDerecho);
+  TilIzq = NuevoMosaico(this, "TilIzq", {0, 0, 23, 768}, servicios.recursos.MarcoIzquierdo);
+  TilDer = NuevoMosaico(this, "TilDer", {1024 - 23, 0, 23, 768}, servicios.recursos.MarcoDerecho);
 
   LabelFPIp1 = Etiqueta(this, "LabelFPIp1", {50, 14, 720, 50});
   LabelFPIp1->setText(T(kTextoTitulo));
-  LabelFPIp1->setFont(Letra("Comic Sans MS", 24, true));
+  LabelFPIp1->setFont(LetraQt("Comic Sans MS", 24, true));
   QPalette verde = LabelFPIp1->palette();
   verde.setColor(QPalette::WindowText, QColor(0, 128, 0));
   LabelFPIp1->setPalette(verde);
   LabelAno = Etiqueta(this, "LabelAno", {790, 24, 200, 30});
   LabelAno->setText(T(kTextoCurso) + QStringLiteral("  2008-2009"));
-  LabelAno->setFont(Letra("Arial", 12, true));
+  LabelAno->setFont(LetraQt("Arial", 12, true));
   LabelAno->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   QPalette ano = LabelAno->palette();
   ano.setColor(QPalette::WindowText, ColorQ(tema.ColorAno));
@@ -143,7 +103,7 @@ TFIniPro::TFIniPro(Servicios& servicios, QWidget* padre)
   auto cabecera = [&](const char* nombre, const QRect& donde) {
     QLabel* l = Etiqueta(this, nombre, donde);
     Colores(l, titulo, textoTitulo);
-    l->setFont(Letra("Times New Roman", 13 + delta, true));
+    l->setFont(LetraQt("Times New Roman", 13 + delta, true));
     l->setIndent(8);
     l->setFrameShape(QFrame::Panel);
     return l;
@@ -151,7 +111,7 @@ TFIniPro::TFIniPro(Servicios& servicios, QWidget* padre)
   auto lista = [&](auto* l, const char* nombre) {
     l->setObjectName(QString::fromLatin1(nombre));
     Colores(l, menu, Qt::black);
-    l->setFont(Letra("Arial", 11 + delta));
+    l->setFont(LetraQt("Arial", 11 + delta));
     return l;
   };
 
@@ -163,9 +123,9 @@ TFIniPro::TFIniPro(Servicios& servicios, QWidget* padre)
   Colores(PanelSelTit0, titulo, textoTitulo);
   LabelAyu0 = Etiqueta(PanelSelTit0, "LabelAyu0", {kInicioAyu0, 4, 360, 28});
   LabelAyu0->setText(T(kTextoElige));
-  LabelAyu0->setFont(Letra("Times New Roman", 14 + delta, true));
+  LabelAyu0->setFont(LetraQt("Times New Roman", 14 + delta, true));
   ListSelFp = lista(new ListaIconos(this, kAltoArea, 35), "ListSelFp");
-  ListSelFp->setFont(Letra("Arial", 11 + delta, true));
+  ListSelFp->setFont(LetraQt("Arial", 11 + delta, true));
   ListSelFp->setGeometry(50, 122, 450, kAreasPrograma * kAltoArea + 4);
   ListTitFP = lista(new ListaIconos(this, kAltoFila, 6), "ListTitFP");
   ListTitFP->setGeometry(510, 122, 480, kAltoFila + 4);
@@ -196,7 +156,7 @@ TFIniPro::TFIniPro(Servicios& servicios, QWidget* padre)
   reja->setShowGrid(false);
   reja->setEditTriggers(QAbstractItemView::NoEditTriggers);
   reja->verticalHeader()->setDefaultSectionSize(20);
-  reja->setFont(Letra("Arial", 9 + delta));
+  reja->setFont(LetraQt("Arial", 9 + delta));
   Colores(reja, ColorQ(ColorImpresion), Qt::black);
   ListSelLugFP = lista(new QListWidget(this), "ListSelLugFP");
   ListSelLugFP->setGeometry(40, 130, 290, 400);
@@ -221,7 +181,7 @@ TFIniPro::TFIniPro(Servicios& servicios, QWidget* padre)
   for (int k = 0; k < 7; ++k) {
     const QByteArray nombre = "LabelAyu" + QByteArray::number(k + 1);
     QLabel* l = Etiqueta(PanelAyuda, nombre.constData(), {104, 10 + k * 25, 340, 24});
-    l->setFont(Letra("Times New Roman", 12 + delta));
+    l->setFont(LetraQt("Times New Roman", 12 + delta));
     LabelAyu[static_cast<std::size_t>(k)] = l;
   }
 
@@ -392,7 +352,7 @@ void TFIniPro::MostrarDetalle(VistaPrograma vista) {
   const DetallePrograma d = VistaDePrograma(Tablas(), servicios_.catalogo, vista, ProgramaSel);
   PanelSelTit->setText(DeWin(d.titulo));
   Listsel->clear();
-  Listsel->setFont(Letra("Times New Roman", servicios_.estado.TamanoLetraDelta + 11));
+  Listsel->setFont(LetraQt("Times New Roman", servicios_.estado.TamanoLetraDelta + 11));
   Listsel->addItems(Filas(d.filas));
   Listsel->show();
   reja->hide();
@@ -540,7 +500,7 @@ void TFIniPro::BotImprimirClick() {
                                      AWin(comunidad.toUpper()), FilasReja);
     // The preview: the report in the detail list, headings bold.
     Listsel->clear();
-    Listsel->setFont(Letra("Courier New", 9));
+    Listsel->setFont(LetraQt("Courier New", 9));
     Listsel->addItems(Filas(ultimoInforme_.lineas));
     for (const int n : ultimoInforme_.negritas) {
       QFont negrita = Listsel->font();
