@@ -66,7 +66,9 @@ void ListaIconos::Rellenar(const QStringList& filas, const QList<QPixmap>& lista
 void ListaIconos::mouseMoveEvent(QMouseEvent* evento) {
   if (seguirRaton) {
     const int fila = indexAt(evento->position().toPoint()).row();
-    if (fila >= 0 && fila != currentRow()) {
+    // The row may be current without being chosen yet (the keyboard's
+    // focus marks the first row): the pointer over it still chooses it.
+    if (fila >= 0 && (fila != currentRow() || !item(fila)->isSelected())) {
       setCurrentRow(fila);
       emit Sobre(fila);
     }

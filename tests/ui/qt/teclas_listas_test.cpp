@@ -5,10 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
 #include <functional>
+
+#include "ui/lista_iconos.h"
 
 namespace sendaro {
 namespace {
@@ -90,6 +94,24 @@ TEST(TeclasListas, FilaActualAlTomarElFoco) {
   EXPECT_EQ(lista.currentRow(), 3);
   QListWidget vacia;
   EXPECT_FALSE(FijarFilaActual(vacia));
+}
+
+// A list that follows the pointer, its first row marked by the keyboard's
+// focus: the pointer over that row still chooses and announces it.
+TEST(TeclasListas, LaListaQueSigueAlPunteroEligeLaFilaMarcada) {
+  ListaIconos lista(nullptr, 20);
+  lista.resize(200, 120);
+  lista.Rellenar({QStringLiteral("a"), QStringLiteral("b")}, {}, {});
+  lista.show();
+  ASSERT_TRUE(FijarFilaActual(lista));
+  QSignalSpy sobre(&lista, &ListaIconos::Sobre);
+  const QPoint p = lista.visualItemRect(lista.item(0)).center();
+  QMouseEvent mover(QEvent::MouseMove, p, lista.viewport()->mapToGlobal(p), Qt::NoButton,
+                    Qt::NoButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(lista.viewport(), &mover);
+  EXPECT_TRUE(lista.item(0)->isSelected());
+  ASSERT_EQ(sobre.count(), 1);
+  EXPECT_EQ(sobre.at(0).at(0).toInt(), 0);
 }
 
 }  // namespace
