@@ -66,8 +66,8 @@ void ListaIconos::Rellenar(const QStringList& filas, const QList<QPixmap>& lista
 void ListaIconos::mouseMoveEvent(QMouseEvent* evento) {
   if (seguirRaton) {
     const int fila = indexAt(evento->position().toPoint()).row();
-    // The row may be current without being chosen yet (the keyboard's
-    // focus marks the first row): the pointer over it still chooses it.
+    // The row may be current without being chosen (the keyboard's focus
+    // marks the first row so): the pointer over it still chooses it.
     if (fila >= 0 && (fila != currentRow() || !item(fila)->isSelected())) {
       setCurrentRow(fila);
       emit Sobre(fila);

@@ -2,7 +2,6 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QListView>
 #include <QTableView>
@@ -81,33 +80,26 @@ bool FijarFilaActual(QAbstractItemView& lista) {
 TeclasListas::TeclasListas(QObject* padre) : QObject(padre) { qApp->installEventFilter(this); }
 
 bool TeclasListas::eventFilter(QObject* objeto, QEvent* evento) {
-  const QEvent::Type tipo = evento->type();
-  if (tipo != QEvent::FocusIn && tipo != QEvent::KeyPress) return false;
+  if (evento->type() != QEvent::KeyPress) return false;
   auto* lista = qobject_cast<QAbstractItemView*>(objeto);
   // A combo box's drop-down list keeps the combo's current item.
   if (lista == nullptr || (lista->parentWidget() != nullptr &&
                            lista->parentWidget()->inherits("QComboBoxPrivateContainer"))) {
     return false;
   }
-  if (tipo == QEvent::FocusIn) {
-    // A click gives the row under the pointer; the keyboard starts at the top.
-    if (static_cast<QFocusEvent*>(evento)->reason() != Qt::MouseFocusReason) {
-      FijarFilaActual(*lista);
-    }
-  } else {
-    const auto* pulsada = static_cast<QKeyEvent*>(evento);
-    const int tecla = pulsada->key();
-    if (FilaExtremaEnRejilla(*lista, tecla, pulsada->modifiers())) return true;
-    if (TeclaHaciaAbajo(tecla)) {
-      FijarFilaActual(*lista);
-    } else if (TeclaHaciaArriba(tecla) && lista->selectionModel() != nullptr) {
-      // The first row only marked as current: the key selects it, as it
-      // does in a list with no current row.
-      const QModelIndex actual = lista->currentIndex();
-      if (actual.isValid() && actual == PrimeraFila(*lista) &&
-          !lista->selectionModel()->isSelected(actual)) {
-        lista->selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
-      }
+  const auto* pulsada = static_cast<QKeyEvent*>(evento);
+  const int tecla = pulsada->key();
+  if (FilaExtremaEnRejilla(*lista, tecla, pulsada->modifiers())) return true;
+  if (TeclaHaciaAbajo(tecla)) {
+    FijarFilaActual(*lista);
+  } else if (TeclaHaciaArriba(tecla) && lista->selectionModel() != nullptr) {
+    // The first row only marked current (the toolkit marks it when the list
+    // takes the keyboard's focus): the key selects it, as it does in a list
+    // with no current row.
+    const QModelIndex actual = lista->currentIndex();
+    if (actual.isValid() && actual == PrimeraFila(*lista) &&
+        !lista->selectionModel()->isSelected(actual)) {
+      lista->selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
     }
   }
   return false;

@@ -1,9 +1,9 @@
 // Lists answer the movement keys from the first press. A list with rows and
-// no current row (just filled, or never touched) would take the first Home,
-// End, Page Up, Page Down, Up or Down only to reach its first row; here its
-// first row becomes current, without being selected, when the list takes the
-// focus from the keyboard or before such a key reaches it, so End goes to the
-// last row at once and Down to the second.
+// no current row (just filled, or never touched) would take the first End,
+// Page Down or Down only to reach its first row; here its first row becomes
+// current, without being selected, just before such a key reaches it, so End
+// goes to the last row at once and Down to the second. Nothing changes until
+// a key is pressed: a row a button acts on is still only one the user chose.
 #pragma once
 
 #include <QObject>

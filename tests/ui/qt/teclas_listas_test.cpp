@@ -79,9 +79,9 @@ TEST(TeclasListas, PrimeraPulsacionEnUnaRejilla) {
   });
 }
 
-// The keyboard's focus marks the first row current without selecting it;
-// hidden rows are passed over; a list already on a row keeps it.
-TEST(TeclasListas, FilaActualAlTomarElFoco) {
+// The first shown row becomes current without being selected; a list
+// already on a row keeps it.
+TEST(TeclasListas, FilaActualSinElegir) {
   QListWidget lista;
   for (int i = 0; i < 5; ++i) lista.addItem(QString::number(i));
   lista.setRowHidden(0, true);
@@ -96,8 +96,9 @@ TEST(TeclasListas, FilaActualAlTomarElFoco) {
   EXPECT_FALSE(FijarFilaActual(vacia));
 }
 
-// A list that follows the pointer, its first row marked by the keyboard's
-// focus: the pointer over that row still chooses and announces it.
+// A list that follows the pointer, its first row marked current (the
+// toolkit does so when the keyboard focuses it): the pointer over that row
+// still chooses and announces it.
 TEST(TeclasListas, LaListaQueSigueAlPunteroEligeLaFilaMarcada) {
   ListaIconos lista(nullptr, 20);
   lista.resize(200, 120);
