@@ -42,9 +42,9 @@ Seccion Navegacion::SeccionDeTipo(std::type_index tipo) const {
   qFatal("Navegacion: a screen type that was never registered");
 }
 
-void Navegacion::Preparar(Seccion seccion) {
+void Navegacion::Preparar(Seccion seccion, Servicios& servicios) const {
   const Registro& r = registros_[Indice(seccion)];
-  if (r.preparar != nullptr) r.preparar(servicios_);
+  if (r.preparar != nullptr) r.preparar(servicios);
 }
 
 const QString& Navegacion::Nombre(Seccion seccion) const {

@@ -173,8 +173,11 @@ class Navegacion {
   void Salir(QWidget& pantalla, Seccion destino = Seccion::kVestibulo);
 
   // The section's part of start-up (its Preparar, if any): reading the data files its screen
-  // uses, so that a missing one stops the program before the hall shows.
-  void Preparar(Seccion seccion);
+  // uses, so that a missing one stops the program before the hall shows. The program runs it
+  // on a start-up thread with `servicios` of its own: a Preparar only reads files into
+  // `servicios.tablas` through the domain readers (whose messages go to the entorno's
+  // avisador); it creates no widget and shows nothing itself.
+  void Preparar(Seccion seccion, Servicios& servicios) const;
   // The class name of the section's screen ("TForm1").
   const QString& Nombre(Seccion seccion) const;
 

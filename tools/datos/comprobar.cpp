@@ -106,13 +106,20 @@ bool PngEntero(std::string_view b) {
   return b.starts_with("\x89PNG\r\n\x1A\n") && b.ends_with("IEND\xAE\x42\x60\x82");
 }
 
-// The packed lists of the scene (".DXG" pictures, ".dxw" sounds): the header,
-// every item whole, nothing after the last one, every picture a whole PNG and
-// every sound a RIFF file. Empty when the list is sound.
+// The packed lists of the scene (".DXG" pictures, ".dxw" sounds): the
+// header, every item whole, nothing after the last one, every picture a whole
+// PNG (image lists of version 1) or all its pixels (version 2), and every
+// sound a RIFF file. Empty when the list is sound.
 std::string DefectoListaEscena(const std::string& b, bool imagenes) {
   const char* magia = imagenes ? "SDXG" : "SDXW";
   if (b.size() < 8 || b.compare(0, 4, magia) != 0) return std::string("no empieza por ") + magia;
-  if (Entero(b, 4, 2) != 1) return "versión " + std::to_string(Entero(b, 4, 2)) + "; se lee la 1";
+  const std::uint32_t version = Entero(b, 4, 2);
+  const std::uint32_t ultima = imagenes ? 2 : 1;
+  if (version < 1 || version > ultima) {
+    return "versión " + std::to_string(version) + "; se leen de la 1 a la " +
+           std::to_string(ultima);
+  }
+  const bool pixeles = imagenes && version == 2;
   const std::uint32_t cuantos = Entero(b, 6, 2);
   std::size_t p = 8;
   for (std::uint32_t i = 1; i <= cuantos; ++i) {
@@ -120,16 +127,24 @@ std::string DefectoListaEscena(const std::string& b, bool imagenes) {
     if (p + 1 > b.size()) return elemento + "la lista está cortada";
     const std::size_t largo = static_cast<unsigned char>(b[p]);
     p += 1 + largo;
-    const std::size_t cabecera = imagenes ? 10 : 4;
+    const std::size_t cabecera = pixeles ? 6 : imagenes ? 10 : 4;
     if (p + cabecera > b.size()) return elemento + "la lista está cortada";
     if (imagenes && (Entero(b, p, 2) == 0 || Entero(b, p + 2, 2) == 0 || Entero(b, p + 4, 2) == 0)) {
       return elemento + "medidas o número de cuadros 0";
     }
-    const std::size_t datos = Entero(b, p + cabecera - 4, 4);
-    p += cabecera;
+    std::size_t datos = 0;
+    if (pixeles) {
+      datos = std::size_t{Entero(b, p, 2)} * Entero(b, p + 2, 2) * Entero(b, p + 4, 2) * 4;
+      p += cabecera;
+      p += (4 - p % 4) % 4;  // the pixels start at a multiple of 4
+      if (p > b.size()) return elemento + "la lista está cortada";
+    } else {
+      datos = Entero(b, p + cabecera - 4, 4);
+      p += cabecera;
+    }
     if (datos > b.size() - p) return elemento + "la lista está cortada";
     const std::string_view contenido(b.data() + p, datos);
-    if (imagenes && !PngEntero(contenido)) return elemento + "la imagen no es un PNG entero";
+    if (imagenes && !pixeles && !PngEntero(contenido)) return elemento + "la imagen no es un PNG entero";
     if (!imagenes && !contenido.starts_with("RIFF")) return elemento + "el sonido no es un WAV";
     p += datos;
   }

@@ -1,7 +1,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QLockFile>
+#include <fcntl.h>
+#include <sys/file.h>
+
 #include <cstdio>
 
 #include "app/linea_ordenes.h"
@@ -9,15 +11,23 @@
 #include "ui/dialogos.h"
 #include "ui/pantalla_modos.h"
 #include "ui/sonido.h"
+#include "ui/traza.h"
 
 int main(int argc, char** argv) {
+  sendaro::Traza("main");
   QApplication aplicacion(argc, argv);
+  sendaro::Traza("QApplication");
   QApplication::setApplicationName(QStringLiteral("Sendaro"));
 
-  // One running copy per user: a second one ends at once, silently.
-  QLockFile cerrojo(QDir(QDir::tempPath()).filePath(QStringLiteral("sendaro9.exe.lock")));
-  cerrojo.setStaleLockTime(0);
-  if (!cerrojo.tryLock(0)) return 0;
+  // One running copy per user: a second one ends at once, silently. The
+  // lock is an flock on a file in the temporary folder: the kernel drops it
+  // when the process ends, however it ends, so no lock is ever left behind,
+  // and taking it writes nothing to disk.
+  const QByteArray ruta =
+      QFile::encodeName(QDir(QDir::tempPath()).filePath(QStringLiteral("sendaro9.exe.lock")));
+  const int cerrojo = ::open(ruta.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+  if (cerrojo >= 0 && ::flock(cerrojo, LOCK_EX | LOCK_NB) != 0) return 0;
+  sendaro::Traza("cerrojo");
 
   std::vector<std::string> argumentos;
   const QStringList lista = QApplication::arguments();

@@ -33,6 +33,7 @@
 #include "ui/sonido.h"
 #include "ui/teclas_listas.h"
 #include "ui/tform4.h"
+#include "ui/traza.h"
 #include "ui/ventana_principal.h"
 
 #ifndef SENDARO_DATOS_INSTALADOS
@@ -131,6 +132,7 @@ void Programa::PrepararVestibulo(const OpcionesArranque& opciones) {
     return;
   }
 
+  Traza("vestibulo: inicio");
   const auto ajustes = LeerAjustesCentro(carpeta);
   if (!ajustes) {
     dialogos_.Pitido();
@@ -162,6 +164,7 @@ void Programa::PrepararVestibulo(const OpcionesArranque& opciones) {
     qApp->setStyleSheet(QString::fromUtf8(hoja));
   }
 
+  Traza("ajustes y piel");
   QPixmap* mapas[] = {&recursos_.mapa, &recursos_.mapac, &recursos_.mapam};
   for (int i = 0; i < 3; ++i) {
     if (auto imagen = CargarImagen(carpeta, kMapas[i])) {
@@ -197,6 +200,7 @@ void Programa::PrepararVestibulo(const OpcionesArranque& opciones) {
       e.FalloGrave() = true;
     }
   }
+  Traza("imagenes");
   if (e.FalloGrave()) return;
 
   if (!catalogo_.Leer(e.entorno)) {
@@ -204,13 +208,16 @@ void Programa::PrepararVestibulo(const OpcionesArranque& opciones) {
     return;
   }
 
+  Traza("catalogo");
   ComprobarPantalla();
+  Traza("pantalla");
 
   // This platform has no graphics-layer version to check: the scene's
   // surface is always available, so only the animation switch decides.
   e.SinAnimacion = DecidirSinAnimacion(7, e.ConAnimacion);
 
   sonido_.Iniciar(carpeta);
+  Traza("sonido");
 
   if (const QScreen* pantalla = QGuiApplication::primaryScreen()) {
     e.TamanoLetraDelta = DeltaLetra(pantalla->logicalDotsPerInch());
@@ -248,8 +255,46 @@ void Programa::Progreso(int valor) {
   if (bienvenida_) bienvenida_->FijarProgreso(valor);
 }
 
-bool Programa::Paso(Seccion seccion) {
-  navegacion_->Preparar(seccion);
+namespace {
+
+// The messages of one section's readers, kept to be shown in order later.
+class AvisosGuardados : public Avisador {
+ public:
+  explicit AvisosGuardados(std::vector<std::string>& destino) : destino_(destino) {}
+  void Aviso(const std::string& texto) override { destino_.push_back(texto); }
+
+ private:
+  std::vector<std::string>& destino_;
+};
+
+}  // namespace
+
+std::future<std::vector<PreparacionSeccion>> Programa::PrepararSecciones() {
+  // The thread works on a copy of the program state with its own message
+  // sink and FalloGrave; the tables it fills are not read by anyone else
+  // until its result has been taken.
+  return std::async(std::launch::async, [this, estado = estado_]() mutable {
+    std::vector<PreparacionSeccion> r(kSecciones);
+    for (std::size_t i = 0; i < kSecciones; ++i) {
+      AvisosGuardados avisos(r[i].avisos);
+      estado.entorno.avisador = &avisos;
+      estado.entorno.FalloGrave = false;
+      Servicios s{estado,       catalogo_,    recursos_,       *tablas_, *puntos_, dialogos_,
+                  sonido_,      pantalla_,    *ventana_,       *navegacion_,      servicios_.tema,
+                  nullptr,      false};
+      navegacion_->Preparar(static_cast<Seccion>(i), s);
+      r[i].fallo = estado.entorno.FalloGrave;
+    }
+    estado.entorno.avisador = nullptr;
+    Traza("hilo: secciones");
+    return r;
+  });
+}
+
+bool Programa::Paso(Seccion seccion, const std::vector<PreparacionSeccion>& preparadas) {
+  const PreparacionSeccion& p = preparadas[static_cast<std::size_t>(seccion)];
+  for (const std::string& aviso : p.avisos) avisador_.Aviso(aviso);
+  if (p.fallo) estado_.FalloGrave() = true;
   pasos_.push_back(navegacion_->Nombre(seccion));
   return !estado_.FalloGrave();
 }
@@ -258,52 +303,73 @@ bool Programa::Arrancar(const OpcionesArranque& opciones) {
   estado_.entorno.instalacion = Instalacion(opciones.carpeta);
   estado_.entorno.avisador = &avisador_;
   InicializarDatosCompartidos();
+  Traza("datos compartidos");
 
   estado_.FalloGrave() = false;
   bienvenida_ = std::make_unique<TBienvenida>(recursos_.CabeceraImpresion, dialogos_);
   bienvenida_->show();
   bienvenida_->repaint();
+  Traza("bienvenida");
 
   std::future<ListasEscena> listas;
+  std::future<std::vector<PreparacionSeccion>> secciones;
+  bool escenaFallida = false;
   const bool completo = [&] {
     Progreso(10);
     PrepararVestibulo(opciones);
+    Traza("preparar vestibulo");
+    if (!estado_.FalloGrave()) {
+      // The sections' data files and the scene's lists are read on threads
+      // of their own while the hall is created here.
+      secciones = PrepararSecciones();
+      if (!estado_.SinAnimacion) listas = PrecargarEscena(servicios_);
+    }
     vestibulo_ = &navegacion_->Pantalla<Tform0>();
+    Traza("Tform0");
     pasos_.push_back(vestibulo_->objectName());
     // The hall's creation has failed: nothing else is prepared.
     if (estado_.FalloGrave()) return false;
-    // The scene's lists load in the background while the sections prepare.
-    if (!estado_.SinAnimacion) listas = PrecargarEscena(servicios_);
-    // Each section reads here the data files its screen uses, so that a
-    // missing one stops the program before the hall shows; its screen is
-    // created when it is first opened.
-    if (!Paso(Seccion::kPasarela)) return false;
+    if (listas.valid()) {
+      QString motivo;
+      listas.wait();
+      Traza("listas esperadas");
+      if (!MontarEscena(*vestibulo_, servicios_, listas.get(), motivo)) {
+        std::fprintf(stderr, "sendaro: escena: %s\n", qPrintable(motivo));
+        escenaFallida = true;
+      }
+      Traza("escena montada");
+    }
+    // Each section's part of start-up, in its fixed order with its checks:
+    // what the readers found is told here, so that a missing file stops the
+    // program before the hall shows. The screens themselves are created
+    // when first opened.
+    const std::vector<PreparacionSeccion> preparadas = secciones.get();
+    Traza("secciones esperadas");
+    const auto paso = [&](Seccion seccion) { return Paso(seccion, preparadas); };
+    if (!paso(Seccion::kPasarela)) return false;
     Progreso(20);
-    if (!Paso(Seccion::kCarreras)) return false;
+    if (!paso(Seccion::kCarreras)) return false;
     Progreso(30);
-    if (!Paso(Seccion::kItinerarios)) return false;
+    if (!paso(Seccion::kItinerarios)) return false;
     Progreso(40);
-    if (!Paso(Seccion::kAsistente)) return false;
+    if (!paso(Seccion::kAsistente)) return false;
     Progreso(50);
-    if (!Paso(Seccion::kGradoMedio)) return false;
+    if (!paso(Seccion::kGradoMedio)) return false;
     Progreso(60);
     servicios_.Dialogo = new TForm4(servicios_, ventana_.get());
     pasos_.push_back(servicios_.Dialogo->objectName());
     Progreso(70);
-    if (!Paso(Seccion::kProgramasIniciales)) return false;
+    if (!paso(Seccion::kProgramasIniciales)) return false;
     Progreso(80);
-    if (!Paso(Seccion::kCertificados)) return false;
+    if (!paso(Seccion::kCertificados)) return false;
     Progreso(90);
-    if (!Paso(Seccion::kProfesiones)) return false;
+    if (!paso(Seccion::kProfesiones)) return false;
     Progreso(100);
-    Paso(Seccion::kCatalogo);
-    if (listas.valid()) {
-      QString motivo;
-      if (!MontarEscena(*vestibulo_, servicios_, listas.get(), motivo)) {
-        std::fprintf(stderr, "sendaro: escena: %s\n", qPrintable(motivo));
-        dialogos_.Aviso(QStringLiteral("No funcionar\u00e1 la animaci\u00f3n."));
-        estado_.SinAnimacion = true;
-      }
+    paso(Seccion::kCatalogo);
+    Traza("secciones");
+    if (escenaFallida) {
+      dialogos_.Aviso(QStringLiteral("No funcionar\u00e1 la animaci\u00f3n."));
+      estado_.SinAnimacion = true;
     }
     return true;
   }();
@@ -330,12 +396,14 @@ bool Programa::Arrancar(const OpcionesArranque& opciones) {
     }
     // The start-up benchmark measures up to the first paint: end there at
     // once, without tearing the screens down.
+    Traza("primer pintado");
     if (salir) {
       std::fflush(nullptr);
       std::_Exit(0);
     }
   });
   ventana_->show();
+  Traza("show");
   return true;
 }
 

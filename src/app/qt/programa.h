@@ -6,6 +6,7 @@
 
 #include <QStringList>
 #include <filesystem>
+#include <future>
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,6 +25,13 @@ class PantallaModos;
 class TBienvenida;
 class Tform0;
 class VentanaPrincipal;
+
+// What one section's part of start-up found: the messages its readers gave,
+// in order, and whether it met a fatal condition.
+struct PreparacionSeccion {
+  std::vector<std::string> avisos;
+  bool fallo = false;
+};
 
 struct OpcionesArranque {
   std::filesystem::path carpeta;          // the installation's program folder
@@ -66,8 +74,11 @@ class Programa {
   void Progreso(int valor);
   // Every screen, in the order of start-up.
   void RegistrarPantallas();
-  // A section's part of start-up; false when start-up must stop.
-  bool Paso(Seccion seccion);
+  // Every section's part of start-up (its Preparar), on a thread of its own.
+  std::future<std::vector<PreparacionSeccion>> PrepararSecciones();
+  // Tells what a section's part of start-up found; false when start-up must
+  // stop.
+  bool Paso(Seccion seccion, const std::vector<PreparacionSeccion>& preparadas);
 
   Dialogos& dialogos_;
   Sonido& sonido_;

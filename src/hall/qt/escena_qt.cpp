@@ -11,6 +11,7 @@
 
 #include "hall/qt/sprites/paquete.h"
 #include "ui/imagenes.h"
+#include "ui/traza.h"
 
 namespace sendaro {
 
@@ -46,6 +47,7 @@ ListasEscena CargarListas(const std::filesystem::path& carpeta, const Tema& tema
        {std::string_view("segdxg1.DXG"), tema.Escena, tema.Decoraciones}) {
     if (lista.empty()) continue;
     if (!l.imagenes.Cargar(Ruta(carpeta, lista), l.error)) return l;
+    Traza("hilo: lista de imagenes");
   }
   if (auto todo = LeerImagen(carpeta, tema.Todo)) {
     l.todo = std::move(*todo);
@@ -61,7 +63,9 @@ ListasEscena CargarListas(const std::filesystem::path& carpeta, const Tema& tema
       }
     }
   }
+  Traza("hilo: todo y sonidos");
   l.tramo = escena::TramoVelocidad(mhz.get());
+  Traza("hilo: MHz");
   return l;
 }
 
@@ -78,6 +82,7 @@ std::unique_ptr<DXDraw> DXDraw::Crear(ListasEscena listas, escena::DatosEscena d
   // Without its sound list the scene runs silent.
   datos.conMusica = d->sonidos_.Tiene(QStringLiteral("inicio"));
   datos.tramo = listas.tramo;
+  Traza("DXDraw: cortina");
   std::string motivo;
   d->escena_ = escena::Escena::Construir(d->imagenes_.Banco(), std::move(datos), *d, motivo);
   if (!d->escena_) {

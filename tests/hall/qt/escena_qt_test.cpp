@@ -82,20 +82,41 @@ escena::DatosEscena Datos() {
 TEST(PaqueteImagenes, IdaYVueltaConSusFotogramas) {
   paquete::ItemImagen a{"antorcha", 3, 2, {Lleno(3, 2, Qt::red), Lleno(3, 2, Qt::green)}};
   paquete::ItemImagen b{"diana", 1, 1, {Lleno(1, 1, QColor(0, 0, 255, 0))}};
-  const QByteArray bytes = paquete::EscribirImagenes({a, b});
-  EXPECT_TRUE(bytes.startsWith("SDXG"));
+  for (const int version : {1, 2}) {
+    SCOPED_TRACE(version);
+    const QByteArray bytes = paquete::EscribirImagenes({a, b}, version);
+    EXPECT_TRUE(bytes.startsWith("SDXG"));
+    const auto leidos = paquete::LeerImagenes(bytes);
+    ASSERT_TRUE(leidos);
+    ASSERT_EQ(leidos->size(), 2u);
+    EXPECT_EQ((*leidos)[0].nombre, "antorcha");
+    ASSERT_EQ((*leidos)[0].patrones.size(), 2u);
+    EXPECT_EQ((*leidos)[0].patrones[0].pixelColor(0, 0), QColor(Qt::red));
+    EXPECT_EQ((*leidos)[0].patrones[1].pixelColor(2, 1), QColor(Qt::green));
+    EXPECT_EQ((*leidos)[1].patrones[0].pixelColor(0, 0).alpha(), 0);
+    // Cut anywhere, or with bytes left over, it is refused.
+    for (const qsizetype corte : {qsizetype{3}, qsizetype{8}, bytes.size() / 2, bytes.size() - 1}) {
+      EXPECT_FALSE(paquete::LeerImagenes(bytes.left(corte))) << corte;
+    }
+    EXPECT_FALSE(paquete::LeerImagenes(bytes + "x"));
+  }
+}
+
+TEST(PaqueteImagenes, LosPixelesSeDibujanDesdeLosBytesSinCopiarlos) {
+  paquete::ItemImagen a{"antorcha", 3, 2, {Lleno(3, 2, Qt::red), Lleno(3, 2, Qt::green)}};
+  const QByteArray bytes = paquete::EscribirImagenes({a});
   const auto leidos = paquete::LeerImagenes(bytes);
   ASSERT_TRUE(leidos);
-  ASSERT_EQ(leidos->size(), 2u);
-  EXPECT_EQ((*leidos)[0].nombre, "antorcha");
-  ASSERT_EQ((*leidos)[0].patrones.size(), 2u);
-  EXPECT_EQ((*leidos)[0].patrones[1].pixelColor(2, 1), QColor(Qt::green));
-  EXPECT_EQ((*leidos)[1].patrones[0].pixelColor(0, 0).alpha(), 0);
-  // Cut anywhere, or with bytes left over, it is refused.
-  for (const qsizetype corte : {qsizetype{3}, qsizetype{8}, bytes.size() / 2, bytes.size() - 1}) {
-    EXPECT_FALSE(paquete::LeerImagenes(bytes.left(corte))) << corte;
+  const char* inicio = bytes.constData();
+  for (const QImage& patron : (*leidos)[0].patrones) {
+    const auto* p = reinterpret_cast<const char*>(patron.constBits());
+    EXPECT_GE(p, inicio);
+    EXPECT_LT(p, inicio + bytes.size());
   }
-  EXPECT_FALSE(paquete::LeerImagenes(bytes + "x"));
+  // A list whose header claims more pixels than it holds is refused.
+  QByteArray corta = bytes;
+  corta[19] = '\x7F';  // the frame height's low byte (after the name): 2 -> 127
+  EXPECT_FALSE(paquete::LeerImagenes(corta));
 }
 
 TEST(PaqueteSonidos, IdaYVuelta) {

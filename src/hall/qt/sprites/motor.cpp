@@ -8,19 +8,64 @@
 #include <QTemporaryDir>
 #include <QUrl>
 #include <cmath>
+#include <memory>
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "hall/qt/sprites/paquete.h"
 #include "ui/texto_qt.h"
 
 namespace sendaro {
 
+namespace {
+
+// A file mapped read-only into memory, unmapped when the last user lets go.
+class FicheroMapeado {
+ public:
+  static std::shared_ptr<FicheroMapeado> Abrir(const QString& ruta) {
+    const int fd = ::open(QFile::encodeName(ruta).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return nullptr;
+    struct stat datos {};
+    std::shared_ptr<FicheroMapeado> f;
+    if (::fstat(fd, &datos) == 0 && datos.st_size > 0) {
+      const auto tamano = static_cast<std::size_t>(datos.st_size);
+      void* p = ::mmap(nullptr, tamano, PROT_READ, MAP_PRIVATE, fd, 0);
+      if (p != MAP_FAILED) f.reset(new FicheroMapeado(p, tamano));
+    }
+    ::close(fd);
+    return f;
+  }
+  ~FicheroMapeado() { ::munmap(datos_, tamano_); }
+  FicheroMapeado(const FicheroMapeado&) = delete;
+  FicheroMapeado& operator=(const FicheroMapeado&) = delete;
+
+  // The bytes, without a copy; valid while this object lives.
+  QByteArray Bytes() const {
+    return QByteArray::fromRawData(static_cast<const char*>(datos_),
+                                   static_cast<qsizetype>(tamano_));
+  }
+
+ private:
+  FicheroMapeado(void* datos, std::size_t tamano) : datos_(datos), tamano_(tamano) {}
+  void* datos_;
+  std::size_t tamano_;
+};
+
+}  // namespace
+
 bool ImagenesEscena::Cargar(const QString& ruta, QString& error) {
-  QFile f(ruta);
-  if (!f.open(QIODevice::ReadOnly)) {
+  // The list is mapped, not read: the frames of a list of raw pixels are
+  // drawn straight from the file's pages.
+  std::shared_ptr<FicheroMapeado> fichero = FicheroMapeado::Abrir(ruta);
+  if (!fichero) {
     error = QStringLiteral("no se puede abrir ") + ruta;
     return false;
   }
-  const auto items = paquete::LeerImagenes(f.readAll());
+  const QByteArray bytes = fichero->Bytes();
+  const auto items = paquete::LeerImagenes(bytes, std::move(fichero));
   if (!items) {
     error = QStringLiteral("lista de im\u00e1genes da\u00f1ada: ") + ruta;
     return false;

@@ -2,11 +2,16 @@
 // one definition of both formats, used by the program to read them and by
 // the picture generator to write them. All numbers little-endian.
 //
-// Image list:  "SDXG", u16 version 1, u16 item count, then per item:
+// Image list:  "SDXG", u16 version, u16 item count, then per item:
 //   u8 name length, name (ASCII), u16 frame width, u16 frame height,
-//   u16 frame count, u32 PNG length, PNG bytes: the frames side by side in
-//   one row (width x count by height), 32 bits with alpha (alpha 0 is
-//   transparent).
+//   u16 frame count, then the frames side by side in one row (width x count
+//   by height), 32 bits with alpha (alpha 0 is transparent):
+//   version 1: u32 PNG length, PNG bytes;
+//   version 2: zero bytes up to the next multiple of 4 from the start of the
+//     list, then the pixels as they lie in memory: rows of 32-bit
+//     premultiplied ARGB values (QImage::Format_ARGB32_Premultiplied), top
+//     row first. The program draws straight from these bytes, without
+//     decoding or copying them, which is why the generator writes version 2.
 // Sound list:  "SDXW", u16 version 1, u16 item count, then per item:
 //   u8 name length, name (ASCII), u32 length, a whole RIFF/WAVE file.
 #pragma once
@@ -18,6 +23,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <future>
+#include <memory>
 #include <optional>
 #include <string>
 #include <thread>
@@ -70,6 +76,14 @@ class Lector {
     pos_ += n;
     return r;
   }
+  // Skips n bytes; the offset where they began, or nothing past the end.
+  std::optional<qsizetype> Saltar(qint64 n) {
+    if (n < 0 || n > b_.size() - pos_) return std::nullopt;
+    const qsizetype desde = pos_;
+    pos_ += static_cast<qsizetype>(n);
+    return desde;
+  }
+  qsizetype Posicion() const { return pos_; }
   bool Fin() const { return pos_ == b_.size(); }
 
  private:
@@ -77,84 +91,156 @@ class Lector {
   qsizetype pos_ = 0;
 };
 
-inline std::optional<std::uint32_t> Cabecera(Lector& l, const char* magia) {
+struct Cabeza {
+  std::uint32_t version;
+  std::uint32_t cuantos;
+};
+
+inline std::optional<Cabeza> Cabecera(Lector& l, const char* magia, std::uint32_t ultima) {
   const auto m = l.Bytes(4);
   if (!m || *m != QByteArray(magia)) return std::nullopt;
   const auto version = l.Entero(2);
-  if (!version || *version != 1) return std::nullopt;
-  return l.Entero(2);
+  if (!version || *version < 1 || *version > ultima) return std::nullopt;
+  const auto cuantos = l.Entero(2);
+  if (!cuantos) return std::nullopt;
+  return Cabeza{*version, *cuantos};
+}
+
+// Zero bytes up to the next multiple of 4.
+inline qsizetype Relleno(qsizetype posicion) { return (4 - posicion % 4) % 4; }
+
+// A strip of frames side by side, in 32-bit ARGB.
+inline QImage Tira(const ItemImagen& it, QImage::Format formato) {
+  const int n = static_cast<int>(it.patrones.size());
+  QImage tira(it.ancho * n, it.alto, formato);
+  tira.fill(Qt::transparent);
+  for (int i = 0; i < n; ++i) {
+    const QImage p = it.patrones[static_cast<std::size_t>(i)].convertToFormat(formato);
+    for (int y = 0; y < it.alto && y < p.height(); ++y) {
+      const auto* o = reinterpret_cast<const QRgb*>(p.constScanLine(y));
+      auto* d = reinterpret_cast<QRgb*>(tira.scanLine(y)) + i * it.ancho;
+      std::copy(o, o + std::min(it.ancho, p.width()), d);
+    }
+  }
+  return tira;
 }
 
 }  // namespace detalle
 
-inline QByteArray EscribirImagenes(const std::vector<ItemImagen>& items) {
+// Version 2 (raw pixels) unless `version` asks for 1 (PNG).
+inline QByteArray EscribirImagenes(const std::vector<ItemImagen>& items, int version = 2) {
   QByteArray b("SDXG");
-  detalle::U16(b, 1);
+  detalle::U16(b, version);
   detalle::U16(b, static_cast<int>(items.size()));
   for (const ItemImagen& it : items) {
     const int n = static_cast<int>(it.patrones.size());
-    QImage tira(it.ancho * n, it.alto, QImage::Format_ARGB32);
-    tira.fill(Qt::transparent);
-    for (int i = 0; i < n; ++i) {
-      const QImage p =
-          it.patrones[static_cast<std::size_t>(i)].convertToFormat(QImage::Format_ARGB32);
-      for (int y = 0; y < it.alto && y < p.height(); ++y) {
-        const auto* o = reinterpret_cast<const QRgb*>(p.constScanLine(y));
-        auto* d = reinterpret_cast<QRgb*>(tira.scanLine(y)) + i * it.ancho;
-        std::copy(o, o + std::min(it.ancho, p.width()), d);
-      }
-    }
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    tira.save(&buffer, "PNG");
     detalle::Nombre(b, it.nombre);
     detalle::U16(b, it.ancho);
     detalle::U16(b, it.alto);
     detalle::U16(b, n);
-    detalle::U32(b, png.size());
-    b.append(png);
+    if (version == 1) {
+      QByteArray png;
+      QBuffer buffer(&png);
+      buffer.open(QIODevice::WriteOnly);
+      detalle::Tira(it, QImage::Format_ARGB32).save(&buffer, "PNG");
+      detalle::U32(b, png.size());
+      b.append(png);
+    } else {
+      b.append(detalle::Relleno(b.size()), '\0');
+      const QImage tira = detalle::Tira(it, QImage::Format_ARGB32_Premultiplied);
+      const qsizetype fila = static_cast<qsizetype>(tira.width()) * 4;
+      for (int y = 0; y < tira.height(); ++y)
+        b.append(reinterpret_cast<const char*>(tira.constScanLine(y)), fila);
+    }
   }
   return b;
 }
 
-// Nothing when the bytes are not a whole, well-formed list.
-inline std::optional<std::vector<ItemImagen>> LeerImagenes(const QByteArray& bytes) {
+namespace detalle {
+
+// What a picture drawn from a list's bytes keeps alive while it lives: the
+// bytes and whatever holds them (a mapped file).
+struct Retenido {
+  QByteArray bytes;
+  std::shared_ptr<const void> dueno;
+};
+inline void Soltar(void* retenido) { delete static_cast<Retenido*>(retenido); }
+
+}  // namespace detalle
+
+// Nothing when the bytes are not a whole, well-formed list. The frames of a
+// version 2 list point into `bytes` (sharing them, never copying) and keep
+// `dueno` alive, so that `bytes` may be QByteArray::fromRawData over a mapped
+// file that `dueno` unmaps when the last frame goes.
+inline std::optional<std::vector<ItemImagen>> LeerImagenes(
+    const QByteArray& bytes, std::shared_ptr<const void> dueno = nullptr) {
   detalle::Lector l(bytes);
-  const auto cuantos = detalle::Cabecera(l, "SDXG");
-  if (!cuantos) return std::nullopt;
+  const auto cabeza = detalle::Cabecera(l, "SDXG", 2);
+  if (!cabeza) return std::nullopt;
   struct Leido {
     QByteArray nombre;
     int ancho, alto, cuenta;
-    QByteArray png;
+    QByteArray png;         // version 1
+    qsizetype pixeles = 0;  // version 2: where the strip's pixels begin
   };
   std::vector<Leido> leidos;
-  for (std::uint32_t i = 0; i < *cuantos; ++i) {
+  for (std::uint32_t i = 0; i < cabeza->cuantos; ++i) {
     const auto largo = l.Entero(1);
     if (!largo) return std::nullopt;
     const auto nombre = l.Bytes(static_cast<qsizetype>(*largo));
     const auto ancho = l.Entero(2), alto = l.Entero(2), n = l.Entero(2);
     if (!nombre || !ancho || !alto || !n || *ancho == 0 || *alto == 0 || *n == 0)
       return std::nullopt;
-    const auto largoPng = l.Entero(4);
-    if (!largoPng) return std::nullopt;
-    const auto png = l.Bytes(static_cast<qsizetype>(*largoPng));
-    if (!png) return std::nullopt;
-    leidos.push_back(
-        {*nombre, static_cast<int>(*ancho), static_cast<int>(*alto), static_cast<int>(*n), *png});
+    Leido d{*nombre, static_cast<int>(*ancho), static_cast<int>(*alto), static_cast<int>(*n), {}};
+    if (cabeza->version == 1) {
+      const auto largoPng = l.Entero(4);
+      if (!largoPng) return std::nullopt;
+      const auto png = l.Bytes(static_cast<qsizetype>(*largoPng));
+      if (!png) return std::nullopt;
+      d.png = *png;
+    } else {
+      if (!l.Saltar(detalle::Relleno(l.Posicion()))) return std::nullopt;
+      // In 64 bits: the product of three 16-bit fields may overflow an int.
+      const qint64 tamano = qint64{d.ancho} * d.cuenta * d.alto * 4;
+      const auto desde = l.Saltar(tamano);
+      if (!desde) return std::nullopt;
+      d.pixeles = *desde;
+    }
+    leidos.push_back(std::move(d));
   }
   if (!l.Fin()) return std::nullopt;
 
-  // Decoding the pictures is most of the work: it is shared among the
-  // processor's cores, each taking every k-th item.
   std::vector<ItemImagen> items(leidos.size());
+  if (cabeza->version == 2) {
+    // The pixels are 32-bit values: a list whose bytes are not 4-aligned in
+    // memory (never so for a mapped file) is copied once to an aligned one.
+    const QByteArray alineados =
+        reinterpret_cast<quintptr>(bytes.constData()) % 4 == 0
+            ? bytes
+            : QByteArray(bytes.constData(), bytes.size());
+    for (std::size_t i = 0; i < leidos.size(); ++i) {
+      const Leido& d = leidos[i];
+      ItemImagen& it = items[i];
+      it = {d.nombre.toStdString(), d.ancho, d.alto, {}};
+      const qsizetype fila = qsizetype{d.ancho} * d.cuenta * 4;
+      const auto* tira = reinterpret_cast<const uchar*>(alineados.constData()) + d.pixeles;
+      for (int k = 0; k < d.cuenta; ++k) {
+        it.patrones.emplace_back(tira + qsizetype{k} * d.ancho * 4, d.ancho, d.alto, fila,
+                                 QImage::Format_ARGB32_Premultiplied, detalle::Soltar,
+                                 new detalle::Retenido{alineados, dueno});
+      }
+    }
+    return items;
+  }
+
+  // Decoding PNG pictures is most of the work: it is shared among the
+  // processor's cores, each taking every k-th item.
   std::vector<char> bien(leidos.size(), 0);
   auto decodificar = [&](std::size_t desde, std::size_t paso) {
     for (std::size_t i = desde; i < leidos.size(); i += paso) {
       const Leido& d = leidos[i];
       const QImage tira =
           QImage::fromData(d.png, "PNG").convertToFormat(QImage::Format_ARGB32_Premultiplied);
-      // In 64 bits: two 16-bit fields of a damaged list may overflow an int.
       if (tira.width() != static_cast<qint64>(d.ancho) * d.cuenta || tira.height() != d.alto) continue;
       ItemImagen& it = items[i];
       it = {d.nombre.toStdString(), d.ancho, d.alto, {}};
@@ -188,10 +274,10 @@ inline QByteArray EscribirSonidos(const std::vector<ItemSonido>& items) {
 
 inline std::optional<std::vector<ItemSonido>> LeerSonidos(const QByteArray& bytes) {
   detalle::Lector l(bytes);
-  const auto cuantos = detalle::Cabecera(l, "SDXW");
-  if (!cuantos) return std::nullopt;
+  const auto cabeza = detalle::Cabecera(l, "SDXW", 1);
+  if (!cabeza) return std::nullopt;
   std::vector<ItemSonido> items;
-  for (std::uint32_t i = 0; i < *cuantos; ++i) {
+  for (std::uint32_t i = 0; i < cabeza->cuantos; ++i) {
     const auto largo = l.Entero(1);
     if (!largo) return std::nullopt;
     const auto nombre = l.Bytes(static_cast<qsizetype>(*largo));
