@@ -26,16 +26,32 @@ int FramesPorLetra(const Tramo& tramo) {
   return f > 0 ? f : 1;
 }
 
+#ifdef SENDARO_CON_TSC
+namespace {
+
+struct Marca {
+  std::chrono::steady_clock::time_point t;
+  std::uint64_t ciclos;
+};
+
+Marca Ahora() { return {std::chrono::steady_clock::now(), __rdtsc()}; }
+
+// Both counters at the program's start.
+const Marca kInicio = Ahora();
+
+}  // namespace
+#endif
+
 int MedirMHz(int milisegundos) {
   using Reloj = std::chrono::steady_clock;
 #ifdef SENDARO_CON_TSC
-  const auto t0 = Reloj::now();
-  const std::uint64_t c0 = __rdtsc();
-  std::this_thread::sleep_for(std::chrono::milliseconds(milisegundos));
-  const std::uint64_t c1 = __rdtsc();
-  const auto t1 = Reloj::now();
-  const double micro = std::chrono::duration<double, std::micro>(t1 - t0).count();
-  if (micro > 0) return static_cast<int>(std::lround(static_cast<double>(c1 - c0) / micro));
+  const auto falta = kInicio.t + std::chrono::milliseconds(milisegundos) - Reloj::now();
+  if (falta > Reloj::duration::zero()) std::this_thread::sleep_for(falta);
+  const Marca fin = Ahora();
+  const double micro = std::chrono::duration<double, std::micro>(fin.t - kInicio.t).count();
+  if (micro > 0) {
+    return static_cast<int>(std::lround(static_cast<double>(fin.ciclos - kInicio.ciclos) / micro));
+  }
 #else
   (void)milisegundos;
 #endif

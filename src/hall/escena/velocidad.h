@@ -18,8 +18,10 @@ Tramo TramoVelocidad(int mhz);
 int FramesPorLetra(const Tramo& tramo);
 
 // The processor clock in MHz, to the nearest integer: the time-stamp counter
-// against the steady clock over `milisegundos`; where there is no time-stamp
-// counter, the steady clock's own tick rate.
+// against the steady clock over at least `milisegundos`, counted from the
+// program's start (both counters are read during static initialisation), so
+// that a measurement made after start-up has run that long waits for nothing;
+// where there is no time-stamp counter, the steady clock's own tick rate.
 int MedirMHz(int milisegundos = 30);
 
 }  // namespace sendaro::escena

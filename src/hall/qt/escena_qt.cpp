@@ -77,6 +77,7 @@ std::unique_ptr<DXDraw> DXDraw::Crear(ListasEscena listas, escena::DatosEscena d
   }
   std::unique_ptr<DXDraw> d(new DXDraw(padre));
   d->imagenes_ = std::move(listas.imagenes);
+  d->todo_ = listas.todo;
   d->cortina_ = std::make_unique<SuperficieCortina>(listas.todo);
   d->sonidos_.Fijar(std::move(listas.sonidos));
   // Without its sound list the scene runs silent.

@@ -64,6 +64,8 @@ class DXDraw : public QWidget, private escena::AccionesEscena, private escena::L
   void DXDrawDblClick();
 
   escena::Escena& Escena() { return *escena_; }
+  // The full hall picture of the help curtain.
+  const QImage& Todo() const { return todo_; }
   QImage& Pagina() { return superficie_.Imagen(); }
   QTimer* DXTimer = nullptr;
 
@@ -95,6 +97,7 @@ class DXDraw : public QWidget, private escena::AccionesEscena, private escena::L
 
   ImagenesEscena imagenes_;
   Superficie superficie_;
+  QImage todo_;
   std::unique_ptr<SuperficieCortina> cortina_;
   SonidosEscena sonidos_;
   std::unique_ptr<escena::Escena> escena_;

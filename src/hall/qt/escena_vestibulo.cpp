@@ -42,6 +42,8 @@ class EscenaAnimada final : public QObject, public EscenaVestibulo {
     if (dx_) dx_->DXDrawClick();
   }
 
+  QImage Todo() const override { return dx_ ? dx_->Todo() : QImage(); }
+
  private:
   QPointer<sendaro::DXDraw> dx_;
 };

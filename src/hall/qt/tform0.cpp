@@ -323,8 +323,10 @@ void Tform0::AdjuntarEscena(EscenaVestibulo* escena) {
   LabelBocadillo1->hide();
   labelBocadillo2->hide();
   mosaico->hide();
-  if (auto todo = CargarImagen(servicios_.estado.entorno.instalacion.Carpeta(),
-                               servicios_.TemaActual().Todo)) {
+  if (const QImage leida = escena_->Todo(); !leida.isNull()) {
+    ImageTodo->setPixmap(QPixmap::fromImage(leida));
+  } else if (auto todo = CargarImagen(servicios_.estado.entorno.instalacion.Carpeta(),
+                                      servicios_.TemaActual().Todo)) {
     ImageTodo->setPixmap(*todo);
   }
   ImageTodo->show();

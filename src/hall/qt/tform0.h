@@ -20,6 +20,7 @@
 // BotRetroce stay on top).
 #pragma once
 
+#include <QImage>
 #include <QList>
 #include <QPixmap>
 #include <QWidget>
@@ -54,6 +55,9 @@ class EscenaVestibulo {
   virtual void Detener() = 0;
   // A wheel turn: counts as a click on the scene.
   virtual void ClicRueda() = 0;
+  // The full hall picture, when the scene has already read it; null: the
+  // hall reads it from the installation.
+  virtual QImage Todo() const { return {}; }
 };
 
 class Tform0 : public QWidget {

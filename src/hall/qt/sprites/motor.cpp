@@ -137,18 +137,18 @@ void Superficie::Texto(const escena::TextoEscena& t) {
   p.drawText(QPointF(x, t.y + m.ascent()), s);
 }
 
-SuperficieCortina::SuperficieCortina(const QImage& imagen)
-    : imagen_(imagen.convertToFormat(QImage::Format_ARGB32)) {
-  for (int y = 0; y < imagen_.height(); ++y) {
-    auto* linea = reinterpret_cast<QRgb*>(imagen_.scanLine(y));
-    for (int x = 0; x < imagen_.width(); ++x) {
-      if ((linea[x] & 0xFFFFFFu) == 0xFFFFFFu) linea[x] = 0;
+void SuperficieCortina::Copiar(QImage& destino, const QRect& rect) {
+  if (imagen_.isNull() && !original_.isNull()) {
+    imagen_ = original_.convertToFormat(QImage::Format_ARGB32);
+    original_ = QImage();
+    for (int y = 0; y < imagen_.height(); ++y) {
+      auto* linea = reinterpret_cast<QRgb*>(imagen_.scanLine(y));
+      for (int x = 0; x < imagen_.width(); ++x) {
+        if ((linea[x] & 0xFFFFFFu) == 0xFFFFFFu) linea[x] = 0;
+      }
     }
+    imagen_ = imagen_.convertToFormat(QImage::Format_ARGB32_Premultiplied);
   }
-  imagen_ = imagen_.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-}
-
-void SuperficieCortina::Copiar(QImage& destino, const QRect& rect) const {
   QPainter p(&destino);
   p.drawImage(rect.topLeft(), imagen_, rect);
 }

@@ -56,14 +56,16 @@ class Superficie {
 };
 
 // A picture kept off screen and copied to the screen by rectangles; white is
-// its transparent colour.
+// its transparent colour. It is made ready for copying on the first copy, not
+// when the scene is built.
 class SuperficieCortina {
  public:
-  explicit SuperficieCortina(const QImage& imagen);
-  void Copiar(QImage& destino, const QRect& rect) const;
+  explicit SuperficieCortina(const QImage& imagen) : original_(imagen) {}
+  void Copiar(QImage& destino, const QRect& rect);
 
  private:
-  QImage imagen_;
+  QImage original_;
+  QImage imagen_;  // with white made transparent, premultiplied
 };
 
 // The items of a sound list, played once by name.
