@@ -98,23 +98,28 @@ void Navegacion::Mostrar(Seccion seccion) {
 
 void Navegacion::Salir(QWidget& pantalla, Seccion destino) {
   EstadoPrograma& e = servicios_.estado;
-  VentanaPrincipal& ventana = servicios_.ventana;
   // The assistant itself ends the run of sections opened from it.
   if (&pantalla == Creada(Seccion::kAsistente)) {
     e.DesdeAsistente = false;
-    pantalla.hide();
     Mostrar(Seccion::kVestibulo);
+    Esconder(pantalla);
     return;
   }
   if (e.DesdeContexto) {
     e.DesdeContexto = false;
-    ventana.Ocultar(&pantalla);
+    Esconder(pantalla);
     return;
   }
-  // The assistant is a dialog over the hall: the hall's page goes back under it.
-  Mostrar(e.DesdeAsistente ? Seccion::kVestibulo : destino);
-  ventana.Ocultar(&pantalla);
-  if (e.DesdeAsistente) Mostrar(Seccion::kAsistente);
+  Mostrar(e.DesdeAsistente ? Seccion::kAsistente : destino);
+  Esconder(pantalla);
+}
+
+void Navegacion::Esconder(QWidget& pantalla) {
+  if (servicios_.ventana.Contiene(&pantalla)) {
+    servicios_.ventana.Ocultar(&pantalla);
+  } else {
+    pantalla.hide();
+  }
 }
 
 }  // namespace sendaro

@@ -66,11 +66,12 @@ enum class Itinerarios {
   kMapa,          // the itineraries door
   kCuestionario,  // the study questionnaire door
 };
-// The study assistant (TForm5), modal over the hall; sets DesdeAsistente.
+// The study assistant (TForm5), a page over the hall; sets DesdeAsistente.
 enum class Asistente { kInicio };
 // Middle-grade titles (TForm3).
 enum class GradoMedio {
   kDesdeVestibulo,  // the middle-grade door
+  kDesdeAsistente,  // the assistant: always with the helicopter's introduction
   kCuestionario,    // the study questionnaire's middle-grade branch (ModoCuestionario set)
 };
 // Initial vocational programmes (TFIniPro).
@@ -210,6 +211,8 @@ class Navegacion {
   Seccion SeccionDeTipo(std::type_index tipo) const;
   void AbrirEntrada(const Entrada& entrada, bool encima);
   void Mostrar(Seccion seccion);
+  // Hides a page of the window (the one below shows) or a dialog.
+  void Esconder(QWidget& pantalla);
 
   Servicios& servicios_;
   Registro registros_[kSecciones];

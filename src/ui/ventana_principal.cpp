@@ -43,6 +43,10 @@ void VentanaPrincipal::Ocultar(QWidget* pantalla) {
 
 QWidget* VentanaPrincipal::Actual() const { return paginas_->currentWidget(); }
 
+bool VentanaPrincipal::Contiene(const QWidget* pantalla) const {
+  return paginas_->indexOf(pantalla) >= 0;
+}
+
 void VentanaPrincipal::closeEvent(QCloseEvent* evento) {
   if (AlCerrar && !AlCerrar()) {
     evento->ignore();

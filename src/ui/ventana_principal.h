@@ -24,6 +24,8 @@ class VentanaPrincipal : public QWidget {
   void Mostrar(QWidget* pantalla);
   void Ocultar(QWidget* pantalla);
   QWidget* Actual() const;
+  // Whether the widget is one of the window's pages.
+  bool Contiene(const QWidget* pantalla) const;
 
   // Asked when the window is closed; the close goes ahead only when it
   // returns true.

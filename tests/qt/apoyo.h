@@ -63,10 +63,11 @@ class SonidoPrueba : public Sonido {
   }
   void FijarMotor(const QByteArray& datos) override { motor = datos; }
   void SonidoTecla(bool) override {}
-  void SonidoMotor(bool) override {}
+  void SonidoMotor(bool activo) override { arranquesMotor += activo ? 1 : 0; }
   void MotorEnBucle(bool) override {}
 
   int inicios = 0;
+  int arranquesMotor = 0;
   QByteArray motor;
 };
 

@@ -98,7 +98,7 @@ void Programa::RegistrarPantallas() {
   n.Registrar(&TForm6::Entrar, Forma::kDialogo);
   n.Registrar(&TForm1::Entrar, Forma::kPagina, &TForm1::Preparar);
   n.Registrar(&TForm2::Entrar, Forma::kPagina, &TForm2::Preparar);
-  n.Registrar(&TForm5::Entrar, Forma::kDialogo);
+  n.Registrar(&TForm5::Entrar, Forma::kPagina);
   n.Registrar(&TForm3::Entrar, Forma::kPagina);
   n.Registrar(&TFIniPro::Entrar, Forma::kPagina, &TFIniPro::Preparar);
   n.Registrar(&TCertifica::Entrar, Forma::kPagina, &TCertifica::Preparar);

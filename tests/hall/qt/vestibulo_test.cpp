@@ -146,18 +146,18 @@ TEST_F(Vestibulo, ElRotuloDeDejarDeEstudiarAbreCertificadosSinAnimacion) {
 }
 
 TEST_F(Vestibulo, ElAsistenteSeAbreEncimaDelVestibulo) {
-  bool encima = false;
-  dialogos.ResponderConBoton(QStringLiteral("BotRetroceder"), [&](QDialog& d) {
-    encima = d.isModal() && programa->Ventana().Actual() == hall;
-  });
   prueba::Pulsar(hall->LabelAsistente);
-  EXPECT_TRUE(dialogos.ejecutados.isEmpty());  // not before the animations
+  EXPECT_EQ(programa->Ventana().Actual(), hall);  // not before the animations
   CompletarApertura(hall);
-  EXPECT_EQ(dialogos.ejecutados, QStringList{QStringLiteral("TForm5")});
-  EXPECT_TRUE(encima);
+  QWidget* asistente = programa->Navegar().Creada(Seccion::kAsistente);
+  ASSERT_NE(asistente, nullptr);
+  EXPECT_EQ(programa->Ventana().Actual(), asistente);
   EXPECT_TRUE(programa->Estado().DesdeAsistente);
-  EXPECT_EQ(programa->Ventana().Actual(), hall);
   EXPECT_EQ(hall->PuertaSel, 11);
+  // Its back button returns to the hall.
+  prueba::Pulsar(asistente->findChild<QPushButton*>(QStringLiteral("BotRetroAsis")));
+  EXPECT_EQ(programa->Ventana().Actual(), hall);
+  EXPECT_FALSE(programa->Estado().DesdeAsistente);
 }
 
 TEST_F(Vestibulo, LaGuiaEntraAndandoYLuegoHablan) {

@@ -547,8 +547,9 @@ void TForm3::Salir() {
 }
 
 void TForm3::Entrar(entrada::GradoMedio accion) {
-  if (accion != entrada::GradoMedio::kDesdeVestibulo) return;
+  if (accion == entrada::GradoMedio::kCuestionario) return;
   EstadoPrograma& e = servicios_.estado;
+  if (accion == entrada::GradoMedio::kDesdeAsistente) e.PrimeraVisita = true;
   PrimeraFilaVisible = 0;
   if (e.PrimeraVisita) {
     e.ModoCuestionario = false;
