@@ -1,6 +1,7 @@
 #include "sections/assistant/qt/tform5.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
@@ -34,14 +35,14 @@ constexpr int kPeriodoVuelo = 100;
 
 // Geometry of a side panel (the ESO and Bachillerato panels alike).
 constexpr int kAnchoPanel = 940, kAltoPanel = 640;
-constexpr QRect kSitioInterior{10, 46, 560, 500};
-constexpr int kAnchoPequeno = 470, kAltoPequeno = 120;
+constexpr QRect kSitioInterior{10, 46, 520, 500};
+constexpr int kAnchoPequeno = 480, kAltoPequeno = 120;
 constexpr int kIzquierdaEtiquetas = 20;
 // Tops of the step labels inside the inner panel: step 1 bottom, 3 top.
 constexpr std::array<int, 3> kArribaEtiquetas{360, 210, 60};
-constexpr int kColumnaBotones = 700, kAnchoBoton = 220, kAltoBoton = 36, kSeparacion = 8;
+constexpr int kColumnaBotones = 700, kAnchoBoton = 230, kAltoBoton = 44, kSeparacion = 8;
 // Top of each arrow's group of buttons (top, middle, bottom arrow).
-constexpr std::array<int, 3> kArribaGrupos{60, 240, 430};
+constexpr std::array<int, 3> kArribaGrupos{46, 236, 500};
 // The small panel slides in from this far right of its place.
 constexpr int kEntradaPequeno = 80;
 
@@ -89,6 +90,23 @@ QPixmap DibujoFlecha() {
   return p;
 }
 
+// A caption too wide for its button is broken into two lines at the space
+// nearest its middle.
+void EnDosLineas(QPushButton* b) {
+  const QString texto = b->text();
+  const QFontMetrics m(b->font());
+  if (m.horizontalAdvance(texto) <= b->width() - 16) return;
+  const qsizetype medio = texto.size() / 2;
+  qsizetype corte = -1;
+  for (qsizetype d = 0; d <= medio && corte < 0; ++d) {
+    if (medio + d < texto.size() && texto[medio + d] == QLatin1Char(' ')) corte = medio + d;
+    if (corte < 0 && texto[medio - d] == QLatin1Char(' ')) corte = medio - d;
+  }
+  if (corte <= 0) return;
+  b->setAccessibleName(texto);
+  b->setText(texto.left(corte) + QLatin1Char('\n') + texto.mid(corte + 1));
+}
+
 }  // namespace
 
 TForm5::TForm5(Servicios& servicios, QWidget* padre) : QWidget(padre), servicios_(servicios) {
@@ -105,7 +123,7 @@ QString TForm5::T(int n) const { return servicios_.Texto(n); }
 
 QPushButton* TForm5::BotonSeccion(QWidget* padre, const char* nombre, const QRect& donde) {
   QPushButton* b = Boton(padre, nombre, donde);
-  b->setFont(LetraQt(QStringLiteral("Times New Roman"), 11, true));
+  b->setFont(LetraQt(QStringLiteral("Times New Roman"), 10, true));
   b->setCursor(Qt::PointingHandCursor);
   b->hide();
   return b;
@@ -226,7 +244,7 @@ void TForm5::CrearLado(Lado& lado, bool eso) {
   auto* fondo = new Mosaico(interior);
   fondo->setObjectName(QString::fromLatin1(eso ? "TiledBitmap2" : "TiledBitmap1"));
   fondo->setGeometry(interior->rect());
-  fondo->FijarTesela(r.Pared.isNull() ? r.Suelo : r.Pared);
+  fondo->FijarTesela(r.Suelo);
   QLabel* centro = Etiqueta(interior, eso ? "LabelCentro" : "LabelCentroB",
                             {kIzquierdaEtiquetas, 14, kAnchoPequeno, 30});
   centro->setFont(LetraQt(QStringLiteral("Times New Roman"), 13, true));
@@ -391,6 +409,8 @@ void TForm5::PonerTextos() {
   CatTit->setText(T(tx::kCatalogoCorto));
   CatTitB->setText(T(tx::kCatalogoCorto));
   BotFP->setText(T(tx::kPasarela));
+  for (const auto& [opcion, botones] : botones_)
+    for (QPushButton* b : botones) EnDosLineas(b);
   Image2->setToolTip(
       QStringList{T(tx::kDejar1), T(tx::kDejar2), T(tx::kPcpi), T(tx::kDiversificacion)}.join(
           QLatin1Char(' ')));
@@ -432,8 +452,8 @@ void TForm5::showEvent(QShowEvent* evento) {
     opcion_ = 9;
     texto_.paso = 6;
     Textoinicio->setText(m(19));
-    Textoinicio->adjustSize();
-    Textoinicio->resize(Panel9->width() - 28, Textoinicio->height());
+    const int ancho = Panel9->width() - 28;
+    Textoinicio->resize(ancho, Textoinicio->heightForWidth(ancho));
     Textoinicio->move(Textoinicio->x(), Panel9->height());
     TimerMueTexBotBACHI->start();
     return;
