@@ -1,5 +1,6 @@
 #include "sections/assistant/qt/tform5.h"
 
+#include <QCursor>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QFrame>
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
+#include <QToolTip>
 
 #include "ui/accesible.h"
 #include "ui/mosaico.h"
@@ -228,6 +230,13 @@ void TForm5::CrearControles() {
 
   PanelEso->hide();
   PanelBachi->hide();
+  for (QWidget* w :
+       {static_cast<QWidget*>(Image2), static_cast<QWidget*>(Image3), static_cast<QWidget*>(Image4),
+        static_cast<QWidget*>(Image6), static_cast<QWidget*>(Image7), static_cast<QWidget*>(Image8),
+        static_cast<QWidget*>(BtGM), static_cast<QWidget*>(Biti), static_cast<QWidget*>(BitiB),
+        static_cast<QWidget*>(BcBachi), static_cast<QWidget*>(BConsejoAsis),
+        static_cast<QWidget*>(BFpTitGsAsis), static_cast<QWidget*>(BiCar)})
+    w->installEventFilter(this);
 }
 
 void TForm5::CrearLado(Lado& lado, bool eso) {
@@ -476,6 +485,11 @@ void TForm5::hideEvent(QHideEvent* evento) {
 }
 
 bool TForm5::eventFilter(QObject* objeto, QEvent* evento) {
+  // Hints show at once here, without the usual wait.
+  if (evento->type() == QEvent::Enter && objeto->isWidgetType()) {
+    auto* w = static_cast<QWidget*>(objeto);
+    if (!w->toolTip().isEmpty()) QToolTip::showText(QCursor::pos(), w->toolTip(), w);
+  }
   if (evento->type() == QEvent::MouseButtonRelease) {
     if (objeto == L41) L41Click();
     if (objeto == Lb1) Lb1Click();
