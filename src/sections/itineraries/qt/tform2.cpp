@@ -69,6 +69,8 @@ TForm2::TForm2(Servicios& servicios, QWidget* padre)
   CrearCuestionario();
   CrearResultados();
   CrearAyuda();
+  CrearMapa();
+  CrearDiagrama();
   for (QPushButton* b : findChildren<QPushButton*>()) b->setCursor(Qt::PointingHandCursor);
 
   const QString nombre = servicios.Nombre().trimmed();
@@ -139,8 +141,6 @@ void TForm2::CrearMenus() {
   BotBachEsp = BotonMenu(PanelMenu, "BotBachEsp", 3, kAnchoMenu);
   BitAcabarLogse = BotonMenu(PanelMenu, "BitAcabarLogse", 4, kAnchoMenu);
   BotBachEsp->hide();
-  // The map, its diagram and the game come with the itinerary face.
-  for (QPushButton* b : {BotItinerarios, BotExplica, BotBachEsp}) b->setEnabled(false);
 
   PanelMenu2 = Panel(PanelItiner, "PanelMenu2", {0, 0, kAnchoMenu2, AltoMenu(3)});
   BotCuestio1 = BotonMenu(PanelMenu2, "BotCuestio1", 0, kAnchoMenu2);
@@ -268,15 +268,18 @@ void TForm2::PrepararLogse() {
   BotBachEsp->setToolTip(T(270));
   LabelAviso->setText(T(283));
   Gcuestio->setHorizontalHeaderLabels({T(52), T(37), T(343)});
+  PrepararMapa();
 }
 
 void TForm2::Conectar() {
   // Filters go on once every control exists.
-  for (QObject* o : std::initializer_list<QObject*>{degradeIti, botCuestio, BotItinerarios,
-                                                    BitAcabarLogse, Gcuestio, Gcuestio->viewport(),
-                                                    ListresCues->viewport(), ListCar->viewport()}) {
+  for (QObject* o : std::initializer_list<QObject*>{
+           degradeIti, botCuestio, BotItinerarios, BitAcabarLogse, Gcuestio, Gcuestio->viewport(),
+           ListresCues->viewport(), ListCar->viewport(), PanelMenu, payuda}) {
     o->installEventFilter(this);
   }
+  for (QLabel* l : Flechas) l->installEventFilter(this);
+  for (QLabel* l : Informaciones) l->installEventFilter(this);
   connect(BotCuestio1, &QPushButton::clicked, this, &TForm2::BotCuestio1Click);
   connect(BotCuestio2, &QPushButton::clicked, this, &TForm2::BotCuestio2Click);
   connect(BotCuestio3, &QPushButton::clicked, this, &TForm2::BotCuestio3Click);
@@ -289,6 +292,21 @@ void TForm2::Conectar() {
   connect(ImpResul, &QPushButton::clicked, this, &TForm2::ImpResulClick);
   connect(grabar, &QPushButton::clicked, this, &TForm2::grabarClick);
   connect(TimerAyuda, &QTimer::timeout, this, &TForm2::TimerAyudaTimer);
+
+  connect(BotItinerarios, &QPushButton::clicked, this, &TForm2::BotItinerariosClick);
+  connect(BotExplica, &QPushButton::clicked, this, &TForm2::BotExplicaClick);
+  connect(BotBachEsp, &QPushButton::clicked, this, &TForm2::BotBachEspClick);
+  for (int k = 1; k <= kNodosMapa; ++k) {
+    connect(Nodos[static_cast<std::size_t>(k - 1)], &QPushButton::clicked, this,
+            [this, k] { b48Click(k); });
+  }
+  connect(BotCerrarV, &QPushButton::clicked, this, &TForm2::BotCerrarVMouseUp);
+  connect(botContextual, &QPushButton::clicked, this, &TForm2::botContextualMouseUp);
+  connect(TimerParpadeo, &QTimer::timeout, this, &TForm2::TimerParpadeoTimer);
+  connect(TimerLista, &QTimer::timeout, this, &TForm2::TimerListaTimer);
+  connect(BotCerrarEx, &QPushButton::clicked, this, &TForm2::BotCerrarExClick);
+  connect(Timergrado, &QTimer::timeout, this, &TForm2::TimergradoTimer);
+  connect(TimerGradoDer, &QTimer::timeout, this, &TForm2::TimerGradoDerTimer);
 }
 
 void TForm2::OrdenarMenu() {
@@ -362,11 +380,23 @@ bool TForm2::eventFilter(QObject* objeto, QEvent* evento) {
     }
   } else if (objeto == ListCar->viewport() && tipo == QEvent::MouseButtonRelease) {
     BotCerrarMouseUp();
+  } else if ((objeto == PanelMenu || objeto == payuda) && tipo == QEvent::MouseButtonPress) {
+    AvanzarSiConstruye();
+  } else if (tipo == QEvent::MouseButtonRelease &&
+             static_cast<QMouseEvent*>(evento)->button() == Qt::LeftButton) {
+    for (std::size_t i = 0; i < Flechas.size(); ++i) {
+      if (objeto == Flechas[i]) PulsarFlecha(static_cast<int>(i));
+    }
+    for (std::size_t i = 0; i < Informaciones.size(); ++i) {
+      if (objeto == Informaciones[i]) PulsarInformacion(static_cast<int>(i));
+    }
   }
   return QWidget::eventFilter(objeto, evento);
 }
 
 void TForm2::keyPressEvent(QKeyEvent* evento) {
+  // Any key first lets a map build step on.
+  AvanzarSiConstruye();
   if (evento->key() == Qt::Key_Escape) {
     // The titles panel closes first; otherwise Esc is AcabarCues.
     if (!PanelCar->isHidden()) {
@@ -374,6 +404,7 @@ void TForm2::keyPressEvent(QKeyEvent* evento) {
     } else if (!AcabarCues->isHidden()) {
       acabarCuesClick();
     }
+    if (!List_Sel->isHidden()) BotCerrarVMouseUp();
     return;
   }
   QWidget::keyPressEvent(evento);
@@ -415,12 +446,21 @@ void TForm2::TimerAyudaTimer() {
 
 void TForm2::VolverAlVestibulo() {
   TimerAyuda->stop();
+  TimerParpadeo->stop();
+  TimerLista->stop();
+  Timergrado->stop();
+  TimerGradoDer->stop();
+  cubiertas_.Parar();
   // The next student finds no name on a report.
   servicios_.estado.CuesEncabezado.clear();
   servicios_.navegacion.Salir(*this);
 }
 
 void TForm2::BitAcabarLogseClick() {
+  ParpadeoNota = false;
+  mapa_.ClicsNodos = 0;
+  PanelExplica->hide();
+  ReiniciarMapa();
   PanelMenu2->hide();
   PanelItiner->setGeometry(rect());
   degradeIti->setGeometry(PanelItiner->rect());

@@ -6,13 +6,17 @@
 // domain's (sections/itineraries/*.h); the handlers here only show them.
 #pragma once
 
+#include <QString>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "sections/itineraries/cuestionario.h"
+#include "sections/itineraries/diagrama.h"
+#include "sections/itineraries/mapa.h"
 #include "sections/itineraries/resultado.h"
 #include "ui/navegacion.h"
 
@@ -87,7 +91,42 @@ class TForm2 : public QWidget {
   std::array<QLabel*, 8> LabelAyu{};  // LabelAyu1..LabelAyu8
   QTimer* TimerAyuda;
 
+  // The itinerary map: its nodes b1 .. b48 (node k is Nodos[k - 1]), the
+  // list a node opens with its close and more-information buttons.
+  std::array<QPushButton*, kNodosMapa> Nodos{};
+  QListWidget* List_Sel;
+  QPushButton* BotCerrarV;
+  QPushButton* botContextual;
+  QTimer* TimerParpadeo;
+  // Grows an opening list 4 pixels a tick.
+  QTimer* TimerLista;
+
+  // The explanation diagram: boxes, labels, covers, arrows, information
+  // pictures, the note panel and the blinking note.
+  QFrame* PanelExplica;
+  std::array<QFrame*, kCubiertas> Cubiertas{};  // PanelT0 .. PanelT4D
+  std::vector<QLabel*> Flechas;                 // in FlechasDiagrama() order
+  std::vector<QLabel*> Informaciones;           // in InformacionesDiagrama() order
+  QFrame* PanelEx;
+  QListWidget* ListBoxEx;
+  QPushButton* BotCerrarEx;
+  QLabel* LabelNota;
+  QTimer* Timergrado;
+  QTimer* TimerGradoDer;
+
   Cuestionario& Cues() { return *cues_; }
+  EstadoMapa& Mapa() { return mapa_; }
+  const CubiertasEnMovimiento& EstadoCubiertas() const { return cubiertas_; }
+  bool ParpadeoNota = false;
+  // The lines of the list on show (List_Sel), as built.
+  const std::vector<std::string>& LineasLista() const { return lineasLista_; }
+  // Where the separate game is looked for (the program folder when empty)
+  // and what starts it by its absolute path (false when it could not
+  // start). Tests replace them.
+  void FijarLanzador(QString carpeta, std::function<bool(const QString&)> lanzar) {
+    carpetaJuego_ = std::move(carpeta);
+    lanzar_ = std::move(lanzar);
+  }
   const AreasCuestionario& Areas() const { return areas_; }
   // The result lines on view (1-based in the list), as last built.
   const std::vector<std::string>& LineasResul() const { return lineasResul_; }
@@ -124,6 +163,26 @@ class TForm2 : public QWidget {
   void ImpResulClick();
   void grabarClick();
 
+  // Itinerary map.
+  void BotItinerariosClick();
+  void AvanzarMapa();
+  void b48Click(int nodo);  // node 1..49
+  void BotCerrarVMouseUp();
+  void botContextualMouseUp();
+  void TimerParpadeoTimer();
+  void TimerListaTimer();
+  void BotBachEspClick();
+  void ReiniciarMapa();
+  void ImprimirModalidad(int hoja);
+
+  // Explanation diagram.
+  void BotExplicaClick();
+  void PulsarFlecha(int flecha);       // index into FlechasDiagrama()
+  void PulsarInformacion(int imagen);  // index into InformacionesDiagrama()
+  void BotCerrarExClick();
+  void TimergradoTimer();
+  void TimerGradoDerTimer();
+
   // Frame.
   void MostrarAyuda(int tema);
   void TimerAyudaTimer();
@@ -132,6 +191,8 @@ class TForm2 : public QWidget {
  protected:
   bool eventFilter(QObject* objeto, QEvent* evento) override;
   void keyPressEvent(QKeyEvent* evento) override;
+  void mousePressEvent(QMouseEvent* evento) override;
+  void paintEvent(QPaintEvent* evento) override;
   void showEvent(QShowEvent* evento) override;
 
  private:
@@ -141,7 +202,10 @@ class TForm2 : public QWidget {
   void CrearCuestionario();
   void CrearResultados();
   void CrearAyuda();
+  void CrearMapa();
+  void CrearDiagrama();
   void PrepararLogse();
+  void PrepararMapa();
   void Conectar();
 
   QString T(int n) const;
@@ -157,6 +221,15 @@ class TForm2 : public QWidget {
   bool PedirEncabezado();
   void LlenarInforme();
   void VolverAlVestibulo();
+  FuentesMapa Fuentes() const;
+  // PanelItiner narrowed to the left strip; the rest is the map's.
+  void FranjaIzquierda();
+  void MostrarLista(int nodo, const std::vector<std::string>& lineas, int alto);
+  void OcultarLista();
+  void OcultarNodos();
+  void ColocarCubiertas();
+  // A click or key while a build is under way draws the next step.
+  bool AvanzarSiConstruye();
 
   Servicios& servicios_;
   std::unique_ptr<Impresora> impresora_;
@@ -169,6 +242,16 @@ class TForm2 : public QWidget {
   LineasAyudaItinerarios lineasAyuda_{};
   int temaAyuda_ = 0;
   int pasoAyuda_ = 0;
+
+  EstadoMapa mapa_;
+  std::vector<std::string> lineasLista_;
+  AperturaLista apertura_;
+  int pasoApertura_ = 0;
+  int nodoLista_ = 0;
+  int cuentaParpadeo_ = 0;
+  CubiertasEnMovimiento cubiertas_;
+  QString carpetaJuego_;
+  std::function<bool(const QString&)> lanzar_;
 };
 
 }  // namespace sendaro
