@@ -3,7 +3,7 @@
 
 Uso: python3 comprobar_textos.py [es.txt ...]
 
-Comprueba: numeración completa 1..674 sin 344-345, en orden y sin repetir;
+Comprueba: numeración completa 1..677 sin 344-345, en orden y sin repetir;
 cada texto dentro de la longitud de su línea; sin espacios al final; solo
 caracteres de Windows-1252; límites más estrictos de algunos usos (ayudas
 de la pantalla de itinerarios: 26; respuestas del cuestionario: 12).
@@ -38,7 +38,7 @@ LONGITUDES = """
 590-591:10 592:22 593:20 594:30 595:50 596:45 597:35 598-600:15 601:35 602:50
 603-621:25 622-623:20 624:25 625-626:20 627-628:25 629:35 630:40 631:35
 632-639:65 640-641:30 642-650:65 651-652:30 653-659:15 660:40 661-663:25
-664-669:10 670:2 671:12 672:25 673-674:40
+664-669:10 670:2 671:12 672:25 673-674:40 675-677:15
 """
 
 # Usos que cortan el texto antes que su línea.
@@ -66,7 +66,7 @@ def tabla_longitudes():
 
 def comprobar(ruta):
     tabla = tabla_longitudes()
-    esperadas = [n for n in range(1, 675) if not 344 <= n <= 345]
+    esperadas = [n for n in range(1, 678) if not 344 <= n <= 345]
     assert sorted(tabla) == esperadas, "tabla de longitudes incompleta"
     errores = []
     vistos = []

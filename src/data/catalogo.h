@@ -27,7 +27,7 @@ int LeerTextos(Entorno& entorno, std::string_view nombre, TablaLinea& lineas);
 
 class CatalogoTextos {
  public:
-  static constexpr int kUltimaLinea = 674;
+  static constexpr int kUltimaLinea = 677;
 
   // Reads "textos" (from the language subfolder when one is in use) and fills
   // the slots. A missing file, a broken one (see AbrirFicheroTexto) or one of
@@ -35,7 +35,7 @@ class CatalogoTextos {
   // el programa", sets FalloGrave and returns false.
   bool Leer(Entorno& entorno);
 
-  // Catalogue text n (1..674); empty for unused lines, lines missing from the
+  // Catalogue text n (1..677); empty for unused lines, lines missing from the
   // file and numbers out of range.
   const std::string& Texto(int n) const;
 

@@ -75,13 +75,13 @@ std::vector<EtiquetaDiagrama> EtiquetasDiagrama(const CatalogoTextos& c) {
       {"LabelEx21", 208, 190, 16, c.Texto(92)},
       {"LabelEx20", 119, 151, 16, Unir(c, {{0, "4 "}, {308}})},
       {"LabelEx22", 460, 204, 16, Unir(c, {{0, "2 "}, {308}})},
-      {"LabelEx24", 101, 63, 16, "M\xE1ster"},
+      {"LabelEx24", 101, 63, 16, c.Texto(675)},
       {"Label3", 2, 581, 19, "2\xBA"},
       {"Label1", 2, 501, 19, "3\xBA"},
       {"Label2", 2, 421, 19, "4\xBA"},
       {"Label6", 6, 385, 16, c.Texto(2), true},
-      {"Label5", 13, 341, 13, "F.P.", true},
-      {"Label4", 5, 285, 13, "Bachi", true},
+      {"Label5", 13, 341, 13, c.Texto(677), true},
+      {"Label4", 5, 285, 13, c.Texto(676), true},
   };
 }
 

@@ -124,6 +124,9 @@ TEST(EtiquetasDiagrama, RotulosDeTextosYLiterales) {
   EXPECT_EQ(texto("LabelEx9"), "T229 2\xBA T175");
   EXPECT_EQ(texto("LabelEx16"), "T111 T140");
   EXPECT_EQ(texto("LabelEx7r"), "T538");
+  EXPECT_EQ(texto("LabelEx24"), "T675");
+  EXPECT_EQ(texto("Label4"), "T676");
+  EXPECT_EQ(texto("Label6"), "T2");
   EXPECT_EQ(TextoNotaDiagrama(c), "T672 T125");
 }
 

@@ -410,6 +410,8 @@ void TForm2::b48Click(int nodo) {
   const AccionNodo a = AccionDeNodo(Fuentes(), nodo);
   if (a.hoja != 0) {
     ImprimirModalidad(a.hoja);
+    // No list was opened: the next node click acts at once.
+    mapa_.CerrarLista();
     return;
   }
   mapa_.ListaDeNotas = a.notas;
