@@ -331,6 +331,8 @@ void TForm2::Entrar(entrada::Itinerarios accion) {
   BotExplica->setVisible(itinerarios);
   botCuestio->setVisible(!itinerarios);
   if (!itinerarios) degradeIti->setGeometry(rect());
+  // The study assistant's itineraries buttons go straight into the map.
+  if (itinerarios && servicios_.estado.DesdeAsistente) BotItinerariosClick();
 }
 
 void TForm2::showEvent(QShowEvent* evento) {

@@ -303,6 +303,20 @@ TEST_F(MapaItinerarios, ElEsquemaSeDescubreFlechaAFlecha) {
   EXPECT_EQ(f->Mapa().PasoMapa, 0);
 }
 
+TEST_F(MapaItinerarios, DesdeElAsistenteElMapaEmpiezaYNoOfreceMas) {
+  prueba::Pulsar(f->BitAcabarLogse);
+  S().estado.DesdeAsistente = true;
+  S().navegacion.Abrir(entrada::Itinerarios::kMapa);
+  ASSERT_EQ(Actual(), f);
+  EXPECT_EQ(f->Mapa().PasoMapa, 0);
+  for (int i = 0; i < 8; ++i) ClicEnElMapa();
+  prueba::Pulsar(Nodo(2));
+  AbrirLista();
+  EXPECT_FALSE(f->List_Sel->isHidden());
+  EXPECT_TRUE(f->botContextual->isHidden());
+  EXPECT_EQ(f->List_Sel->height(), 150);
+}
+
 TEST_F(MapaItinerarios, SalirDuranteLaConstruccionLaTermina) {
   prueba::Pulsar(f->BotItinerarios);
   ClicEnElMapa();
