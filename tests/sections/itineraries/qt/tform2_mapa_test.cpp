@@ -297,6 +297,17 @@ TEST_F(MapaItinerarios, ElEsquemaSeDescubreFlechaAFlecha) {
   f->PulsarInformacion(static_cast<int>(f->Informaciones.size()) - 1);
   EXPECT_TRUE(dialogos.ejecutados.contains(QStringLiteral("TForm6")));
 
+  // Every arrow in turn takes every cover away.
+  for (std::size_t i = 0; i < f->Flechas.size(); ++i) {
+    f->PulsarFlecha(static_cast<int>(i));
+    for (int t = 0; t < 1000 && f->Timergrado->isActive(); ++t) f->TimergradoTimer();
+    for (int t = 0; t < 1000 && f->TimerGradoDer->isActive(); ++t) f->TimerGradoDerTimer();
+  }
+  for (QFrame* c : f->Cubiertas) EXPECT_TRUE(c->isHidden()) << c->objectName().toStdString();
+  f->PulsarInformacion(9);  // Image25: the entrance exam by modality
+  Guardar(Captura(), "esquema_descubierto");
+  prueba::Pulsar(f->BotCerrarEx);
+
   // Back to the map: the diagram hides and the build starts from step 0.
   prueba::Pulsar(f->BotItinerarios);
   EXPECT_TRUE(f->PanelExplica->isHidden());
