@@ -35,11 +35,11 @@ void AnadirTema(const TablaLinea& informa, int codigo, std::vector<std::string>&
 
 const std::vector<PiezaDiagrama>& CajasDiagrama() {
   static const std::vector<PiezaDiagrama> kCajas = {
-      {"Shape6", {48, 576, 665, 33}},  {"Shape1", {48, 496, 345, 33}},
-      {"Shape2", {392, 496, 153, 33}}, {"Shape3", {552, 496, 161, 33}},
-      {"Shape4", {48, 416, 313, 33}},  {"Shape5", {360, 416, 121, 33}},
+      {"Shape6", {48, 576, 665, 33}},   {"Shape1", {48, 496, 345, 33}},
+      {"Shape2", {392, 496, 153, 33}},  {"Shape3", {552, 496, 161, 33}},
+      {"Shape4", {48, 416, 313, 33}},   {"Shape5", {360, 416, 121, 33}},
       {"Shape12", {488, 416, 225, 33}}, {"Shape7", {48, 304, 369, 65}},
-      {"Shape8", {448, 304, 257, 65}}, {"Shape9", {8, 129, 249, 127}},
+      {"Shape8", {448, 304, 257, 65}},  {"Shape9", {8, 129, 249, 127}},
       {"Shape10", {296, 183, 329, 71}}, {"Shape11", {40, 54, 185, 33}},
   };
   return kCajas;
@@ -105,24 +105,15 @@ const std::array<PiezaDiagrama, kCubiertas>& CubiertasDiagrama() {
 
 const std::vector<FlechaDiagrama>& FlechasDiagrama() {
   static const std::vector<FlechaDiagrama> kFlechas = {
-      {"Image29", 21, 585, false, {kT0}, 7},
-      {"Image28", 21, 505, false, {kT1i}, 4},
-      {"Image4", 336, 464, false, {kT1d}, 4},
-      {"Image27", 22, 423, false, {kT2i}, 4},
-      {"Image24", 319, 386, false, {kT2C, kT2D}, 4},
-      {"Image26", 16, 311, false, {kT3i}, 4},
-      {"Image30", 420, 330, false, {kT3D}, 4},
-      {"Image1", 176, 544, true, {kT1i}, 1},
-      {"Image2", 520, 544, true, {kT1d}, 1},
-      {"Image3", 128, 464, true, {kT2i}, 1},
-      {"Image5", 448, 464, true, {kT2C}, 1},
-      {"Image6", 595, 464, true, {kT2D}, 1},
-      {"Image7", 128, 384, true, {kT3i}, 1},
-      {"Image8", 425, 384, true, {kT3i, kT3D}, 1},
-      {"Image9", 626, 384, true, {kT3D}, 1},
-      {"Image10", 540, 384, true, {kT3D}, 1},
-      {"Image11", 144, 272, true, {kT4i}, 1},
-      {"Image12", 375, 272, true, {kT4D}, 1},
+      {"Image29", 21, 585, false, {kT0}, 7},         {"Image28", 21, 505, false, {kT1i}, 4},
+      {"Image4", 336, 464, false, {kT1d}, 4},        {"Image27", 22, 423, false, {kT2i}, 4},
+      {"Image24", 319, 386, false, {kT2C, kT2D}, 4}, {"Image26", 16, 311, false, {kT3i}, 4},
+      {"Image30", 420, 330, false, {kT3D}, 4},       {"Image1", 176, 544, true, {kT1i}, 1},
+      {"Image2", 520, 544, true, {kT1d}, 1},         {"Image3", 128, 464, true, {kT2i}, 1},
+      {"Image5", 448, 464, true, {kT2C}, 1},         {"Image6", 595, 464, true, {kT2D}, 1},
+      {"Image7", 128, 384, true, {kT3i}, 1},         {"Image8", 425, 384, true, {kT3i, kT3D}, 1},
+      {"Image9", 626, 384, true, {kT3D}, 1},         {"Image10", 540, 384, true, {kT3D}, 1},
+      {"Image11", 144, 272, true, {kT4i}, 1},        {"Image12", 375, 272, true, {kT4D}, 1},
       {"Image13", 503, 272, true, {kT4D}, 1},
   };
   return kFlechas;
@@ -138,9 +129,9 @@ const std::vector<PiezaDiagrama>& AdornosDiagrama() {
 
 const std::vector<InformacionDiagrama>& InformacionesDiagrama() {
   static const std::vector<InformacionDiagrama> kInformaciones = {
-      {"Image16", 418, 470}, {"Image15", 565, 468}, {"Image17", 601, 387},
-      {"Image18", 467, 274}, {"Image19", 507, 327}, {"Image20", 626, 467},
-      {"Image31", 282, 385}, {"Image23", 157, 388}, {"Image32", 261, 324},
+      {"Image16", 418, 470}, {"Image15", 565, 468},       {"Image17", 601, 387},
+      {"Image18", 467, 274}, {"Image19", 507, 327},       {"Image20", 626, 467},
+      {"Image31", 282, 385}, {"Image23", 157, 388},       {"Image32", 261, 324},
       {"Image25", 165, 276}, {"Image21", 267, 210, true},
   };
   return kInformaciones;

@@ -86,9 +86,9 @@ class CubiertasEnMovimiento {
   // (unless its covers are already gone).
   void Pulsar(int flecha);
   // A tick of each timer: every cover of the current arrow that is still
-  // there (neither its width nor its height 0) shrinks by 1 pixel from its bottom edge (vertical), or moves
-  // right and narrows by the arrow's step (horizontal); sizes stop at 0 and
-  // the timer stops when all its covers are gone.
+  // there (neither its width nor its height 0) shrinks by 1 pixel from its bottom edge (vertical),
+  // or moves right and narrows by the arrow's step (horizontal); sizes stop at 0 and the timer
+  // stops when all its covers are gone.
   void TickVertical();
   void TickHorizontal();
   // Leaving the screen stops both timers; the covers stay as they are.

@@ -35,7 +35,8 @@ struct Trazador {
   // Letters desde..end of the text, one a row from `fila` down, style C.
   void Vertical(std::string_view texto, int desde, int fila, int dy) const {
     for (int k = desde; k <= static_cast<int>(texto.size()); ++k) {
-      Texto(Estilo::kC, fila + (k - desde), 28, 0, dy, std::string(1, texto[static_cast<std::size_t>(k - 1)]));
+      Texto(Estilo::kC, fila + (k - desde), 28, 0, dy,
+            std::string(1, texto[static_cast<std::size_t>(k - 1)]));
     }
   }
   void LineaRoja(int x, int desdeY = 105) const {
@@ -357,8 +358,7 @@ std::vector<std::string> ListaNotas(const FuentesMapa& f, int codigo) {
   return lineas;
 }
 
-std::vector<std::string> ListaMaterias(const FuentesMapa& f, std::string_view titulo,
-                                       int codigo) {
+std::vector<std::string> ListaMaterias(const FuentesMapa& f, std::string_view titulo, int codigo) {
   std::vector<std::string> lineas;
   if (codigo <= 0) return lineas;
   const std::string d = std::to_string(codigo);

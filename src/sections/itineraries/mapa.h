@@ -115,8 +115,7 @@ std::vector<std::string> ListaNotas(const FuentesMapa& f, int codigo);
 // The subjects of `codigo`: digits 1-3 are a group (the group's first digit
 // and the subgroups it takes), digits 4-7 a second one. A code of more than
 // three digits starts with the title and a line of 32 blanks.
-std::vector<std::string> ListaMaterias(const FuentesMapa& f, std::string_view titulo,
-                                       int codigo);
+std::vector<std::string> ListaMaterias(const FuentesMapa& f, std::string_view titulo, int codigo);
 
 // The degrees and higher vocational titles of key 1..7, items from 0 (item 0
 // is printed on sheets only). Degrees are marked in the code field of

@@ -96,8 +96,8 @@ TEST(CubiertasDiagrama, DosCubiertasCadaUnaHastaCero) {
 
 TEST(InformacionDiagrama, ListasDeLasImagenes) {
   TablaLinea informa;
-  const Lineas lineas = {"20general", "21hum", "22soc", "24cie", "25sal", "23art", "34div",
-                         "16acceso", "28bach"};
+  const Lineas lineas = {"20general", "21hum", "22soc",    "24cie", "25sal",
+                         "23art",     "34div", "16acceso", "28bach"};
   for (std::size_t i = 0; i < lineas.size(); ++i) informa.Fijar(static_cast<int>(i + 1), lineas[i]);
   informa.FijarCuenta(static_cast<int>(lineas.size()));
   const CatalogoTextos c = prueba::Catalogo();

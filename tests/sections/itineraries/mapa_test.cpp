@@ -51,12 +51,18 @@ TEST(NodosMapa, TablaDeNodos) {
   using A = AccionNodoMapa;
   using M = MasInformacion;
   const Caso casos[] = {
-      {1, 7, 32, A::kHoja, 8, M::kNada, 0},          {2, 10, 32, A::kNotas, 41, M::kTitulos, 5},
-      {7, 10, 44, A::kNotas, 43, M::kTitulos, 4},     {16, 15, 72, A::kHoja, 7, M::kNada, 0},
-      {19, 10, 64, A::kNotas, 46, M::kTitulos, 6},    {24, 17, 32, A::kMaterias, 2014038, M::kNada, 0},
-      {30, 27, 58, A::kMaterias, 1173048, M::kNada, 0}, {40, 37, 41, A::kMaterias, 501, M::kNada, 0},
-      {43, 22, 80, A::kNotas, 99, M::kCertificados, 0}, {45, 37, 75, A::kNotas, 35, M::kProgramasIniciales, 0},
-      {46, 22, 72, A::kNotas, 37, M::kGradoMedio, 0}, {47, 41, 75, A::kNotas, 31, M::kProgramasIniciales, 0},
+      {1, 7, 32, A::kHoja, 8, M::kNada, 0},
+      {2, 10, 32, A::kNotas, 41, M::kTitulos, 5},
+      {7, 10, 44, A::kNotas, 43, M::kTitulos, 4},
+      {16, 15, 72, A::kHoja, 7, M::kNada, 0},
+      {19, 10, 64, A::kNotas, 46, M::kTitulos, 6},
+      {24, 17, 32, A::kMaterias, 2014038, M::kNada, 0},
+      {30, 27, 58, A::kMaterias, 1173048, M::kNada, 0},
+      {40, 37, 41, A::kMaterias, 501, M::kNada, 0},
+      {43, 22, 80, A::kNotas, 99, M::kCertificados, 0},
+      {45, 37, 75, A::kNotas, 35, M::kProgramasIniciales, 0},
+      {46, 22, 72, A::kNotas, 37, M::kGradoMedio, 0},
+      {47, 41, 75, A::kNotas, 31, M::kProgramasIniciales, 0},
       {49, 22, 58, A::kNotas, 14, M::kNada, 0},
   };
   for (const Caso& c : casos) {
@@ -70,8 +76,9 @@ TEST(NodosMapa, TablaDeNodos) {
   }
   // The six keys are the map's columns.
   const std::vector<std::pair<int, std::vector<int>>> columnas = {
-      {32, {1, 2, 3, 24, 32, 22}},  {38, {4, 6, 8, 26, 33, 23}},  {44, {5, 7, 9, 27, 34, 25}},
-      {52, {10, 12, 14, 28, 35, 48}}, {58, {11, 13, 15, 29, 30, 49}}, {64, {17, 19, 21, 31, 36, 18}},
+      {32, {1, 2, 3, 24, 32, 22}},    {38, {4, 6, 8, 26, 33, 23}},
+      {44, {5, 7, 9, 27, 34, 25}},    {52, {10, 12, 14, 28, 35, 48}},
+      {58, {11, 13, 15, 29, 30, 49}}, {64, {17, 19, 21, 31, 36, 18}},
   };
   for (const auto& [columna, nodos] : columnas) {
     for (const int k : nodos) EXPECT_EQ(NodoDelMapa(k).columna, columna) << k;
@@ -100,8 +107,8 @@ TEST(ListasMapa, NotasDeUnTemaConLasGeneralesYLasDeDejarDeEstudiar) {
   EXPECT_EQ(ListaNotas(f.Fuentes(), 20), (Lineas{"general"}));
   EXPECT_EQ(ListaNotas(f.Fuentes(), 22), (Lineas{"general", "dos"}));
   EXPECT_EQ(ListaNotas(f.Fuentes(), 41), (Lineas{"lleva"}));
-  EXPECT_EQ(ListaNotas(f.Fuentes(), 99), (Lineas{"deja", "T580", "", "T562", "T563", "T564", "T565",
-                                                 "T566", "T567", "T568"}));
+  EXPECT_EQ(ListaNotas(f.Fuentes(), 99),
+            (Lineas{"deja", "T580", "", "T562", "T563", "T564", "T565", "T566", "T567", "T568"}));
   EXPECT_TRUE(ListaNotas(f.Fuentes(), 33).empty());
 }
 
@@ -173,7 +180,8 @@ TEST(ListasMapa, LaListaCreceDesdeElNodoYSubeSiNoCabe) {
   EXPECT_EQ(arriba.pasos, 56);
   EXPECT_FALSE(arriba.sube);
   const RectMapa paso3 = arriba.Paso(3);
-  EXPECT_EQ(std::make_tuple(paso3.x, paso3.y, paso3.ancho, paso3.alto), std::make_tuple(360, 90, 12, 12));
+  EXPECT_EQ(std::make_tuple(paso3.x, paso3.y, paso3.ancho, paso3.alto),
+            std::make_tuple(360, 90, 12, 12));
   EXPECT_EQ(std::make_tuple(arriba.final.x, arriba.final.y, arriba.final.ancho, arriba.final.alto),
             std::make_tuple(360, 90, 300, 225));
   // Node 47 at (41, 75): 600 + 150 passes 768 - 40; the list climbs 4 pixels
@@ -181,7 +189,8 @@ TEST(ListasMapa, LaListaCreceDesdeElNodoYSubeSiNoCabe) {
   const AperturaLista abajo = ColocarLista(41, 75, 150, 1024, 768);
   EXPECT_TRUE(abajo.sube);
   EXPECT_EQ(abajo.Paso(2).y, 600 - 8);
-  EXPECT_EQ(std::make_tuple(abajo.final.x, abajo.final.y), std::make_tuple(1024 - 330, 600 - 4 * 37));
+  EXPECT_EQ(std::make_tuple(abajo.final.x, abajo.final.y),
+            std::make_tuple(1024 - 330, 600 - 4 * 37));
   // Exactly at the limit it stays.
   EXPECT_FALSE(ColocarLista(41, 75, 128, 1024, 768).sube);
 }
@@ -194,17 +203,63 @@ TEST(HojasMapa, HojaDeModalidadPorBloques) {
   f.fps = Tabla({" 2     Turismo"});
   const std::string sep = std::string(5, ' ') + std::string(18, '-');
   const Lineas hoja = HojaModalidad(f.Fuentes(), 1, "IES Prueba   ");
-  const Lineas esperada = {
-      "IES Prueba", "", "T66", "T68", "", "T59", "",
-      sep, "", "T56", "", "T73", std::string(32, ' '), "comun", "latin", "",
-      sep, "", "T57", "", "T73", std::string(32, ' '), "comun2", "griego", "",
-      "", sep, "", "nota hum", "general",
-      "", sep, "", "T58", "    T59", "T168", "T169", "", "T170", "", "Historia", "", "T172",
-      "T173", "T174", std::string(10, ' ') + "------", "T171", "", "Turismo", "", sep, ""};
+  const Lineas esperada = {"IES Prueba",
+                           "",
+                           "T66",
+                           "T68",
+                           "",
+                           "T59",
+                           "",
+                           sep,
+                           "",
+                           "T56",
+                           "",
+                           "T73",
+                           std::string(32, ' '),
+                           "comun",
+                           "latin",
+                           "",
+                           sep,
+                           "",
+                           "T57",
+                           "",
+                           "T73",
+                           std::string(32, ' '),
+                           "comun2",
+                           "griego",
+                           "",
+                           "",
+                           sep,
+                           "",
+                           "nota hum",
+                           "general",
+                           "",
+                           sep,
+                           "",
+                           "T58",
+                           "    T59",
+                           "T168",
+                           "T169",
+                           "",
+                           "T170",
+                           "",
+                           "Historia",
+                           "",
+                           "T172",
+                           "T173",
+                           "T174",
+                           std::string(10, ' ') + "------",
+                           "T171",
+                           "",
+                           "Turismo",
+                           "",
+                           sep,
+                           ""};
   EXPECT_EQ(hoja, esperada);
   // Sheet 8 leaves one more empty line before its notes; sheet 6 lists two
   // title blocks.
-  EXPECT_EQ(HojaModalidad(f.Fuentes(), 8, "C").size(), HojaModalidad(f.Fuentes(), 3, "C").size() + 1);
+  EXPECT_EQ(HojaModalidad(f.Fuentes(), 8, "C").size(),
+            HojaModalidad(f.Fuentes(), 3, "C").size() + 1);
   const Lineas seis = HojaModalidad(f.Fuentes(), 6, "C");
   EXPECT_EQ(std::count(seis.begin(), seis.end(), "T58"), 2);
 
@@ -263,7 +318,8 @@ TEST(DibujoMapa, CadaPasoTraeSusLineasConSuPluma) {
     const DibujoMapa d = DibujoPasoMapa(paso, c);
     ASSERT_EQ(d.lineas.size(), 1U) << paso;
     const LineaMapa& l = d.lineas[0];
-    EXPECT_EQ(std::make_tuple(l.x1, l.x2, l.y1, l.y2), std::make_tuple(xs[paso - 1], xs[paso - 1], paso == 7 ? 215 : 105, 490));
+    EXPECT_EQ(std::make_tuple(l.x1, l.x2, l.y1, l.y2),
+              std::make_tuple(xs[paso - 1], xs[paso - 1], paso == 7 ? 215 : 105, 490));
     EXPECT_EQ(l.color, ColorMapa::kRojo);
     EXPECT_EQ(l.grosor, 5);
     EXPECT_TRUE(d.rectangulos.empty());
@@ -288,8 +344,9 @@ TEST(DibujoMapa, CadaPasoTraeSusLineasConSuPluma) {
   const DibujoMapa todo = DibujoPasoMapa(kMapaCompleto, c);
   EXPECT_EQ(todo.rectangulos.size(), 13U * 5);
   EXPECT_EQ(todo.lineas.size(), 8U);
-  EXPECT_EQ(std::count_if(todo.lineas.begin(), todo.lineas.end(),
-                          [](const LineaMapa& l) { return l.grosor == 5 && l.color == ColorMapa::kRojo; }),
+  EXPECT_EQ(std::count_if(
+                todo.lineas.begin(), todo.lineas.end(),
+                [](const LineaMapa& l) { return l.grosor == 5 && l.color == ColorMapa::kRojo; }),
             7);
   // The complete map writes the course words one row lower: "c" of
   // "2º curso" at row 19 (y 270 + 2) instead of row 18.

@@ -190,8 +190,9 @@ void TForm2::CrearDiagrama() {
     auto* f = new QFrame(PanelExplica);
     f->setObjectName(QString::fromLatin1(caja.nombre));
     f->setGeometry(Rect(caja.rect));
-    f->setStyleSheet(QStringLiteral("QFrame { background-color: yellow; border: 1px solid black;"
-                                    " border-radius: 9px; }"));
+    f->setStyleSheet(
+        QStringLiteral("QFrame { background-color: yellow; border: 1px solid black;"
+                       " border-radius: 9px; }"));
   }
   // Labels are captioned in PrepararMapa; here they only take their place.
   for (const EtiquetaDiagrama& e : EtiquetasDiagrama(servicios_.catalogo)) {
@@ -259,8 +260,9 @@ void TForm2::CrearDiagrama() {
 void TForm2::PrepararMapa() {
   const Tema& tema = servicios_.TemaActual();
   List_Sel->setStyleSheet(
-      QStringLiteral("QListWidget { background-color: %1; color: black; border: 2px solid #6b5b4b; }"
-                     "QListWidget::item { height: 20px; }")
+      QStringLiteral(
+          "QListWidget { background-color: %1; color: black; border: 2px solid #6b5b4b; }"
+          "QListWidget::item { height: 20px; }")
           .arg(Rgb(ColorQ(ColorListas))));
   botContextual->setStyleSheet(QStringLiteral(
       "QPushButton#botContextual { background-color: yellow; color: navy; font-weight: bold;"
@@ -275,8 +277,9 @@ void TForm2::PrepararMapa() {
   QFont letraEx(QStringLiteral("Arial"));
   letraEx.setPixelSize(13);
   ListBoxEx->setFont(letraEx);
-  ListBoxEx->setStyleSheet(QStringLiteral("QListWidget { color: maroon; background-color: white; }"
-                                          "QListWidget::item { height: 16px; }"));
+  ListBoxEx->setStyleSheet(
+      QStringLiteral("QListWidget { color: maroon; background-color: white; }"
+                     "QListWidget::item { height: 16px; }"));
   for (const EtiquetaDiagrama& e : EtiquetasDiagrama(servicios_.catalogo)) {
     auto* l = PanelExplica->findChild<QLabel*>(QString::fromLatin1(e.nombre));
     if (l == nullptr) continue;
@@ -319,7 +322,6 @@ bool TForm2::AvanzarSiConstruye() {
 
 void TForm2::AvanzarMapa() {
   const AvanceMapa a = mapa_.Avanzar();
-  if (a.ayuda == 9 || a.paso == 0) cues_->CuesActivo = false;
   const bool juego = (a.paso == 7 || a.completo) && !servicios_.estado.SinAnimacion;
   if (juego) {
     BotBachEsp->show();
@@ -442,8 +444,8 @@ void TForm2::TimerListaTimer() {
   }
   TimerLista->stop();
   QRect r = Rect(apertura_.final);
-  const bool masInformacion = mapa_.ListaDeNotas && !servicios_.estado.DesdeAsistente &&
-                              OfreceMasInformacion(nodoLista_);
+  const bool masInformacion =
+      mapa_.ListaDeNotas && !servicios_.estado.DesdeAsistente && OfreceMasInformacion(nodoLista_);
   if (masInformacion && ListaAmpliada(nodoLista_)) r.setHeight(kAltoListaAmpliada);
   List_Sel->setGeometry(r);
   const int derecha = r.x() + r.width();
@@ -469,9 +471,8 @@ void TForm2::BotCerrarVMouseUp() {
 
 void TForm2::TimerParpadeoTimer() {
   const TickParpadeo t = Parpadear(cuentaParpadeo_, ParpadeoNota);
-  QLabel* nota = LabelNota;
   if (ParpadeoNota) {
-    nota->setText(t.visible ? DeWin(TextoNotaDiagrama(servicios_.catalogo)) : QString());
+    LabelNota->setText(t.visible ? DeWin(TextoNotaDiagrama(servicios_.catalogo)) : QString());
   } else {
     botContextual->setText(t.visible ? T(43) : QString());
   }
@@ -525,8 +526,8 @@ void TForm2::BotBachEspClick() {
   const auto juego = BuscarJuego(carpeta.toStdString());
   const QString ruta = juego ? QString::fromStdString(juego->string()) : QString();
   const bool empezado =
-      juego && (lanzar_ ? lanzar_(ruta)
-                        : QProcess::startDetached(ruta, {}, QFileInfo(ruta).absolutePath()));
+      juego &&
+      (lanzar_ ? lanzar_(ruta) : QProcess::startDetached(ruta, {}, QFileInfo(ruta).absolutePath()));
   if (!empezado) {
     servicios_.dialogos.Aviso(
         QStringLiteral("No se ha podido abrir el juego: no está en la carpeta del programa (%1).")

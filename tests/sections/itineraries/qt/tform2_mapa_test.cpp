@@ -4,8 +4,6 @@
 // the more-information button leads to another screen and back, the game
 // button asks for three node clicks first; the diagram is uncovered arrow by
 // arrow. Timers are stepped by calling their handlers.
-#include "sections/itineraries/qt/tform2.h"
-
 #include <QFile>
 #include <QFrame>
 #include <QImage>
@@ -17,6 +15,7 @@
 
 #include "qt/programa_muestra.h"
 #include "sections/certificates/qt/tcertifica.h"
+#include "sections/itineraries/qt/tform2.h"
 #include "ui/navegacion.h"
 
 namespace sendaro {
