@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QStringList>
+#include <limits>
 
 namespace sendaro {
 
@@ -50,17 +51,55 @@ const char* Formato(const QByteArray& b) {
   return nullptr;
 }
 
-QByteArray Leer(const QString& ruta) {
-  QFile f(ruta);
+// The bytes of a file, read through a mapping of it: valid while `f` is open.
+QByteArray Mapear(QFile& f) {
   if (!f.open(QIODevice::ReadOnly)) return {};
+  const qint64 tamano = f.size();
+  if (tamano <= 0) return {};
+  if (uchar* p = f.map(0, tamano)) {
+    return QByteArray::fromRawData(reinterpret_cast<const char*>(p),
+                                   static_cast<qsizetype>(tamano));
+  }
   return f.readAll();
 }
 
+// An uncompressed 24-bit bitmap, the kind every picture of an installation
+// is, decoded straight from its bytes: the toolkit's reader would first look
+// through every image plugin (and load some) and then decode the same way.
+// Null for any other kind of bitmap, which the toolkit then reads. `b` is a
+// whole bitmap (BmpCompleto).
+QImage Bmp24(const QByteArray& b) {
+  const quint32 cabecera = Entero32(b, 14);
+  const auto ancho = static_cast<qint32>(Entero32(b, 18));
+  const auto alto = static_cast<qint32>(Entero32(b, 22));
+  const quint32 planosYBits = Entero32(b, 26);
+  const quint32 compresion = Entero32(b, 30);
+  if (cabecera < 40 || planosYBits != (24u << 16 | 1u) || compresion != 0 || ancho <= 0 ||
+      alto == 0 || alto == std::numeric_limits<qint32>::min()) {
+    return {};
+  }
+  const int filas = alto < 0 ? -alto : alto;
+  QImage imagen(ancho, filas, QImage::Format_RGB32);
+  if (imagen.isNull()) return {};
+  const qsizetype paso = (static_cast<qsizetype>(ancho) * 24 + 31) / 32 * 4;
+  const auto* origen = reinterpret_cast<const uchar*>(b.constData()) + Entero32(b, 10);
+  for (int y = 0; y < filas; ++y) {
+    // Rows are stored bottom first unless the height is negative.
+    const uchar* o = origen + paso * (alto > 0 ? filas - 1 - y : y);
+    auto* d = reinterpret_cast<QRgb*>(imagen.scanLine(y));
+    for (int x = 0; x < ancho; ++x, o += 3) d[x] = qRgb(o[2], o[1], o[0]);
+  }
+  return imagen;
+}
+
 std::optional<QImage> Abrir(const QString& ruta) {
-  const QByteArray bytes = Leer(ruta);
+  QFile f(ruta);
+  const QByteArray bytes = Mapear(f);
   const char* formato = Formato(bytes);
   if (formato == nullptr) return std::nullopt;
-  QImage imagen = QImage::fromData(bytes, formato);
+  QImage imagen;
+  if (qstrcmp(formato, "BMP") == 0) imagen = Bmp24(bytes);
+  if (imagen.isNull()) imagen = QImage::fromData(bytes, formato);
   if (imagen.isNull()) return std::nullopt;
   return imagen;
 }
@@ -100,7 +139,8 @@ std::optional<QImage> LeerImagen(const std::filesystem::path& carpeta, std::stri
 bool ImagenEntera(const std::filesystem::path& carpeta, std::string_view nombre) {
   const QString ruta = Buscar(carpeta, nombre);
   if (ruta.isEmpty()) return false;
-  const QByteArray bytes = Leer(ruta);
+  QFile f(ruta);
+  const QByteArray bytes = Mapear(f);
   const char* formato = Formato(bytes);
   if (formato == nullptr) return false;
   if (qstrcmp(formato, "PNG") == 0) return bytes.endsWith("IEND\xAE\x42\x60\x82");

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
+#include <cstring>
 
 #include "ui/imagenes.h"
 #include "ui/sonido.h"
@@ -50,6 +51,57 @@ TEST(Imagenes, NombresYExtensiones) {
     EXPECT_EQ(p.has_value(), c.hallada) << c.nombre;
     if (p) EXPECT_EQ(p->size(), QSize(4, 3)) << c.nombre;
   }
+}
+
+// Bitmaps are decoded by the loader itself when they are uncompressed 24-bit
+// ones: the pixels must be the toolkit's, whatever the row padding and row
+// order; other bitmaps are left to the toolkit.
+TEST(Imagenes, MapasDeBitsComoLosLeeElToolkit) {
+  QTemporaryDir dir;
+  const QDir d(dir.path());
+  const std::filesystem::path carpeta(QFile::encodeName(dir.path()).toStdString());
+  const auto dibujo = [](int ancho, int alto) {
+    QImage im(ancho, alto, QImage::Format_RGB32);
+    for (int y = 0; y < alto; ++y)
+      for (int x = 0; x < ancho; ++x) im.setPixel(x, y, qRgb(x * 37 % 256, y * 53 % 256, (x + y) % 256));
+    return im;
+  };
+  struct Caso {
+    const char* nombre;
+    int ancho, alto;
+    QImage::Format formato;  // as written: RGB888 saves 24 bits, Indexed8 a palette
+  };
+  for (const Caso& c : {Caso{"uno", 1, 1, QImage::Format_RGB888},
+                        Caso{"impar", 5, 3, QImage::Format_RGB888},
+                        Caso{"ancho", 131, 7, QImage::Format_RGB888},
+                        Caso{"paleta", 6, 4, QImage::Format_Indexed8}}) {
+    const QString ruta = d.filePath(QString::fromLatin1(c.nombre) + QStringLiteral(".bmp"));
+    ASSERT_TRUE(dibujo(c.ancho, c.alto).convertToFormat(c.formato).save(ruta, "BMP"));
+    const QImage esperada(ruta, "BMP");
+    const auto leida = LeerImagen(carpeta, c.nombre);
+    ASSERT_TRUE(leida) << c.nombre;
+    EXPECT_EQ(leida->convertToFormat(QImage::Format_RGB32),
+              esperada.convertToFormat(QImage::Format_RGB32))
+        << c.nombre;
+  }
+  // Rows stored top first (a negative height).
+  QFile f(d.filePath(QStringLiteral("impar.bmp")));
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  QByteArray b = f.readAll();
+  f.close();
+  const int alto = 3, paso = (5 * 24 + 31) / 32 * 4, inicio = 54;
+  QByteArray invertida = b.left(inicio);
+  for (int y = alto - 1; y >= 0; --y) invertida.append(b.mid(inicio + y * paso, paso));
+  const qint32 negativo = -alto;
+  std::memcpy(invertida.data() + 22, &negativo, 4);
+  QFile g(d.filePath(QStringLiteral("arriba.bmp")));
+  ASSERT_TRUE(g.open(QIODevice::WriteOnly));
+  g.write(invertida);
+  g.close();
+  const auto arriba = LeerImagen(carpeta, "arriba");
+  ASSERT_TRUE(arriba);
+  EXPECT_EQ(arriba->convertToFormat(QImage::Format_RGB32),
+            QImage(d.filePath(QStringLiteral("impar.bmp")), "BMP").convertToFormat(QImage::Format_RGB32));
 }
 
 TEST(Sonido, SinSalidaDeAudioSeQuedaApagadoYNoEspera) {
