@@ -216,19 +216,22 @@ void Programa::PrepararVestibulo(const OpcionesArranque& opciones) {
   // surface is always available, so only the animation switch decides.
   e.SinAnimacion = DecidirSinAnimacion(7, e.ConAnimacion);
 
-  sonido_.Iniciar(carpeta);
-  Traza("sonido");
-
   if (const QScreen* pantalla = QGuiApplication::primaryScreen()) {
     e.TamanoLetraDelta = DeltaLetra(pantalla->logicalDotsPerInch());
   }
 
-  QFile motor(Ruta(carpeta, "motor.wav"));
-  if (motor.open(QIODevice::ReadOnly)) sonido_.FijarMotor(motor.read(kBytesMotor));
-
   e.PausaAyuda = 30000;
   e.DesdeAsistente = false;
   e.PrimeraVisita = true;
+}
+
+void Programa::IniciarSonido(const std::filesystem::path& carpeta) {
+  if (sonidoIniciado_) return;
+  sonidoIniciado_ = true;
+  sonido_.Iniciar(carpeta);
+  QFile motor(Ruta(carpeta, "motor.wav"));
+  if (motor.open(QIODevice::ReadOnly)) sonido_.FijarMotor(motor.read(kBytesMotor));
+  Traza("sonido");
 }
 
 void Programa::ComprobarPantalla() {
@@ -402,6 +405,10 @@ bool Programa::Arrancar(const OpcionesArranque& opciones) {
       std::_Exit(0);
     }
   });
+  // The sound layer starts once the hall is on screen: connecting to the
+  // audio server must not hold the first paint. Nothing plays before it.
+  QObject::connect(vestibulo_, &Tform0::PrimerPintado, vestibulo_,
+                   [this, carpeta = opciones.carpeta] { IniciarSonido(carpeta); });
   ventana_->show();
   Traza("show");
   return true;

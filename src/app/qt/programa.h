@@ -1,7 +1,8 @@
 // Start-up: shared data, splash, the hall, then each section's part of
 // start-up in its fixed order with the checks that stop a broken
-// installation; then the hall is shown. Section screens are created by the
-// navigation when first opened.
+// installation; then the hall is shown, and the sound layer starts once it
+// has painted. Section screens are created by the navigation when first
+// opened.
 #pragma once
 
 #include <QStringList>
@@ -71,6 +72,9 @@ class Programa {
   // condition (FalloGrave set).
   void PrepararVestibulo(const OpcionesArranque& opciones);
   void ComprobarPantalla();
+  // The sound layer and the memory copy of "motor.wav", after the hall's
+  // first paint.
+  void IniciarSonido(const std::filesystem::path& carpeta);
   void Progreso(int valor);
   // Every screen, in the order of start-up.
   void RegistrarPantallas();
@@ -96,6 +100,7 @@ class Programa {
   Tform0* vestibulo_ = nullptr;
   QStringList pasos_;
   std::vector<int> progresos_;
+  bool sonidoIniciado_ = false;
 };
 
 }  // namespace sendaro

@@ -8,6 +8,7 @@
 #include <QThread>
 #include <QTimer>
 #include <future>
+#include <utility>
 
 #include "hall/qt/sprites/paquete.h"
 #include "ui/imagenes.h"
@@ -149,6 +150,16 @@ void DXDraw::Voltear() {
 void DXDraw::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.drawImage(0, 0, superficie_.Imagen());
+  if (!mostrada_) {
+    mostrada_ = true;
+    // A sound asked for by the first frame starts once that frame is on
+    // screen: starting the audio output must not hold the first paint.
+    if (!sonidoPendiente_.isEmpty()) {
+      QTimer::singleShot(0, this, [this, n = std::exchange(sonidoPendiente_, QString())] {
+        sonidos_.Reproducir(n);
+      });
+    }
+  }
 }
 
 void DXDraw::mouseMoveEvent(QMouseEvent* evento) {
@@ -210,7 +221,12 @@ void DXDraw::Ayuda(bool cortina) {
 }
 
 void DXDraw::Sonar(std::string_view nombre) {
-  sonidos_.Reproducir(QString::fromLatin1(nombre.data(), static_cast<qsizetype>(nombre.size())));
+  const QString n = QString::fromLatin1(nombre.data(), static_cast<qsizetype>(nombre.size()));
+  if (mostrada_) {
+    sonidos_.Reproducir(n);
+  } else {
+    sonidoPendiente_ = n;
+  }
 }
 
 void DXDraw::Cortina() {

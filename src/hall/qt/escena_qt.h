@@ -104,6 +104,8 @@ class DXDraw : public QWidget, private escena::AccionesEscena, private escena::L
   Ganchos ganchos_;
   bool dobleClic_ = false;
   bool dibujada_ = false;  // a frame has been drawn on the page
+  bool mostrada_ = false;  // the surface has been painted on screen
+  QString sonidoPendiente_;  // asked for before the first paint
 };
 
 }  // namespace sendaro

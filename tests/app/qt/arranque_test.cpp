@@ -77,6 +77,9 @@ TEST_F(Arranque, CreaLasOncePantallasEnOrdenYMuestraElVestibulo) {
   EXPECT_TRUE(e.PrimeraVisita);
   EXPECT_FALSE(e.DesdeAsistente);
   EXPECT_TRUE(e.SinAnimacion);
+  // The sound layer waits for the hall's first paint.
+  EXPECT_EQ(sonido.inicios, 0);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return sonido.inicios > 0; }, 5000));
   EXPECT_EQ(sonido.inicios, 1);
   EXPECT_EQ(sonido.motor.size(), 40000);
 }
