@@ -1,7 +1,9 @@
 #include "ui/imagenes.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <QStringList>
 #include <limits>
 
@@ -99,7 +101,17 @@ std::optional<QImage> Abrir(const QString& ruta) {
   if (formato == nullptr) return std::nullopt;
   QImage imagen;
   if (qstrcmp(formato, "BMP") == 0) imagen = Bmp24(bytes);
-  if (imagen.isNull()) imagen = QImage::fromData(bytes, formato);
+  if (imagen.isNull()) {
+    // The format is known from the bytes: the reader is told not to ask
+    // every image plugin first whether it reads that format, which loads
+    // each plugin and the libraries behind it.
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader lector(&buffer, formato);
+    lector.setAutoDetectImageFormat(false);
+    imagen = lector.read();
+  }
   if (imagen.isNull()) return std::nullopt;
   return imagen;
 }
