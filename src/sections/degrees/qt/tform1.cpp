@@ -20,7 +20,7 @@
 #include "data/tablas_datos.h"
 #include "sections/degrees/qt/arriba_abajo.h"
 #include "sections/degrees/qt/lista_marcada.h"
-#include "sections/degrees/qt/revelado.h"
+#include "ui/revelado.h"
 #include "ui/piezas.h"
 #include "ui/accesible.h"
 #include "ui/mosaico.h"

@@ -13,7 +13,7 @@
 #include "data/impresion/buffers_impresion.h"
 #include "data/impresion/impresion_texto.h"
 #include "sections/degrees/qt/lista_marcada.h"
-#include "sections/degrees/qt/revelado.h"
+#include "ui/revelado.h"
 #include "sections/degrees/qt/tform1.h"
 #include "ui/piezas.h"
 #include "ui/salida.h"

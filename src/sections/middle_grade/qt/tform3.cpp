@@ -20,6 +20,7 @@
 #include "ui/accesible.h"
 #include "ui/mosaico.h"
 #include "ui/piezas.h"
+#include "ui/revelado.h"
 #include "ui/salida.h"
 #include "ui/servicios.h"
 #include "ui/sonido.h"
@@ -61,6 +62,7 @@ TForm3::TForm3(Servicios& servicios, QWidget* padre)
   setMouseTracking(true);
   CrearPagina();
   CrearPanelSel();
+  rollo_ = new Revelado(this, Revelado::Efecto::kRollo);
   CrearHelicoptero();
   CrearLugares();
   CrearInformes();
@@ -181,6 +183,12 @@ void TForm3::CrearPanelSel() {
   ListFPExpli->setFocusPolicy(Qt::NoFocus);
   ListFPExpli->setSelectionMode(QAbstractItemView::NoSelection);
   for (QWidget* w : std::initializer_list<QWidget*>{ListTitFP, Labeltitulo, ListFPExpli}) w->hide();
+}
+
+void TForm3::MostrarSeleccion() {
+  if (!PanelSelec->isHidden()) return;
+  rollo_->Preparar(PanelSelec);
+  rollo_->Ejecutar();
 }
 
 void TForm3::CrearHelicoptero() {

@@ -32,6 +32,8 @@ struct Servicios;
 class Impresora;
 class Mosaico;
 
+class Revelado;
+
 class TForm3 : public QWidget {
   Q_OBJECT
   // Set by the hall and the assistant before they show the screen.
@@ -235,8 +237,11 @@ class TForm3 : public QWidget {
   void AvisoSinEleccion();
   void TituloDelCuestionario(int titulo);
   void CentrosAlInforme(const std::vector<FilaCentro>& filas);
+  // Shows the selection panel; when it was hidden it rolls open.
+  void MostrarSeleccion();
 
   Servicios& servicios_;
+  Revelado* rollo_ = nullptr;
   FamiliasGM familias_;
   FilasGM filasFamilias_;
   FilasGM filasTitulos_;

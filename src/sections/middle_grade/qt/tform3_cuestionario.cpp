@@ -278,7 +278,7 @@ void TForm3::TimerReduceTimer() {
 
 void TForm3::TituloDelCuestionario(int titulo) {
   TituloGMSel = titulo;
-  PanelSelec->show();
+  MostrarSeleccion();
   PanelSelTit->clear();
   PanelSelTit->show();
   nombreParpadeo_ = RecortadoQt(DeWin(servicios_.tablas.titulosGM[titulo]));

@@ -67,7 +67,7 @@ void TForm3::MapaMouseMove(Mapa cual, int x, int y) {
 
 void TForm3::mapaClick(int region) {
   EstadoPrograma& e = servicios_.estado;
-  PanelSelec->show();
+  MostrarSeleccion();
   if (!EsRegion(Mapa::kComunidades, region)) return;
   ComarcaSel = region;
   if (EligiendoComunidades) {

@@ -51,7 +51,7 @@ void TForm3::botTit2Click() {
   filaSobreFamilias_ = 0;
   TimerParpadeo->stop();
   PanelCarSel->hide();
-  PanelSelec->show();
+  MostrarSeleccion();
   PanelSelTit->setText(T(294));
   PanelSelTit->show();
   reja->hide();
@@ -152,7 +152,7 @@ void TForm3::ElegirTitulo(int titulo) {
   nombreParpadeo_ = RecortadoQt(DeWin(servicios_.tablas.titulosGM[titulo]));
   PanelCarSel->setText(nombreParpadeo_);
   PanelCarSel->show();
-  PanelSelec->show();
+  MostrarSeleccion();
   for (QWidget* w : std::initializer_list<QWidget*>{BotPuesto, BotRequisitos, botAsig, BotImprimir,
                                                     mapa, BotRetrocederFP}) {
     w->show();

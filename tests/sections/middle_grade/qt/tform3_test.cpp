@@ -232,6 +232,19 @@ TEST_F(PantallaGM, UnaIntroduccionCortadaDejaLosBotonesEnSuSitioLaVezSiguiente) 
   EXPECT_EQ(f->botSalir->geometry(), QRect(192, 454, 160, 46));
 }
 
+TEST_F(PantallaGM, ElPanelDeSeleccionSeDesenrollaAlAparecerYNoAlCambiarDeContenido) {
+  Puerta();
+  Familias();
+  // Rolling open: only a top strip is uncovered, then the whole panel.
+  ASSERT_FALSE(f->PanelSelec->mask().isEmpty());
+  EXPECT_LT(f->PanelSelec->mask().boundingRect().height(), f->PanelSelec->height());
+  QTest::qWait(400);
+  EXPECT_TRUE(f->PanelSelec->mask().isEmpty());
+  // A panel already open does not roll again.
+  PulsarFila(f->listSelFP, 1);
+  EXPECT_TRUE(f->PanelSelec->mask().isEmpty());
+}
+
 TEST_F(PantallaGM, FamiliasOrdenadasTitulosEnVentanaYDetallesDelTitulo) {
   Puerta();
   Familias();

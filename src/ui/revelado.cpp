@@ -1,4 +1,4 @@
-#include "sections/degrees/qt/revelado.h"
+#include "ui/revelado.h"
 
 #include <QRegion>
 #include <QVariantAnimation>
