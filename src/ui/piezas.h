@@ -9,6 +9,7 @@
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -20,6 +21,14 @@
 namespace sendaro::piezas {
 
 inline QString Nombre(const char* nombre) { return QString::fromLatin1(nombre); }
+
+// A named timer (tests find and step timers by name).
+inline QTimer* Temporizador(QObject* padre, const char* nombre, int periodo) {
+  auto* t = new QTimer(padre);
+  t->setObjectName(Nombre(nombre));
+  t->setInterval(periodo);
+  return t;
+}
 
 // Trailing blanks off: captions and list items are shown without them.
 inline QString RecortadoQt(QString texto) {

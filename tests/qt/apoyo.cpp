@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QProcess>
 #include <QStringEncoder>
 #include <QTest>
 
@@ -148,9 +149,9 @@ InstalacionPrueba::InstalacionPrueba() {
   }
   // The static hall's strips and bubble, at their sizes.
   const std::pair<std::string_view, QSize> png[] = {{kTiraFigura, {8 * 56, 168}},
-                                                     {kTiraPuerta, {5 * 56, 168}},
-                                                     {kTiraIconos, {21 * 28, 28}},
-                                                     {kImagenBocadillo, {195, 140}}};
+                                                    {kTiraPuerta, {5 * 56, 168}},
+                                                    {kTiraIconos, {21 * 28, 28}},
+                                                    {kImagenBocadillo, {195, 140}}};
   for (const auto& [nombre, tam] : png) {
     QImage imagen(tam, QImage::Format_ARGB32);
     imagen.fill(Qt::transparent);
@@ -186,5 +187,19 @@ void InstalacionPrueba::Ajustes(const std::string& nombre, int animacion, int id
 }
 
 void Pulsar(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
+
+QString UltimoPdf(const QString& carpeta) {
+  const QStringList pdfs =
+      QDir(carpeta).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
+  return pdfs.isEmpty() ? QString() : QDir(carpeta).filePath(pdfs.last());
+}
+
+QString TextoPdf(const QString& pdf) {
+  if (pdf.isEmpty()) return {};
+  QProcess p;
+  p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+  if (!p.waitForFinished(60000)) return {};
+  return QString::fromUtf8(p.readAllStandardOutput());
+}
 
 }  // namespace sendaro::prueba

@@ -113,4 +113,9 @@ class InstalacionPrueba {
 // Clicks the left button in the middle of a widget.
 void Pulsar(QWidget* w);
 
+// The last PDF (by name) printed into a folder, or "" when there is none.
+QString UltimoPdf(const QString& carpeta);
+// The text of a PDF as pdftotext lays it out ("" when it cannot be read).
+QString TextoPdf(const QString& pdf);
+
 }  // namespace sendaro::prueba

@@ -52,12 +52,7 @@ class ProgramaMuestra : public testing::Test {
     for (const QString& f : n) rutas << QDir(pdfs.path()).filePath(f);
     return rutas;
   }
-  static QString TextoPdf(const QString& pdf) {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    if (!p.waitForFinished(60000)) return {};
-    return QString::fromUtf8(p.readAllStandardOutput());
-  }
+  static QString TextoPdf(const QString& pdf) { return prueba::TextoPdf(pdf); }
   static int PaginasPdf(const QString& pdf) {
     QProcess p;
     p.start(QStringLiteral("pdfinfo"), {pdf});

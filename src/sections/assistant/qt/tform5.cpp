@@ -48,13 +48,6 @@ constexpr std::array<int, 3> kArribaGrupos{46, 236, 500};
 // The small panel slides in from this far right of its place.
 constexpr int kEntradaPequeno = 80;
 
-QTimer* Temporizador(QObject* padre, const char* nombre, int periodo) {
-  auto* t = new QTimer(padre);
-  t->setObjectName(QString::fromLatin1(nombre));
-  t->setInterval(periodo);
-  return t;
-}
-
 QFrame* PanelColor(QWidget* padre, const char* nombre, const QRect& donde, const QColor& color) {
   QFrame* p = Panel(padre, nombre, donde);
   Pintar(p, color);

@@ -44,13 +44,6 @@ constexpr int kPeriodoParpadeo = 200;
 // The panel's glass: its colour over the floor at this opacity (of 255).
 constexpr int kTranslucidez = 170;
 
-QTimer* Temporizador(QObject* padre, const char* nombre, int periodo) {
-  auto* t = new QTimer(padre);
-  t->setObjectName(QString::fromLatin1(nombre));
-  t->setInterval(periodo);
-  return t;
-}
-
 QRect Rect(const RectGM& r) { return {r.x, r.y, r.ancho, r.alto}; }
 
 }  // namespace

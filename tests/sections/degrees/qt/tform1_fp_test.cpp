@@ -27,8 +27,6 @@
 #include <memory>
 
 #include "app/qt/programa.h"
-#include "ui/servicios.h"
-#include "ui/ventana_principal.h"
 #include "data/mapas.h"
 #include "hall/qt/tform0.h"
 #include "qt/apoyo.h"
@@ -38,6 +36,8 @@
 #include "sections/degrees/qt/tform1.h"
 #include "sections/degrees/qt/tform6.h"
 #include "sections/degrees/titulos_fp.h"
+#include "ui/servicios.h"
+#include "ui/ventana_principal.h"
 
 namespace sendaro {
 namespace {
@@ -46,12 +46,7 @@ QStringList Pdfs(const QString& carpeta) {
   return QDir(carpeta).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
 }
 
-QString TextoPdf(const QString& pdf) {
-  QProcess p;
-  p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-  if (!p.waitForFinished(60000)) return {};
-  return QString::fromUtf8(p.readAllStandardOutput());
-}
+QString TextoPdf(const QString& pdf) { return prueba::TextoPdf(pdf); }
 
 class PantallaFP : public testing::Test {
  protected:
@@ -162,7 +157,8 @@ TEST_F(PantallaFP, FamiliasTituloVistasImpresionConEleccionYPasarela) {
     EXPECT_NE(fam.at(2), QLatin1Char(' ')) << fam.toStdString();
   }
   // The second group follows the first, each sorted.
-  const int segundo = familias.indexOf(QStringLiteral("< Administración y Gestión (nuevos títulos)"));
+  const int segundo =
+      familias.indexOf(QStringLiteral("< Administración y Gestión (nuevos títulos)"));
   EXPECT_GT(segundo, familias.indexOf(QStringLiteral("< Vidrio y Cerámica")));
 
   // A family in the upper half: the pop-up starts level with its row.
@@ -173,15 +169,16 @@ TEST_F(PantallaFP, FamiliasTituloVistasImpresionConEleccionYPasarela) {
   EXPECT_EQ(f->ListTitFP->x(), f->listSelFP->mapTo(f->Panelinicio, QPoint(0, 0)).x() - 325);
   EXPECT_EQ(f->ListFPExpli->y(), f->ListTitFP->geometry().bottom() + 2);
   EXPECT_GE(f->ListTitFP->count(), 2);
-  EXPECT_EQ(f->ListFPExpli->item(0)->text(), QStringLiteral("      ") +
-                                                 Texto(271));
-  const int filaArriba = f->listSelFP->mapTo(f->Panelinicio,
-                                             f->listSelFP->visualItemRect(f->listSelFP->item(3))
-                                                 .topLeft()).y();
+  EXPECT_EQ(f->ListFPExpli->item(0)->text(), QStringLiteral("      ") + Texto(271));
+  const int filaArriba =
+      f->listSelFP
+          ->mapTo(f->Panelinicio, f->listSelFP->visualItemRect(f->listSelFP->item(3)).topLeft())
+          .y();
   EXPECT_NEAR(f->ListTitFP->y(), filaArriba, 3);
   // Hovering a title shows its own description.
   const QStringList antes = Filas(f->ListFPExpli);
-  QMouseEvent mover(QEvent::MouseMove, QPointF(f->ListTitFP->visualItemRect(f->ListTitFP->item(1)).center()),
+  QMouseEvent mover(QEvent::MouseMove,
+                    QPointF(f->ListTitFP->visualItemRect(f->ListTitFP->item(1)).center()),
                     QPointF(), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
   QCoreApplication::sendEvent(f->ListTitFP->viewport(), &mover);
   EXPECT_NE(Filas(f->ListFPExpli), antes);
@@ -259,7 +256,8 @@ TEST_F(PantallaFP, FamiliasTituloVistasImpresionConEleccionYPasarela) {
   ASSERT_EQ(hechos.size(), 1);
   const QString texto = TextoPdf(QDir(pdfs.path()).filePath(hechos.front()));
   const auto cabecera = [&](const char* nombre) {
-    return texto.contains(QRegularExpression(QStringLiteral("\\*\\*\\*\\s+") + QString::fromUtf8(nombre)));
+    return texto.contains(
+        QRegularExpression(QStringLiteral("\\*\\*\\*\\s+") + QString::fromUtf8(nombre)));
   };
   EXPECT_TRUE(cabecera("CATALUÑA")) << texto.toStdString();
   EXPECT_TRUE(cabecera("MADRID \\(COMUNIDAD DE\\)"));
@@ -309,9 +307,8 @@ TEST_F(PantallaFP, CentrosPorLugarHastaLaRejaImpresaYUnTituloDesdeElla) {
   }
   ASSERT_GT(esperada, 4);
   const int tope = TopeReja();
-  EXPECT_TRUE(tope == esperada ||
-              (tope < esperada && f->reja->verticalScrollBar()->value() ==
-                                      f->reja->verticalScrollBar()->maximum()))
+  EXPECT_TRUE(tope == esperada || (tope < esperada && f->reja->verticalScrollBar()->value() ==
+                                                          f->reja->verticalScrollBar()->maximum()))
       << tope << " " << esperada;
   EXPECT_TRUE(filas[4].startsWith(QLatin1Char('-') + pueblos[0]));  // the other towns stay
   EXPECT_TRUE(f->PanelSelTit->text().startsWith(QStringLiteral("Granada - ")));
@@ -331,8 +328,7 @@ TEST_F(PantallaFP, CentrosPorLugarHastaLaRejaImpresaYUnTituloDesdeElla) {
   const QStringList hechos = Pdfs(pdfs.path());
   ASSERT_EQ(hechos.size(), 1);
   const QString texto = TextoPdf(QDir(pdfs.path()).filePath(hechos.front()));
-  EXPECT_TRUE(texto.contains(Texto(289) + QStringLiteral(": Granada")))
-      << texto.toStdString();
+  EXPECT_TRUE(texto.contains(Texto(289) + QStringLiteral(": Granada"))) << texto.toStdString();
 
   // A title row opens its card.
   int filaTitulo = -1;
@@ -413,9 +409,11 @@ TEST_F(PantallaFP, CadaLugarYCadaRamaDeLaMuestraTieneCentros) {
   const TablasDatos& t = Tablas();
   IndiceCentrosFP indice;
   indice.Construir(t.titulosFP, t.centros, t.datosCarreras);
-  const FuentesFP fuentes{t.titulosFP,   t.familiasFP,  t.lineasFamiliasFP, t.carrerasFP,
-                          t.requisitosFP, t.bloquesFP,   t.comunidades,     t.centros,
-                          t.datosCarreras, programa->Comunes().catalogo};
+  const FuentesFP fuentes{t.titulosFP,        t.familiasFP,
+                          t.lineasFamiliasFP, t.carrerasFP,
+                          t.requisitosFP,     t.bloquesFP,
+                          t.comunidades,      t.centros,
+                          t.datosCarreras,    programa->Comunes().catalogo};
   // Rows beyond the four headings: a centre, a title and a blank row at least.
   auto conCentros = [&](const LugarFP& l, int rama) {
     const auto centros = CentrosDelLugar(t.centros, indice, l);
@@ -439,7 +437,8 @@ TEST_F(PantallaFP, CadaLugarYCadaRamaDeLaMuestraTieneCentros) {
     l.region = codigo;
     EXPECT_TRUE(conCentros(l, 0)) << codigo << " " << numero;
     // Catalonia's province by the code's first character; Madrid is one.
-    auto& ramas = provincias[modo == ModoLugarFP::kZona ? std::string("Madrid") : codigo.substr(0, 1)];
+    auto& ramas =
+        provincias[modo == ModoLugarFP::kZona ? std::string("Madrid") : codigo.substr(0, 1)];
     for (int rama = 0; rama < kRamasFP; ++rama)
       ramas[static_cast<std::size_t>(rama)] |= conCentros(l, rama);
   };

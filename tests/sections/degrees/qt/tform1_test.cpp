@@ -48,12 +48,7 @@ QString Pdf(const QString& carpeta) {
   return pdfs.isEmpty() ? QString() : QDir(carpeta).filePath(pdfs.last());
 }
 
-QString TextoPdf(const QString& pdf) {
-  QProcess p;
-  p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-  if (!p.waitForFinished(60000)) return {};
-  return QString::fromUtf8(p.readAllStandardOutput());
-}
+QString TextoPdf(const QString& pdf) { return prueba::TextoPdf(pdf); }
 
 class PantallaGrados : public testing::Test {
  protected:

@@ -24,10 +24,10 @@
 #include <memory>
 
 #include "app/qt/programa.h"
-#include "ui/ventana_principal.h"
 #include "hall/qt/tform0.h"
 #include "qt/apoyo.h"
 #include "ui/tform4.h"
+#include "ui/ventana_principal.h"
 
 namespace sendaro {
 namespace {
@@ -83,16 +83,7 @@ void EscribirCuestionario(prueba::InstalacionPrueba& ins) {
   ins.Escribir(QStringLiteral("datitine"), areas);
 }
 
-QString TextoPdf(const QString& carpeta) {
-  const QStringList pdfs =
-      QDir(carpeta).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
-  if (pdfs.isEmpty()) return {};
-  QProcess p;
-  p.start(QStringLiteral("pdftotext"),
-          {QStringLiteral("-layout"), QDir(carpeta).filePath(pdfs.last()), QStringLiteral("-")});
-  if (!p.waitForFinished(60000)) return {};
-  return QString::fromUtf8(p.readAllStandardOutput());
-}
+QString TextoPdf(const QString& carpeta) { return prueba::TextoPdf(prueba::UltimoPdf(carpeta)); }
 
 QString Area(int k, const char* nota) {
   return QStringLiteral("Area %1").arg(k).leftJustified(45) + QLatin1String(nota);
@@ -315,8 +306,7 @@ TEST_F(CuestionarioEstudios, CuestionarioEnteroResultadoImpresoYGuardado) {
   EXPECT_TRUE(f->BitAcabarLogse->isVisible());
   dialogos.ResponderConBoton(QStringLiteral("ShadowSi"));
   Elegir(f->BotCuestio3);
-  EXPECT_EQ(programa->Comunes().Dialogo->LabelNombre->text(),
-            QStringLiteral("T329"));
+  EXPECT_EQ(programa->Comunes().Dialogo->LabelNombre->text(), QStringLiteral("T329"));
   EXPECT_EQ(f->Gcuestio->rowCount(), 35);
   EXPECT_EQ(Celda(30, 1), QString());
   EXPECT_TRUE(programa->Estado().CuesEncabezado.empty());

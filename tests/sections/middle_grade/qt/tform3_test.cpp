@@ -71,11 +71,7 @@ class PantallaGM : public testing::Test {
     return QDir(pdfs.path()).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
   }
   QString TextoPdf(const QString& nombre) const {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"),
-            {QStringLiteral("-layout"), QDir(pdfs.path()).filePath(nombre), QStringLiteral("-")});
-    if (!p.waitForFinished(60000)) return {};
-    return QString::fromUtf8(p.readAllStandardOutput());
+    return prueba::TextoPdf(QDir(pdfs.path()).filePath(nombre));
   }
 
   // The C.F.G.M. door, with its opening and zoom stepped to the end.

@@ -49,16 +49,7 @@ std::string Prof(const std::string& a, const std::string& b, std::string nombre,
   return a + " " + b + " " + nombre + numeros + estudios;
 }
 
-QString TextoPdf(const QString& carpeta) {
-  const QStringList pdfs =
-      QDir(carpeta).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
-  if (pdfs.isEmpty()) return {};
-  QProcess p;
-  p.start(QStringLiteral("pdftotext"),
-          {QStringLiteral("-layout"), QDir(carpeta).filePath(pdfs.last()), QStringLiteral("-")});
-  if (!p.waitForFinished(60000)) return {};
-  return QString::fromUtf8(p.readAllStandardOutput());
-}
+QString TextoPdf(const QString& carpeta) { return prueba::TextoPdf(prueba::UltimoPdf(carpeta)); }
 
 class PantallaProfesiones : public testing::Test {
  protected:
