@@ -441,10 +441,10 @@ void TForm5::showEvent(QShowEvent* evento) {
   BitiB->setToolTip(m(8));
   BcBachi->setToolTip(m(9));
   Image6->setToolTip(m(12));
+  // Step s's label holds message primerMensaje + s - 1 (11 repeats 2).
   for (Lado* lado : {&eso_, &bachi_}) {
     for (std::size_t i = 0; i < 3; ++i)
-      lado->etiquetas[i]->setText(
-          m(lado->primerMensaje + static_cast<int>(i) + (lado == &bachi_ && i == 2 ? 0 : 0)));
+      lado->etiquetas[i]->setText(m(lado->primerMensaje + static_cast<int>(i)));
   }
   PanelFP2->hide();
   PanelDiversifi->hide();
@@ -464,10 +464,9 @@ void TForm5::showEvent(QShowEvent* evento) {
   // that was under way shows its buttons at once.
   if (lado_ != nullptr && texto_.paso >= 1 && texto_.paso <= 3) lado_->secuencia->start();
   if (vuelo_.enCurso) {
-    vuelo_.enCurso = false;
-    if (lado_ != nullptr)
-      lado_->helicoptero->move(vuelo_.x + vuelo_.dx * (asistente::kTicsVuelo - vuelo_.tics),
-                               vuelo_.y + vuelo_.dy * (asistente::kTicsVuelo - vuelo_.tics));
+    while (!asistente::AvanzarVuelo(vuelo_)) {
+    }
+    if (lado_ != nullptr) lado_->helicoptero->move(vuelo_.x, vuelo_.y);
     MostrarBotones(opcion_);
   }
 }

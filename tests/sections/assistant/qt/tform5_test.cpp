@@ -209,6 +209,20 @@ TEST_F(Asistente, LosMensajesSeSucedenConSusFlechasYUnaFlechaPuedeAdelantarse) {
   EXPECT_TRUE(a->BotProfe->isVisible());
 }
 
+TEST_F(Asistente, UnVueloCortadoAlSalirTerminaAlVolver) {
+  prueba::Pulsar(a->BotEso);
+  Tics(a->TimerComienzo);
+  prueba::Pulsar(a->Image3);
+  const int x0 = a->he->x();
+  for (int i = 0; i < 5; ++i) QMetaObject::invokeMethod(a->TimerVuela, "timeout");
+  prueba::Pulsar(a->BotRetroAsis);
+  EXPECT_FALSE(a->TimerVuela->isActive());
+  EXPECT_FALSE(a->BtGM->isVisible());
+  Abrir();
+  EXPECT_EQ(a->he->x(), x0 + 4 * 26);
+  for (QPushButton* b : {a->BtGM, a->Biti, a->CatTit}) EXPECT_TRUE(b->isVisible());
+}
+
 TEST_F(Asistente, LasListasEmergentesMuestranSusLineasDeINFORMA) {
   Volar(a->BotEso, a->Image2);
   prueba::Pulsar(a->BotDiversi);
