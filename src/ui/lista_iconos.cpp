@@ -1,9 +1,12 @@
 #include "ui/lista_iconos.h"
 
+#include <QAbstractItemView>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 namespace sendaro {
 
@@ -30,9 +33,17 @@ class DelegadoIconos : public QStyledItemDelegate {
     if (!icono.isNull()) p->drawPixmap(r.left() + kMargenIcono, r.top(), icono);
     p->setPen(elegida ? paleta.highlightedText().color() : paleta.text().color());
     const QVariant letra = indice.data(Qt::FontRole);
-    p->setFont(letra.isValid() ? letra.value<QFont>() : opcion.font);
-    p->drawText(r.adjusted(margen_, 2, -2, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                indice.data(Qt::DisplayRole).toString());
+    QRect caja = r.adjusted(margen_, 2, -2, 0);
+    // The row may be wider than what the list shows: the text fits the
+    // visible part.
+    if (const auto* vista = qobject_cast<const QAbstractItemView*>(opcion.widget)) {
+      caja.setRight(std::min(caja.right(), vista->viewport()->width() - 3));
+    }
+    const TextoAjustado ajustado =
+        AjustarTexto(letra.isValid() ? letra.value<QFont>() : opcion.font,
+                     indice.data(Qt::DisplayRole).toString(), caja.width());
+    p->setFont(ajustado.letra);
+    p->drawText(caja, Qt::AlignLeft | Qt::AlignVCenter, ajustado.texto);
   }
 
  private:
@@ -41,6 +52,27 @@ class DelegadoIconos : public QStyledItemDelegate {
 };
 
 }  // namespace
+
+TextoAjustado AjustarTexto(const QFont& letra, const QString& texto, int ancho,
+                           qreal minimoPt) {
+  QFont f = letra;
+  if (QFontMetrics(f).horizontalAdvance(texto) <= ancho) return {f, texto};
+  // Fonts given in pixels are stepped in pixels; the limit is the same size
+  // at the usual 96 dpi.
+  const bool enPixeles = f.pointSizeF() <= 0;
+  const qreal minimo = enPixeles ? minimoPt * 96 / 72 : minimoPt;
+  qreal tam = enPixeles ? f.pixelSize() : f.pointSizeF();
+  while (tam - 0.5 >= minimo) {
+    tam -= 0.5;
+    if (enPixeles) {
+      f.setPixelSize(static_cast<int>(tam));
+    } else {
+      f.setPointSizeF(tam);
+    }
+    if (QFontMetrics(f).horizontalAdvance(texto) <= ancho) return {f, texto};
+  }
+  return {f, QFontMetrics(f).elidedText(texto, Qt::ElideRight, ancho)};
+}
 
 ListaIconos::ListaIconos(QWidget* padre, int altoFila, int margenTexto)
     : QListWidget(padre), altoFila_(altoFila) {

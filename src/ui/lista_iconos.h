@@ -1,10 +1,12 @@
 // A list that follows the pointer: rows of a fixed height, each with an
 // optional icon at its top-left corner (2 px in) and its text `margenTexto`
-// px in (35 beside icons). While hover tracking is on, the row under the
+// px in (35 beside icons); a text too long for its row is drawn smaller, down
+// to a readable size, then elided. While hover tracking is on, the row under the
 // pointer is highlighted and announced; a release of the mouse button on a
 // row, or Enter, chooses it.
 #pragma once
 
+#include <QFont>
 #include <QList>
 #include <QListWidget>
 #include <QPixmap>
@@ -12,6 +14,16 @@
 #include <vector>
 
 namespace sendaro {
+
+// How a row's text is drawn in `ancho` px: in `letra` when it fits, else in
+// the largest smaller size down to `minimoPt` points that fits, else elided
+// at that smallest size.
+struct TextoAjustado {
+  QFont letra;
+  QString texto;
+};
+TextoAjustado AjustarTexto(const QFont& letra, const QString& texto, int ancho,
+                           qreal minimoPt = 8);
 
 class ListaIconos : public QListWidget {
   Q_OBJECT
