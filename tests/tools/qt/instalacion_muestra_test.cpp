@@ -255,3 +255,22 @@ TEST(InstalacionMuestra, ComprobarNoSeRompeConUnaCarpetaQueNoEs) {
 }
 
 }  // namespace
+
+// The certificates screen reads families from columns 9-60 and areas and
+// certificates from columns 2-60: no sample line may reach past column 60,
+// or the student sees its name cut off.
+TEST(InstalacionMuestra, LineasDeCertificadosCabenEnSusColumnas) {
+  const std::string bytes = LeerBytes(kInstalacion + QStringLiteral("/certifica"));
+  ASSERT_FALSE(bytes.empty());
+  std::size_t inicio = 0;
+  int numero = 1;
+  while (inicio < bytes.size()) {
+    std::size_t fin = bytes.find('\n', inicio);
+    if (fin == std::string::npos) fin = bytes.size();
+    std::string linea = bytes.substr(inicio, fin - inicio);
+    if (!linea.empty() && linea.back() == '\r') linea.pop_back();
+    EXPECT_LE(linea.size(), 60u) << "line " << numero << ": " << linea;
+    inicio = fin + 1;
+    ++numero;
+  }
+}
