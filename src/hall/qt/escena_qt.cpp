@@ -12,6 +12,7 @@
 
 #include "hall/qt/sprites/paquete.h"
 #include "ui/imagenes.h"
+#include "ui/piezas.h"
 #include "ui/traza.h"
 
 namespace sendaro {
@@ -31,9 +32,7 @@ DXDraw::DXDraw(QWidget* padre) : QWidget(padre) {
   setGeometry(0, 0, Superficie::kAncho, Superficie::kAlto);
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  DXTimer = new QTimer(this);
-  DXTimer->setObjectName(QStringLiteral("DXTimer"));
-  DXTimer->setInterval(33);
+  DXTimer = piezas::Temporizador(this, "DXTimer", 33);
   DXTimer->setTimerType(Qt::PreciseTimer);
   connect(DXTimer, &QTimer::timeout, this, &DXDraw::DXTimerTimer);
 }

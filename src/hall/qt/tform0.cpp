@@ -15,6 +15,7 @@
 #include "ui/dialogos.h"
 #include "ui/globo_ayuda.h"
 #include "ui/imagenes.h"
+#include "ui/piezas.h"
 #include "ui/salida.h"
 #include "ui/servicios.h"
 #include "ui/sonido.h"
@@ -68,13 +69,6 @@ void AjustarLetra(QLabel* etiqueta, int maximo, int minimo) {
     if (cabe || px == minimo) break;
   }
   etiqueta->setFont(letra);
-}
-
-QTimer* Temporizador(QObject* padre, const QString& nombre, int periodo) {
-  auto* t = new QTimer(padre);
-  t->setObjectName(nombre);
-  t->setInterval(periodo);
-  return t;
 }
 
 // A picture with magenta as its clear colour.
@@ -216,11 +210,11 @@ Tform0::Tform0(Servicios& servicios, QWidget* padre)
   ImageListIconos = CargarTira(carpeta, kTiraIconos, kCuadrosIconos, kLadoIcono, kLadoIcono);
   servicios.recursos.Iconos = ImageListIconos;
 
-  piloto = Temporizador(this, QStringLiteral("piloto"), kPeriodoPiloto);
-  TimerTexto = Temporizador(this, QStringLiteral("TimerTexto"), kPeriodoTexto);
-  TimerPuerta = Temporizador(this, QStringLiteral("TimerPuerta"), kPeriodoPuerta);
-  TimerZoom = Temporizador(this, QStringLiteral("TimerZoom"), kPeriodoZoom);
-  TimerAyuda = Temporizador(this, QStringLiteral("TimerAyuda"), kPeriodoAyuda);
+  piloto = piezas::Temporizador(this, "piloto", kPeriodoPiloto);
+  TimerTexto = piezas::Temporizador(this, "TimerTexto", kPeriodoTexto);
+  TimerPuerta = piezas::Temporizador(this, "TimerPuerta", kPeriodoPuerta);
+  TimerZoom = piezas::Temporizador(this, "TimerZoom", kPeriodoZoom);
+  TimerAyuda = piezas::Temporizador(this, "TimerAyuda", kPeriodoAyuda);
   connect(piloto, &QTimer::timeout, this, &Tform0::pilotoTimer);
   connect(TimerTexto, &QTimer::timeout, this, &Tform0::TimerTextoTimer);
   connect(TimerPuerta, &QTimer::timeout, this, &Tform0::TimerPuertaTimer);

@@ -160,9 +160,7 @@ TFormCat::TFormCat(Servicios& servicios, QWidget* padre) : QWidget(padre), servi
   BotImprimir->setEnabled(false);
   BotRetroceder = Boton(this, "BotRetroceder", T(kTextoRetroceder), {860, 712, 130, 36});
 
-  TimerAyu = new QTimer(this);
-  TimerAyu->setObjectName(QStringLiteral("TimerAyu"));
-  TimerAyu->setInterval(50);
+  TimerAyu = piezas::Temporizador(this, "TimerAyu", 50);
 
   for (const std::string& f : FamiliasCatalogo(Tablas())) ListFam->addItem(DeWin(f));
 

@@ -156,12 +156,8 @@ TCertifica::TCertifica(Servicios& servicios, QWidget* padre)
   BotImprimir = Boton(this, "BotImprimir", T(kTextoImprimir), {730, 712, 120, 36});
   BotRetrocederFP = Boton(this, "BotRetrocederFP", T(kTextoVolver), {860, 712, 130, 36});
 
-  TimerAyuda = new QTimer(this);
-  TimerAyuda->setObjectName(QStringLiteral("TimerAyuda"));
-  TimerAyuda->setInterval(300);
-  TimerAyu = new QTimer(this);
-  TimerAyu->setObjectName(QStringLiteral("TimerAyu"));
-  TimerAyu->setInterval(50);
+  TimerAyuda = piezas::Temporizador(this, "TimerAyuda", 300);
+  TimerAyu = piezas::Temporizador(this, "TimerAyu", 50);
 
   QStringList familias = Filas(FamiliasCertificado(Tablas()));
   ListSelFp->Rellenar(familias, servicios.recursos.Iconos, kIconosFamilias);

@@ -13,9 +13,9 @@
 #include "data/impresion/buffers_impresion.h"
 #include "data/impresion/impresion_texto.h"
 #include "sections/degrees/qt/lista_marcada.h"
-#include "ui/revelado.h"
 #include "sections/degrees/qt/tform1.h"
 #include "ui/piezas.h"
+#include "ui/revelado.h"
 #include "ui/salida.h"
 #include "ui/servicios.h"
 #include "ui/sonido.h"
@@ -89,12 +89,8 @@ void TForm1::CrearAyuda() {
     LabelAyu[static_cast<std::size_t>(k)] = l;
   }
   payuda->hide();
-  TimerAyuda = new QTimer(this);
-  TimerAyuda->setObjectName(QStringLiteral("TimerAyuda"));
-  TimerAyuda->setInterval(200);
-  TimerParpadeo = new QTimer(this);
-  TimerParpadeo->setObjectName(QStringLiteral("TimerParpadeo"));
-  TimerParpadeo->setInterval(200);
+  TimerAyuda = piezas::Temporizador(this, "TimerAyuda", 200);
+  TimerParpadeo = piezas::Temporizador(this, "TimerParpadeo", 200);
 }
 
 void TForm1::MenuSobre(QWidget* boton) {
@@ -198,10 +194,9 @@ void TForm1::EjecutarRetroceso(PasoRetroceso paso) {
       break;
     }
     case PasoRetroceso::kCerrarGrados:
-      for (QWidget* w :
-           std::initializer_list<QWidget*>{BotUni, BotReq, BotSal, BotImprimirN, ComboNuevas,
-                                           PanelSel, PanelSelTit, ListSel, BotRetroceder,
-                                           ListComunidad, mapa}) {
+      for (QWidget* w : std::initializer_list<QWidget*>{BotUni, BotReq, BotSal, BotImprimirN,
+                                                        ComboNuevas, PanelSel, PanelSelTit, ListSel,
+                                                        BotRetroceder, ListComunidad, mapa}) {
         w->hide();
       }
       ListSel->clear();

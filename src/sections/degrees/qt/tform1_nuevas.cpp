@@ -184,12 +184,8 @@ void TForm1::CrearNuevas() {
   BotAvanza->setText(QStringLiteral(">>"));
   PanelGrado->hide();
 
-  Timergrado = new QTimer(this);
-  Timergrado->setObjectName(QStringLiteral("Timergrado"));
-  Timergrado->setInterval(10);
-  Timerfrase = new QTimer(this);
-  Timerfrase->setObjectName(QStringLiteral("Timerfrase"));
-  Timerfrase->setInterval(10);
+  Timergrado = piezas::Temporizador(this, "Timergrado", 10);
+  Timerfrase = piezas::Temporizador(this, "Timerfrase", 10);
 
   connect(menunuevo0, &QPushButton::clicked, this, &TForm1::menunuevo0Click);
   connect(menunuevo1, &QPushButton::clicked, this, &TForm1::menunuevo1Click);

@@ -185,15 +185,9 @@ TFIniPro::TFIniPro(Servicios& servicios, QWidget* padre)
     LabelAyu[static_cast<std::size_t>(k)] = l;
   }
 
-  TimerParpadeo = new QTimer(this);
-  TimerParpadeo->setObjectName(QStringLiteral("TimerParpadeo"));
-  TimerParpadeo->setInterval(200);
-  TimerAyuda = new QTimer(this);
-  TimerAyuda->setObjectName(QStringLiteral("TimerAyuda"));
-  TimerAyuda->setInterval(300);
-  TimerAyu = new QTimer(this);
-  TimerAyu->setObjectName(QStringLiteral("TimerAyu"));
-  TimerAyu->setInterval(50);
+  TimerParpadeo = piezas::Temporizador(this, "TimerParpadeo", 200);
+  TimerAyuda = piezas::Temporizador(this, "TimerAyuda", 300);
+  TimerAyu = piezas::Temporizador(this, "TimerAyu", 50);
 
   ListSelFp->Rellenar(Filas(AreasPrograma(Tablas())), servicios.recursos.Iconos, kIconosAreas);
 

@@ -221,9 +221,7 @@ void TForm2::CrearAyuda() {
         Etiqueta(payuda, nombre.constData(), {70, 10 + k * 22, 188, 22});
   }
   payuda->hide();
-  TimerAyuda = new QTimer(this);
-  TimerAyuda->setObjectName(QStringLiteral("TimerAyuda"));
-  TimerAyuda->setInterval(200);
+  TimerAyuda = piezas::Temporizador(this, "TimerAyuda", 200);
 }
 
 void TForm2::PrepararLogse() {

@@ -171,12 +171,8 @@ void TForm2::CrearMapa() {
   botContextual->setFocusPolicy(Qt::NoFocus);
   botContextual->hide();
 
-  TimerParpadeo = new QTimer(this);
-  TimerParpadeo->setObjectName(QStringLiteral("TimerParpadeo"));
-  TimerParpadeo->setInterval(200);
-  TimerLista = new QTimer(this);
-  TimerLista->setObjectName(QStringLiteral("TimerLista"));
-  TimerLista->setInterval(5);
+  TimerParpadeo = piezas::Temporizador(this, "TimerParpadeo", 200);
+  TimerLista = piezas::Temporizador(this, "TimerLista", 5);
 }
 
 void TForm2::CrearDiagrama() {
@@ -249,12 +245,8 @@ void TForm2::CrearDiagrama() {
   BotCerrarEx = Boton(PanelEx, "BotCerrarEx", {120, 205, 80, 24});
   PanelEx->hide();
 
-  Timergrado = new QTimer(this);
-  Timergrado->setObjectName(QStringLiteral("Timergrado"));
-  Timergrado->setInterval(10);
-  TimerGradoDer = new QTimer(this);
-  TimerGradoDer->setObjectName(QStringLiteral("TimerGradoDer"));
-  TimerGradoDer->setInterval(10);
+  Timergrado = piezas::Temporizador(this, "Timergrado", 10);
+  TimerGradoDer = piezas::Temporizador(this, "TimerGradoDer", 10);
 }
 
 void TForm2::PrepararMapa() {

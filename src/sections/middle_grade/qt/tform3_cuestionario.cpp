@@ -56,9 +56,7 @@ void TForm3::CrearCuestionario() {
                                                     BitFleGMde, BotSalirCues, BotImprimirCuesGM}) {
     w->hide();
   }
-  TimerReduce = new QTimer(this);
-  TimerReduce->setObjectName(QStringLiteral("TimerReduce"));
-  TimerReduce->setInterval(kPeriodoReduce);
+  TimerReduce = piezas::Temporizador(this, "TimerReduce", kPeriodoReduce);
 
   connect(BitFleGMde, &QPushButton::clicked, this, &TForm3::BitFleGMdeClick);
   connect(BitFleGMiz, &QPushButton::clicked, this, &TForm3::BitFleGMizClick);

@@ -191,17 +191,11 @@ void Tprofe::CrearControles() {
   connect(BotImp, &QPushButton::clicked, this, [this] { BotImpClick(); });
   connect(BotAcabar, &QPushButton::clicked, this, [this] { BotAcabarClick(); });
 
-  TimerFrase = new QTimer(this);
-  TimerFrase->setObjectName(QStringLiteral("TimerFrase"));
-  TimerFrase->setInterval(kPeriodoFrase);
+  TimerFrase = piezas::Temporizador(this, "TimerFrase", kPeriodoFrase);
   connect(TimerFrase, &QTimer::timeout, this, [this] { TimerFraseTimer(); });
-  TimerAyu = new QTimer(this);
-  TimerAyu->setObjectName(QStringLiteral("TimerAyu"));
-  TimerAyu->setInterval(kPeriodoAyu);
+  TimerAyu = piezas::Temporizador(this, "TimerAyu", kPeriodoAyu);
   connect(TimerAyu, &QTimer::timeout, this, [this] { TimerAyuTimer(); });
-  TimerAyu0 = new QTimer(this);
-  TimerAyu0->setObjectName(QStringLiteral("TimerAyu0"));
-  TimerAyu0->setInterval(kPeriodoAyu);
+  TimerAyu0 = piezas::Temporizador(this, "TimerAyu0", kPeriodoAyu);
   connect(TimerAyu0, &QTimer::timeout, this, [this] { TimerAyu0Timer(); });
 }
 
