@@ -263,6 +263,12 @@ TEST_F(PantallaProfesiones, SinFraseElegidaNoQuedanLasProfesionesAnteriores) {
                     Qt::NoButton, Qt::NoModifier);
   QCoreApplication::sendEvent(p->ListResulProf->viewport(), &mover);
   EXPECT_TRUE(p->LabelTit3->text().isEmpty());
+
+  // Leaving while the results still slide in stops every animation.
+  ASSERT_TRUE(p->TimerAyu->isActive());
+  dialogos.ResponderConBoton(QStringLiteral("ShadowSi"));
+  prueba::Pulsar(p->BotAcabar);
+  for (QTimer* t : {p->TimerFrase, p->TimerAyu, p->TimerAyu0}) EXPECT_FALSE(t->isActive());
 }
 
 }  // namespace
