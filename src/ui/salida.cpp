@@ -11,7 +11,7 @@ namespace sendaro {
 
 bool SalidaConfirmada(Servicios& s) {
   if (s.terminado) return true;
-  TForm4* dialogo = s.Dialogo;
+  TForm4* dialogo = s.Dialogo();
   if (dialogo == nullptr || !dialogo->Preguntar(s.Texto(49))) return false;
 
   if (QWidget* vestibulo = s.navegacion.Creada(Seccion::kVestibulo)) s.ventana.Mostrar(vestibulo);

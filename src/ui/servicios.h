@@ -8,6 +8,8 @@
 #include <QList>
 #include <QPixmap>
 #include <QString>
+#include <functional>
+#include <optional>
 
 #include "data/catalogo.h"
 #include "data/estado.h"
@@ -29,8 +31,27 @@ struct RecursosGraficos {
   QPixmap mapa, mapac, mapam;
   QPixmap Lateral, Suelo, MarcoDerecho, MarcoIzquierdo, Pared, Rotulo, heli;
   QImage CabeceraImpresion;   // print-header picture ("chica.bmp")
-  QList<QPixmap> FiguraGuia;  // the guide's frames (the hall's strip), for the help bubbles
-  QList<QPixmap> Iconos;      // the hall's icon list, drawn beside the rows of several lists
+  // The guide's frames (the hall's strip), for the help bubbles, and the
+  // hall's icon list, drawn beside the rows of several lists: read when
+  // first asked for, by the readers the hall sets.
+  const QList<QPixmap>& FiguraGuia() const { return figura_.Lista(); }
+  const QList<QPixmap>& Iconos() const { return iconos_.Lista(); }
+  void FijarLectores(std::function<QList<QPixmap>()> figura,
+                     std::function<QList<QPixmap>()> iconos) {
+    figura_ = TiraDiferida{std::move(figura), std::nullopt};
+    iconos_ = TiraDiferida{std::move(iconos), std::nullopt};
+  }
+
+ private:
+  struct TiraDiferida {
+    std::function<QList<QPixmap>()> leer;
+    mutable std::optional<QList<QPixmap>> lista;
+    const QList<QPixmap>& Lista() const {
+      if (!lista) lista = leer ? leer() : QList<QPixmap>();
+      return *lista;
+    }
+  };
+  TiraDiferida figura_, iconos_;
 };
 
 struct Servicios {
@@ -45,11 +66,14 @@ struct Servicios {
   VentanaPrincipal& ventana;
   Navegacion& navegacion;
   const Tema* tema = nullptr;
-  // The common question, name and print-options dialog, created at start-up.
-  TForm4* Dialogo = nullptr;
+  // The common question, name and print-options dialog: made when first
+  // needed, through Dialogo().
+  TForm4* dialogo = nullptr;
   // Set by a confirmed exit, which has asked the application to end.
   bool terminado = false;
 
+  // The common dialog, made the first time it is asked for.
+  TForm4* Dialogo();
   QString Texto(int n) const { return DeWin(catalogo.Texto(n)); }
   QString Nombre() const { return DeWin(estado.NombreCentro); }
   // Theme colours; the Inca theme's before a theme is chosen.

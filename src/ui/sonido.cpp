@@ -1,81 +1,92 @@
 #include "ui/sonido.h"
 
-#include <QAudioDevice>
-#include <QAudioOutput>
-#include <QBuffer>
-#include <QEventLoop>
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
-#include <QMediaDevices>
-#include <QMediaPlayer>
-#include <QSoundEffect>
-#include <QTimer>
-#include <QUrl>
+#include <QFileInfo>
+#include <QLibrary>
+#include <QStringList>
+
+#ifndef SENDARO_MODULO_AUDIO_COMPILADO
+#define SENDARO_MODULO_AUDIO_COMPILADO ""
+#endif
+#ifndef SENDARO_MODULO_AUDIO_INSTALADO
+#define SENDARO_MODULO_AUDIO_INSTALADO ""
+#endif
 
 namespace sendaro {
 
 namespace {
-// The key click is short; a sound that never reports its end (a stuck audio
-// server) must not freeze the screen.
-constexpr int kEsperaMaximaTeclaMs = 1000;
+
+// The module beside the program first, then where the build and the
+// installation put it.
+QStringList LugaresModulo() {
+  QStringList lugares{
+      QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("libsendaro_audio.so"))};
+  for (const char* ruta : {SENDARO_MODULO_AUDIO_COMPILADO, SENDARO_MODULO_AUDIO_INSTALADO}) {
+    if (*ruta != '\0') lugares << QFile::decodeName(ruta);
+  }
+  return lugares;
+}
+
 }  // namespace
 
 SonidoQt::SonidoQt() = default;
+
 SonidoQt::~SonidoQt() {
-  if (bucle_) bucle_->stop();
+  // The layer's objects go before the module that holds their code; the
+  // module itself stays loaded until the program ends.
+  real_.reset();
 }
 
 bool SonidoQt::Iniciar(const std::filesystem::path& carpeta) {
-  activo_ = !QMediaDevices::audioOutputs().isEmpty();
-  if (!activo_) return false;
-  const QString dir = QFile::decodeName(carpeta.c_str());
-  tecla_ = std::make_unique<QSoundEffect>();
-  tecla_->setSource(QUrl::fromLocalFile(dir + QStringLiteral("/tecla.wav")));
-  motor_ = std::make_unique<QSoundEffect>();
-  motor_->setSource(QUrl::fromLocalFile(dir + QStringLiteral("/motor.wav")));
+  if (iniciado_) return activo_;
+  iniciado_ = true;
+  for (const QString& lugar : LugaresModulo()) {
+    if (!QFileInfo::exists(lugar)) continue;
+    auto modulo = std::make_unique<QLibrary>(lugar);
+    const auto crear = reinterpret_cast<CrearSonidoModulo>(modulo->resolve(kEntradaModuloAudio));
+    if (crear == nullptr) continue;
+    real_.reset(crear());
+    modulo_ = std::move(modulo);
+    break;
+  }
+  if (!real_ || !real_->Iniciar(carpeta)) {
+    real_.reset();
+    return false;
+  }
+  activo_ = true;
+  real_->FijarMotor(datosMotor_);
+  if (!pendiente_.first.isEmpty()) {
+    auto [nombre, wav] = std::exchange(pendiente_, {});
+    real_->Efecto(nombre, wav);
+  }
   return true;
 }
 
-void SonidoQt::FijarMotor(const QByteArray& datos) { datosMotor_ = datos; }
+void SonidoQt::FijarMotor(const QByteArray& datos) {
+  datosMotor_ = datos;
+  if (real_) real_->FijarMotor(datos);
+}
 
 void SonidoQt::SonidoTecla(bool activo) {
-  if (!activo || !activo_ || !tecla_) return;
-  tecla_->play();
-  QEventLoop espera;
-  QTimer tope;
-  tope.setSingleShot(true);
-  QObject::connect(&tope, &QTimer::timeout, &espera, &QEventLoop::quit);
-  QObject::connect(tecla_.get(), &QSoundEffect::playingChanged, &espera, [&] {
-    if (!tecla_->isPlaying()) espera.quit();
-  });
-  QObject::connect(tecla_.get(), &QSoundEffect::statusChanged, &espera, [&] {
-    if (tecla_->status() == QSoundEffect::Error) espera.quit();
-  });
-  tope.start(kEsperaMaximaTeclaMs);
-  espera.exec(QEventLoop::ExcludeUserInputEvents);
+  if (activo && real_) real_->SonidoTecla(true);
 }
 
 void SonidoQt::SonidoMotor(bool activo) {
-  if (!activo || !activo_ || !motor_) return;
-  motor_->play();
+  if (activo && real_) real_->SonidoMotor(true);
 }
 
 void SonidoQt::MotorEnBucle(bool activo) {
-  if (!activo_) return;
-  if (!activo) {
-    if (bucle_) bucle_->stop();
-    return;
+  if (real_) real_->MotorEnBucle(activo);
+}
+
+void SonidoQt::Efecto(const QString& nombre, const QByteArray& wav) {
+  if (real_) {
+    real_->Efecto(nombre, wav);
+  } else if (!iniciado_) {
+    pendiente_ = {nombre, wav};
   }
-  if (datosMotor_.isEmpty()) return;
-  if (!bucle_) {
-    salidaBucle_ = std::make_unique<QAudioOutput>();
-    bucle_ = std::make_unique<QMediaPlayer>();
-    bucle_->setAudioOutput(salidaBucle_.get());
-    bufferBucle_ = std::make_unique<QBuffer>(&datosMotor_);
-    bufferBucle_->open(QIODevice::ReadOnly);
-    bucle_->setSourceDevice(bufferBucle_.get(), QUrl(QStringLiteral("motor.wav")));
-    bucle_->setLoops(QMediaPlayer::Infinite);
-  }
-  bucle_->play();
 }
 
 }  // namespace sendaro

@@ -9,8 +9,14 @@
 #include "ui/accesible.h"
 #include "ui/dialogos.h"
 #include "ui/servicios.h"
+#include "ui/ventana_principal.h"
 
 namespace sendaro {
+
+TForm4* Servicios::Dialogo() {
+  if (dialogo == nullptr) dialogo = new TForm4(*this, &ventana);
+  return dialogo;
+}
 
 TForm4::TForm4(Servicios& servicios, QWidget* padre)
     : QDialog(padre, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |

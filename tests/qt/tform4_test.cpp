@@ -23,7 +23,7 @@ class DialogoComun : public testing::Test {
   void SetUp() override {
     programa = std::make_unique<Programa>(dialogos, sonido, pantalla);
     ASSERT_TRUE(programa->Arrancar({ins.Carpeta(), {}}));
-    f = programa->Comunes().Dialogo;
+    f = programa->Comunes().Dialogo();
   }
   void TearDown() override { qApp->setStyleSheet(QString()); }
 

@@ -32,7 +32,6 @@
 #include "ui/salida.h"
 #include "ui/sonido.h"
 #include "ui/teclas_listas.h"
-#include "ui/tform4.h"
 #include "ui/traza.h"
 #include "ui/ventana_principal.h"
 
@@ -310,7 +309,9 @@ bool Programa::Arrancar(const OpcionesArranque& opciones) {
 
   estado_.FalloGrave() = false;
   bienvenida_ = std::make_unique<TBienvenida>(recursos_.CabeceraImpresion, dialogos_);
+  Traza("bienvenida: creada");
   bienvenida_->show();
+  Traza("bienvenida: show");
   bienvenida_->repaint();
   Traza("bienvenida");
 
@@ -359,8 +360,6 @@ bool Programa::Arrancar(const OpcionesArranque& opciones) {
     Progreso(50);
     if (!paso(Seccion::kGradoMedio)) return false;
     Progreso(60);
-    servicios_.Dialogo = new TForm4(servicios_, ventana_.get());
-    pasos_.push_back(servicios_.Dialogo->objectName());
     Progreso(70);
     if (!paso(Seccion::kProgramasIniciales)) return false;
     Progreso(80);

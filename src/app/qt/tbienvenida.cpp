@@ -60,7 +60,8 @@ TBienvenida::TBienvenida(const QImage& chica, Dialogos& dialogos)
 
 void TBienvenida::FijarProgreso(int valor) {
   ProgressBar1->setValue(valor);
-  if (isVisible()) repaint();
+  // Only the bar changes: it alone is painted and sent to the screen.
+  if (isVisible()) ProgressBar1->repaint();
 }
 
 }  // namespace sendaro

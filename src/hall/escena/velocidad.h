@@ -22,6 +22,6 @@ int FramesPorLetra(const Tramo& tramo);
 // program's start (both counters are read during static initialisation), so
 // that a measurement made after start-up has run that long waits for nothing;
 // where there is no time-stamp counter, the steady clock's own tick rate.
-int MedirMHz(int milisegundos = 30);
+int MedirMHz(int milisegundos = 10);
 
 }  // namespace sendaro::escena

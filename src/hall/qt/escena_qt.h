@@ -54,6 +54,8 @@ class DXDraw : public QWidget, private escena::AccionesEscena, private escena::L
   ~DXDraw() override;
 
   void FijarGanchos(Ganchos ganchos) { ganchos_ = std::move(ganchos); }
+  // Where the scene's sounds play (the program's sound layer).
+  void FijarSalidaSonido(Sonido* salida) { sonidos_.FijarSalida(salida); }
 
   // Starts the frame timer; DXDrawFinalize stops it.
   void DXDrawInitialize();

@@ -71,6 +71,7 @@ bool MontarEscena(Tform0& hall, Servicios& servicios, ListasEscena listas, QStri
       sendaro::DXDraw::Crear(std::move(listas), std::move(datos), error, &hall);
   if (!dx) return false;
   sendaro::DXDraw* superficie = dx.release();  // owned by the hall from here on
+  superficie->FijarSalidaSonido(&servicios.sonido);
 
   Tform0* h = &hall;
   Servicios* s = &servicios;

@@ -156,7 +156,6 @@ Tform0::Tform0(Servicios& servicios, QWidget* padre)
   Bocadillo1 = new QLabel(this);
   Bocadillo1->setObjectName(QStringLiteral("Bocadillo1"));
   Bocadillo1->setGeometry(336, 144, 195, 140);
-  Bocadillo1->setPixmap(ConTransparencia(CargarImagen(carpeta, kImagenBocadillo)));
   const QFont bocadillo = Letra(QStringLiteral("Comic Sans MS"), 15, true);
   LabelBocadillo1 = new QLabel(this);
   LabelBocadillo1->setObjectName(QStringLiteral("LabelBocadillo1"));
@@ -184,7 +183,6 @@ Tform0::Tform0(Servicios& servicios, QWidget* padre)
   for (QLabel* l : {LabelBocadillo1, labelBocadillo2}) {
     l->setFont(bocadillo);
     l->setAlignment(Qt::AlignCenter);
-    AjustarLetra(l, 15, 10);
     Colorear(l, QPalette::WindowText, QColor(40, 30, 30));
   }
   Bocadillo1->hide();
@@ -204,11 +202,9 @@ Tform0::Tform0(Servicios& servicios, QWidget* padre)
 
   CrearAyudas();
 
-  ImageList1 = CargarTira(carpeta, kTiraFigura, kCuadrosFigura);
-  servicios.recursos.FiguraGuia = ImageList1;
-  ImageListPuerta = CargarTira(carpeta, kTiraPuerta, kCuadrosPuerta);
-  ImageListIconos = CargarTira(carpeta, kTiraIconos, kCuadrosIconos, kLadoIcono, kLadoIcono);
-  servicios.recursos.Iconos = ImageListIconos;
+  servicios.recursos.FijarLectores(
+      [carpeta] { return CargarTira(carpeta, kTiraFigura, kCuadrosFigura); },
+      [carpeta] { return CargarTira(carpeta, kTiraIconos, kCuadrosIconos, kLadoIcono, kLadoIcono); });
 
   piloto = piezas::Temporizador(this, "piloto", kPeriodoPiloto);
   TimerTexto = piezas::Temporizador(this, "TimerTexto", kPeriodoTexto);
@@ -222,9 +218,24 @@ Tform0::Tform0(Servicios& servicios, QWidget* padre)
   connect(TimerAyuda, &QTimer::timeout, this, &Tform0::TimerAyudaTimer);
 
   NombrarAccesibles(this);
+  if (servicios.estado.SinAnimacion) CompletarEstatico();
   // The guide walks in once, when the hall is created.
   piloto->start();
 }
+
+void Tform0::CompletarEstatico() {
+  if (completo_) return;
+  completo_ = true;
+  const std::filesystem::path& carpeta = servicios_.estado.entorno.instalacion.Carpeta();
+  ImageListPuerta = CargarTira(carpeta, kTiraPuerta, kCuadrosPuerta);
+  Bocadillo1->setPixmap(ConTransparencia(CargarImagen(carpeta, kImagenBocadillo)));
+  AjustarLetra(LabelBocadillo1, 15, 10);
+  AjustarLetra(labelBocadillo2, 15, 10);
+  for (const auto& [codigo, e] : puertas_) AjustarLetra(e, 15, 9);
+  AjustarLetra(LabelDejar, 12, 9);
+}
+
+const QList<QPixmap>& Tform0::ImageList1() const { return servicios_.recursos.FiguraGuia(); }
 
 Tform0::~Tform0() { escena_ = nullptr; }
 
@@ -245,7 +256,6 @@ void Tform0::CrearPuertas() {
     e->FijarPista(DeWin(p.pista));
     e->setFont(puerta);
     e->setMargin(dejar ? 0 : 2);
-    AjustarLetra(e, dejar ? 12 : 15, 9);
     etiquetas[p.nombre] = e;
     if (!dejar) puertas_[p.codigo] = e;
   }
@@ -425,6 +435,7 @@ void Tform0::AbrirPuerta(EtiquetaPuerta* etiqueta) {
     TimerZoom->start();
     return;
   }
+  CompletarEstatico();
   etiqueta->Normal();
   TimerTexto->stop();
   Bocadillo1->hide();
@@ -436,13 +447,14 @@ void Tform0::AbrirPuerta(EtiquetaPuerta* etiqueta) {
 }
 
 void Tform0::pilotoTimer() {
+  CompletarEstatico();
   if (pasoPiloto_.Terminado()) {
     piloto->stop();
     return;
   }
   if (figura_) lienzo->Borrar(*figura_);
   const PasoPiloto::Paso paso = pasoPiloto_.Avanzar();
-  lienzo->Dibujar(paso.dibujar, ImageList1.value(paso.dibujar.cuadro));
+  lienzo->Dibujar(paso.dibujar, ImageList1().value(paso.dibujar.cuadro));
   figura_ = paso.dibujar.Area();
   if (paso.fin) {
     piloto->stop();
@@ -599,7 +611,7 @@ void Tform0::TimerAyudaTimer() {
   QLabel* lineas[] = {LabelAyu1, LabelAyu2, LabelAyu3, LabelAyu4, LabelAyu5};
   if (paso.etiqueta > 0) lineas[paso.etiqueta - 1]->setText(servicios_.Texto(paso.texto));
   servicios_.sonido.SonidoTecla(true);
-  const QPixmap cuadro = ImageList1.value(paso.cuadro);
+  const QPixmap cuadro = ImageList1().value(paso.cuadro);
   chica->setPixmap(cuadro.isNull() ? cuadro
                                    : cuadro.scaled(chica->size(), Qt::KeepAspectRatio,
                                                    Qt::SmoothTransformation));
@@ -663,8 +675,12 @@ bool Tform0::eventFilter(QObject* objeto, QEvent* evento) {
       evento->type() == QEvent::Paint && !pintado_) {
     pintado_ = true;
     // The wall covers the whole hall: once it has painted, let the paint
-    // finish and reach the screen before anyone reacts to it.
-    QTimer::singleShot(0, this, &Tform0::PrimerPintado);
+    // finish and reach the screen before anyone reacts to it. The static
+    // hall's remaining parts are made then, while the student looks.
+    QTimer::singleShot(0, this, [this] {
+      emit PrimerPintado();
+      CompletarEstatico();
+    });
   }
   return QWidget::eventFilter(objeto, evento);
 }

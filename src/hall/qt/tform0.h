@@ -109,9 +109,9 @@ class Tform0 : public QWidget {
   QTimer* TimerZoom;
   QTimer* TimerAyuda;
 
-  QList<QPixmap> ImageList1;       // the guide: walk 0..5, turning 6..7
+  // The guide: walk 0..5, turning 6..7 (the shared strip, read on first use).
+  const QList<QPixmap>& ImageList1() const;
   QList<QPixmap> ImageListPuerta;  // the door opening
-  QList<QPixmap> ImageListIconos;  // icons of the sections' lists
 
   int PuertaSel = 0;
   // Step of the help reveals, shared with the section screens' help bubbles.
@@ -171,6 +171,10 @@ class Tform0 : public QWidget {
   bool Abriendo() const;
   void Pulsada(int codigo, EtiquetaPuerta* etiqueta);
   void CrearPuertas();
+  // What only the static hall shows: the door strip, the bubble's picture,
+  // and the texts fitted to their labels. The animated hall does this after
+  // its first paint, the static hall at once.
+  void CompletarEstatico();
   void CrearAyudas();
   void FormActivate();
   void AccionPuerta();
@@ -190,6 +194,7 @@ class Tform0 : public QWidget {
   std::optional<Cuadro> puerta_;
   std::optional<Recuadro> zoomRect_;
   bool pintado_ = false;
+  bool completo_ = false;
 };
 
 }  // namespace sendaro

@@ -46,12 +46,12 @@ class Arranque : public testing::Test {
 };
 
 const QStringList kOrden = {
-    QStringLiteral("Tform0"), QStringLiteral("TForm6"),   QStringLiteral("TForm1"),
-    QStringLiteral("TForm2"), QStringLiteral("TForm5"),   QStringLiteral("TForm3"),
-    QStringLiteral("TForm4"), QStringLiteral("TFIniPro"), QStringLiteral("TCertifica"),
-    QStringLiteral("Tprofe"), QStringLiteral("TFormCat")};
+    QStringLiteral("Tform0"),   QStringLiteral("TForm6"),     QStringLiteral("TForm1"),
+    QStringLiteral("TForm2"),   QStringLiteral("TForm5"),     QStringLiteral("TForm3"),
+    QStringLiteral("TFIniPro"), QStringLiteral("TCertifica"), QStringLiteral("Tprofe"),
+    QStringLiteral("TFormCat")};
 
-TEST_F(Arranque, CreaLasOncePantallasEnOrdenYMuestraElVestibulo) {
+TEST_F(Arranque, PreparaLasPantallasEnOrdenYMuestraElVestibulo) {
   ASSERT_TRUE(Arrancar());
   EXPECT_EQ(programa->Pasos(), kOrden);
   EXPECT_EQ(programa->Progresos(), (std::vector<int>{10, 20, 30, 40, 50, 60, 70, 80, 90, 100}));

@@ -1,12 +1,7 @@
 #include "hall/qt/sprites/motor.h"
 
-#include <QAudioDevice>
 #include <QFile>
-#include <QMediaDevices>
 #include <QPainter>
-#include <QSoundEffect>
-#include <QTemporaryDir>
-#include <QUrl>
 #include <cmath>
 #include <memory>
 
@@ -16,6 +11,7 @@
 #include <unistd.h>
 
 #include "hall/qt/sprites/paquete.h"
+#include "ui/sonido.h"
 #include "ui/texto_qt.h"
 
 namespace sendaro {
@@ -153,9 +149,6 @@ void SuperficieCortina::Copiar(QImage& destino, const QRect& rect) {
   p.drawImage(rect.topLeft(), imagen_, rect);
 }
 
-SonidosEscena::SonidosEscena() = default;
-SonidosEscena::~SonidosEscena() { qDeleteAll(efectos_); }
-
 bool SonidosEscena::Cargar(const QString& ruta) {
   QFile f(ruta);
   if (!f.open(QIODevice::ReadOnly)) return false;
@@ -166,18 +159,8 @@ bool SonidosEscena::Cargar(const QString& ruta) {
 }
 
 void SonidosEscena::Reproducir(const QString& nombre) {
-  if (!datos_.contains(nombre) || QMediaDevices::audioOutputs().isEmpty()) return;
-  QSoundEffect*& efecto = efectos_[nombre];
-  if (efecto == nullptr) {
-    if (!carpeta_) carpeta_ = std::make_unique<QTemporaryDir>();
-    const QString ruta = carpeta_->filePath(nombre + QStringLiteral(".wav"));
-    QFile f(ruta);
-    if (!f.open(QIODevice::WriteOnly) || f.write(datos_.value(nombre)) < 0) return;
-    f.close();
-    efecto = new QSoundEffect(QMediaDevices::defaultAudioOutput());
-    efecto->setSource(QUrl::fromLocalFile(ruta));
-  }
-  efecto->play();
+  const auto it = datos_.constFind(nombre);
+  if (it != datos_.constEnd() && salida_ != nullptr) salida_->Efecto(nombre, *it);
 }
 
 }  // namespace sendaro

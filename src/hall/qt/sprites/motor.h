@@ -14,10 +14,10 @@
 #include "hall/escena/escena.h"
 #include "hall/escena/sprites.h"
 
-class QSoundEffect;
-class QTemporaryDir;
 
 namespace sendaro {
+
+class Sonido;
 
 // Image lists loaded from packed files; the pictures are known to the scene
 // by name through the bank.
@@ -68,23 +68,22 @@ class SuperficieCortina {
   QImage imagen_;  // with white made transparent, premultiplied
 };
 
-// The items of a sound list, played once by name.
+// The items of a sound list, played once by name through the program's
+// sound layer.
 class SonidosEscena {
  public:
-  SonidosEscena();
-  ~SonidosEscena();
   // False when the file is missing or damaged.
   bool Cargar(const QString& ruta);
   // The items already read, by name.
   void Fijar(QHash<QString, QByteArray> datos) { datos_ = std::move(datos); }
+  // Where the sounds play; without it the scene runs silent.
+  void FijarSalida(Sonido* salida) { salida_ = salida; }
   bool Tiene(const QString& nombre) const { return datos_.contains(nombre); }
-  // Plays the sound when there is an audio output; otherwise nothing.
   void Reproducir(const QString& nombre);
 
  private:
   QHash<QString, QByteArray> datos_;
-  std::unique_ptr<QTemporaryDir> carpeta_;
-  QHash<QString, QSoundEffect*> efectos_;
+  Sonido* salida_ = nullptr;
 };
 
 }  // namespace sendaro

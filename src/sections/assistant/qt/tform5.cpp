@@ -146,8 +146,8 @@ void TForm5::CrearControles() {
   PInicio = PanelColor(this, "PInicio", {(1024 - 760) / 2, (768 - 480) / 2, 760, 480}, kColorPanel);
   TiledBitmap8 = Etiqueta(PInicio, "TiledBitmap8", {20, 20, 200, 250});
   TiledBitmap8->setAlignment(Qt::AlignCenter);
-  if (!r.FiguraGuia.isEmpty()) {
-    TiledBitmap8->setPixmap(r.FiguraGuia.front().scaled(TiledBitmap8->size(), Qt::KeepAspectRatio,
+  if (!r.FiguraGuia().isEmpty()) {
+    TiledBitmap8->setPixmap(r.FiguraGuia().front().scaled(TiledBitmap8->size(), Qt::KeepAspectRatio,
                                                         Qt::SmoothTransformation));
   }
   Panel2 = Boton(PInicio, "Panel2", {20, 290, 200, 76});

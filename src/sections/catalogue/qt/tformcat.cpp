@@ -274,7 +274,7 @@ void TFormCat::botcerrarClick() {
 void TFormCat::BotImprimirClick() {
   // Nothing to print before a family is chosen.
   if (FamiliaSel == 0) return;
-  TForm4* dialogo = servicios_.Dialogo;
+  TForm4* dialogo = servicios_.Dialogo();
   if (dialogo == nullptr) return;
   const std::optional<int> forma = dialogo->ElegirImpresion();
   if (!forma) return;

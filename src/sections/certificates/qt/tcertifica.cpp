@@ -160,7 +160,7 @@ TCertifica::TCertifica(Servicios& servicios, QWidget* padre)
   TimerAyu = piezas::Temporizador(this, "TimerAyu", 50);
 
   QStringList familias = Filas(FamiliasCertificado(Tablas()));
-  ListSelFp->Rellenar(familias, servicios.recursos.Iconos, kIconosFamilias);
+  ListSelFp->Rellenar(familias, servicios.recursos.Iconos(), kIconosFamilias);
 
   for (QWidget* w :
        std::initializer_list<QWidget*>{PanelSelTit1, ListTitFP, PanelSelTit2, ListFPExpli,
@@ -214,7 +214,7 @@ void TCertifica::TimerAyudaTimer() {
   if (s <= 6) LabelAyu[static_cast<std::size_t>(s)]->setText(T(kPrimerTextoAyuda + s));
   if (s <= 7) {
     servicios_.sonido.SonidoTecla(true);
-    chica->setPixmap(servicios_.recursos.FiguraGuia.value(s));
+    chica->setPixmap(servicios_.recursos.FiguraGuia().value(s));
   }
   if (pasoAyuda_ > 14) {
     TimerAyuda->stop();

@@ -240,7 +240,7 @@ void TForm1::botSendaroClick() {
   payuda->setParent(Panelcon);
   NombreAlumno.clear();
   if (CualidadesRellenas || InteresesRellenos) {
-    TForm4* dialogo = servicios_.Dialogo;
+    TForm4* dialogo = servicios_.Dialogo();
     if (dialogo != nullptr && dialogo->Preguntar(T(kTextoEmpezar))) {
       // A new student: no answer, score or ranking of the last one stays.
       CualidadesRellenas = false;
@@ -388,7 +388,7 @@ void TForm1::acabarCuaClick() {
 }
 
 std::optional<InformeCuestionario> TForm1::InformeCuestionarioPedido() {
-  TForm4* dialogo = servicios_.Dialogo;
+  TForm4* dialogo = servicios_.Dialogo();
   if (dialogo == nullptr) return std::nullopt;
   const std::optional<QString> nombre = dialogo->PedirNombre(T(kTextoNombre), NombreAlumno);
   if (!nombre) return std::nullopt;

@@ -143,7 +143,7 @@ void TForm1::TimerAyudaTimer() {
   const int n = lineasAyuda_[k];
   LabelAyu[k]->setText(n != 0 ? T(n) : QString());
   if (!LabelAyu[k]->text().isEmpty()) servicios_.sonido.SonidoTecla(true);
-  chica->setPixmap(servicios_.recursos.FiguraGuia.value(paso.linea - 1));
+  chica->setPixmap(servicios_.recursos.FiguraGuia().value(paso.linea - 1));
   if (paso.fin) TimerAyuda->stop();
 }
 

@@ -189,7 +189,7 @@ TFIniPro::TFIniPro(Servicios& servicios, QWidget* padre)
   TimerAyuda = piezas::Temporizador(this, "TimerAyuda", 300);
   TimerAyu = piezas::Temporizador(this, "TimerAyu", 50);
 
-  ListSelFp->Rellenar(Filas(AreasPrograma(Tablas())), servicios.recursos.Iconos, kIconosAreas);
+  ListSelFp->Rellenar(Filas(AreasPrograma(Tablas())), servicios.recursos.Iconos(), kIconosAreas);
 
   Ocultar(ListTitFP, ListFPExpli, PanelCarSel, mapa, PanelSelTit, Listsel, reja, ListSelLugFP,
           BotRequisitos, BotAsig, BotTra, BotImprimir, PanelMapa, PanelAyuda);
@@ -257,7 +257,7 @@ void TFIniPro::TimerAyudaTimer() {
   if (s == 7) LabelAyu[6]->clear();
   if (s <= 8) {
     servicios_.sonido.SonidoTecla(true);
-    chica->setPixmap(servicios_.recursos.FiguraGuia.value(s - 1));
+    chica->setPixmap(servicios_.recursos.FiguraGuia().value(s - 1));
   }
   if (s >= 15) {
     TimerAyuda->stop();

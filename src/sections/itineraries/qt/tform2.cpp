@@ -441,7 +441,7 @@ void TForm2::TimerAyudaTimer() {
   const int n = lineasAyuda_[k];
   LabelAyu[k]->setText(n != 0 ? RecortadoQt(servicios_.Texto(n).left(26)) : QString());
   if (!LabelAyu[k]->text().isEmpty()) servicios_.sonido.SonidoTecla(true);
-  chica->setPixmap(servicios_.recursos.FiguraGuia.value(pasoAyuda_ - 1));
+  chica->setPixmap(servicios_.recursos.FiguraGuia().value(pasoAyuda_ - 1));
 }
 
 void TForm2::VolverAlVestibulo() {

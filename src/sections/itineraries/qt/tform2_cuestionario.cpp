@@ -89,7 +89,7 @@ void TForm2::AbrirCuestionario() {
     w->hide();
   }
   if (cues_->PreguntarReinicio()) {
-    TForm4* dialogo = servicios_.Dialogo;
+    TForm4* dialogo = servicios_.Dialogo();
     const bool deNuevo = dialogo != nullptr && dialogo->Preguntar(T(329));
     cues_->Reiniciar(deNuevo);
     if (deNuevo) servicios_.estado.CuesEncabezado.clear();
@@ -277,7 +277,7 @@ void TForm2::BotImpTitMouseUp() {
 bool TForm2::PedirEncabezado() {
   EstadoPrograma& e = servicios_.estado;
   if (!e.CuesEncabezado.empty()) return true;
-  TForm4* dialogo = servicios_.Dialogo;
+  TForm4* dialogo = servicios_.Dialogo();
   if (dialogo == nullptr) return false;
   const std::optional<QString> nombre = dialogo->PedirNombre(T(339));
   if (!nombre) return false;

@@ -509,7 +509,7 @@ void TForm2::ImprimirModalidad(int hoja) {
 
 void TForm2::BotBachEspClick() {
   if (!mapa_.PuedeJugar()) {
-    if (servicios_.Dialogo != nullptr) servicios_.Dialogo->Avisar(T(227), T(228));
+    if (servicios_.Dialogo() != nullptr) servicios_.Dialogo()->Avisar(T(227), T(228));
     return;
   }
   mapa_.ClicsNodos = 0;

@@ -428,7 +428,7 @@ void TForm3::heliTimer() {
 
 void TForm3::pilotoTimer() {
   const PasoPilotoGM::Paso p = pasoPiloto_.Avanzar();
-  const QPixmap cuadro = servicios_.recursos.FiguraGuia.value(p.cuadro);
+  const QPixmap cuadro = servicios_.recursos.FiguraGuia().value(p.cuadro);
   pilotoGM->setPixmap(cuadro);
   if (!cuadro.isNull()) pilotoGM->resize(cuadro.size());
   pilotoGM->move(p.donde.x, p.donde.y);

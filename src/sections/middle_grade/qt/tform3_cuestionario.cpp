@@ -310,7 +310,7 @@ void TForm3::CentrosAlInforme(const std::vector<FilaCentro>& filas) {
 
 void TForm3::BotImprimirCuesGMClick() {
   EstadoPrograma& e = servicios_.estado;
-  TForm4* dialogo = servicios_.Dialogo;
+  TForm4* dialogo = servicios_.Dialogo();
   if (dialogo == nullptr) return;
   const std::optional<QString> nombre = dialogo->PedirNombre(T(339));
   if (!nombre) return;

@@ -229,7 +229,7 @@ void Tprofe::BotCuestioClick() {
   servicios_.estado.CuesEncabezado.clear();
   ListCues->clear();
   const auto& frases = Datos().frasesLargas;
-  const auto& iconos = servicios_.recursos.Iconos;
+  const auto& iconos = servicios_.recursos.Iconos();
   for (std::size_t i = 0; i < frases.size(); ++i) {
     auto* item = new QListWidgetItem(DeWin(frases[i].texto), ListCues);
     const int icono = profesiones::IconoFraseLarga(static_cast<int>(i));
@@ -603,7 +603,7 @@ void Tprofe::TimerAyu0Timer() {
 void Tprofe::BotImpClick() {
   std::string& encabezado = servicios_.estado.CuesEncabezado;
   if (encabezado.empty()) {
-    const auto nombre = servicios_.Dialogo->PedirNombre(T(tx::kPideNombre));
+    const auto nombre = servicios_.Dialogo()->PedirNombre(T(tx::kPideNombre));
     if (!nombre) return;
     encabezado = AWin(nombre->left(45));
   }
@@ -617,7 +617,7 @@ void Tprofe::BotImpClick() {
 }
 
 void Tprofe::BotAcabarClick() {
-  TForm4& d = *servicios_.Dialogo;
+  TForm4& d = *servicios_.Dialogo();
   d.LabelNombre2->setText(T(tx::kBuscaEstudio));
   d.LabelNombre2->hide();
   if (desdeListaEstudios_) {

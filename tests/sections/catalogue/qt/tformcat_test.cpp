@@ -142,7 +142,7 @@ TEST_F(PantallaCatalogo, ImpresionEnSusDosFormas) {
   EXPECT_TRUE(TamanoPaginaPdf(Pdfs().last()).startsWith(QStringLiteral("842")))
       << TamanoPaginaPdf(Pdfs().last()).toStdString() << " " << Pdfs().last().toStdString();
   EXPECT_GT(c->UltimoInforme().lineas.size(), 74u);
-  EXPECT_TRUE(S().Dialogo->Radio2->isChecked());
+  EXPECT_TRUE(S().Dialogo()->Radio2->isChecked());
 }
 
 }  // namespace

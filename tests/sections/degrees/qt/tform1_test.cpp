@@ -402,7 +402,7 @@ TEST_F(PantallaGrados, BurbujaDeAyudaLineaALineaConTeclaYFiguras) {
   EXPECT_FALSE(f->TimerAyuda->isActive());
   EXPECT_EQ(sonido.teclas, 6);
   EXPECT_EQ(f->LabelAyu[6]->text(), QStringLiteral("T354"));
-  EXPECT_EQ(f->chica->pixmap().toImage(), hall->ImageList1.value(7).toImage());
+  EXPECT_EQ(f->chica->pixmap().toImage(), hall->ImageList1().value(7).toImage());
 
   // An unknown topic shows the previous topic's lines again.
   f->MostrarAyuda(16);

@@ -306,7 +306,7 @@ TEST_F(CuestionarioEstudios, CuestionarioEnteroResultadoImpresoYGuardado) {
   EXPECT_TRUE(f->BitAcabarLogse->isVisible());
   dialogos.ResponderConBoton(QStringLiteral("ShadowSi"));
   Elegir(f->BotCuestio3);
-  EXPECT_EQ(programa->Comunes().Dialogo->LabelNombre->text(), QStringLiteral("T329"));
+  EXPECT_EQ(programa->Comunes().Dialogo()->LabelNombre->text(), QStringLiteral("T329"));
   EXPECT_EQ(f->Gcuestio->rowCount(), 35);
   EXPECT_EQ(Celda(30, 1), QString());
   EXPECT_TRUE(programa->Estado().CuesEncabezado.empty());
