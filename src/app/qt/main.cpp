@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "app/linea_ordenes.h"
+#include "app/qt/precarga.h"
 #include "app/qt/programa.h"
 #include "ui/dialogos.h"
 #include "ui/pantalla_modos.h"
@@ -15,10 +16,6 @@
 
 int main(int argc, char** argv) {
   sendaro::Traza("main");
-  QApplication aplicacion(argc, argv);
-  sendaro::Traza("QApplication");
-  QApplication::setApplicationName(QStringLiteral("Sendaro"));
-
   // One running copy per user: a second one ends at once, silently. The
   // lock is an flock on a file in the temporary folder: the kernel drops it
   // when the process ends, however it ends, so no lock is ever left behind,
@@ -28,6 +25,25 @@ int main(int argc, char** argv) {
   const int cerrojo = ::open(ruta.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
   if (cerrojo >= 0 && ::flock(cerrojo, LOCK_EX | LOCK_NB) != 0) return 0;
   sendaro::Traza("cerrojo");
+
+  // The installation starts being read while the toolkit connects to the
+  // display. The line is read here as given; the toolkit takes its own
+  // options out of it below, and what was read is used only when the line
+  // then means the same.
+  std::future<sendaro::Lecturas> lecturas;
+  {
+    const sendaro::LineaOrdenes previa =
+        sendaro::AnalizarLineaOrdenes(std::vector<std::string>(argv + 1, argv + argc));
+    if (previa.error.empty()) {
+      lecturas = sendaro::Precargar(previa.datos ? std::filesystem::path(*previa.datos)
+                                                 : sendaro::CarpetaDatosPorDefecto(),
+                                    previa.posicionales);
+    }
+  }
+
+  QApplication aplicacion(argc, argv);
+  sendaro::Traza("QApplication");
+  QApplication::setApplicationName(QStringLiteral("Sendaro"));
 
   std::vector<std::string> argumentos;
   const QStringList lista = QApplication::arguments();
@@ -45,11 +61,12 @@ int main(int argc, char** argv) {
   opciones.carpeta =
       linea.datos ? std::filesystem::path(*linea.datos) : sendaro::CarpetaDatosPorDefecto();
   opciones.posicionales = linea.posicionales;
+  opciones.lecturas = std::move(lecturas);
 
   sendaro::DialogosReales dialogos;
   sendaro::SonidoQt sonido;
   const auto pantalla = sendaro::CrearPantallaModos();
   sendaro::Programa programa(dialogos, sonido, *pantalla);
-  if (!programa.Arrancar(opciones)) return 1;
+  if (!programa.Arrancar(std::move(opciones))) return 1;
   return QApplication::exec();
 }

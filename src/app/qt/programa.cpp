@@ -66,10 +66,14 @@ QString Ruta(const std::filesystem::path& carpeta, std::string_view nombre) {
 }  // namespace
 
 std::filesystem::path CarpetaDatosPorDefecto() {
-  const QString junto =
-      QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("instalacion"));
-  if (QFileInfo(junto).isDir())
-    return std::filesystem::path(QFile::encodeName(junto).toStdString());
+  // The program's own folder from the kernel, so that this works before the
+  // application object exists.
+  std::error_code error;
+  const std::filesystem::path programa = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (!error) {
+    const std::filesystem::path junto = programa.parent_path() / "instalacion";
+    if (std::filesystem::is_directory(junto, error)) return junto;
+  }
   return std::filesystem::path(SENDARO_DATOS_INSTALADOS);
 }
 
@@ -109,12 +113,21 @@ Programa::~Programa() = default;
 
 void Programa::InicializarDatosCompartidos() {
   estado_.SinAnimacion = true;
-  const auto chica = CargarImagen(estado_.entorno.instalacion.Carpeta(), "chica.bmp");
+  const std::optional<QImage> chica = lecturas_.chica
+                                          ? std::exchange(lecturas_.chica, std::nullopt)
+                                          : LeerImagen(estado_.entorno.instalacion.Carpeta(), "chica.bmp");
   if (chica) {
-    recursos_.CabeceraImpresion = chica->toImage();
+    recursos_.CabeceraImpresion = *chica;
     ImagenesCompartidas()["chica.bmp"] = recursos_.CabeceraImpresion;
   }
-  const bool puntos = chica && LeerPuntosSinAviso(estado_.entorno.instalacion, "puntos3", *puntos_);
+  bool puntos = false;
+  if (chica && lecturas_.puntos) {
+    *puntos_ = std::move(*lecturas_.puntos);
+    lecturas_.puntos.reset();
+    puntos = true;
+  } else {
+    puntos = chica && LeerPuntosSinAviso(estado_.entorno.instalacion, "puntos3", *puntos_);
+  }
   if (!puntos) {
     dialogos_.Aviso(FaltanFicherosSendaro(chica ? "puntos3" : "chica.bmp"));
     estado_.DatosCompartidosFallidos = true;
@@ -164,9 +177,16 @@ void Programa::PrepararVestibulo(const OpcionesArranque& opciones) {
   }
 
   Traza("ajustes y piel");
+  // A picture read whole before start-up, or read now.
+  const auto cargar = [&](std::string_view nombre) -> std::optional<QPixmap> {
+    if (const auto it = lecturas_.imagenes.find(nombre); it != lecturas_.imagenes.end()) {
+      return QPixmap::fromImage(it->second);
+    }
+    return CargarImagen(carpeta, nombre);
+  };
   QPixmap* mapas[] = {&recursos_.mapa, &recursos_.mapac, &recursos_.mapam};
   for (int i = 0; i < 3; ++i) {
-    if (auto imagen = CargarImagen(carpeta, kMapas[i])) {
+    if (auto imagen = cargar(kMapas[i])) {
       *mapas[i] = *imagen;
     } else {
       dialogos_.Aviso(FaltaImagen(kMapas[i]));
@@ -184,7 +204,7 @@ void Programa::PrepararVestibulo(const OpcionesArranque& opciones) {
   };
   for (const auto& [nombre, destino] : propias) {
     if (nombre.empty()) continue;  // the theme has no such picture
-    if (auto imagen = CargarImagen(carpeta, nombre)) {
+    if (auto imagen = cargar(nombre)) {
       *destino = *imagen;
     } else {
       dialogos_.Aviso(FaltaImagen(nombre));
@@ -199,6 +219,7 @@ void Programa::PrepararVestibulo(const OpcionesArranque& opciones) {
       e.FalloGrave() = true;
     }
   }
+  lecturas_.imagenes.clear();
   Traza("imagenes");
   if (e.FalloGrave()) return;
 
@@ -271,19 +292,28 @@ class AvisosGuardados : public Avisador {
 
 }  // namespace
 
-std::future<std::vector<PreparacionSeccion>> Programa::PrepararSecciones() {
+std::future<std::vector<PreparacionSeccion>> Programa::PrepararSecciones(EstadoPrograma estado,
+                                                                         bool catalogoPropio) {
   // The thread works on a copy of the program state with its own message
   // sink and FalloGrave; the tables it fills are not read by anyone else
   // until its result has been taken.
-  return std::async(std::launch::async, [this, estado = estado_]() mutable {
+  return std::async(std::launch::async, [this, estado = std::move(estado), catalogoPropio]() mutable {
+    CatalogoTextos propio;
+    if (catalogoPropio) {
+      std::vector<std::string> avisos;
+      AvisosGuardados silencio(avisos);
+      estado.entorno.avisador = &silencio;
+      if (!propio.Leer(estado.entorno) || !avisos.empty()) return std::vector<PreparacionSeccion>();
+    }
+    CatalogoTextos& catalogo = catalogoPropio ? propio : catalogo_;
     std::vector<PreparacionSeccion> r(kSecciones);
     for (std::size_t i = 0; i < kSecciones; ++i) {
       AvisosGuardados avisos(r[i].avisos);
       estado.entorno.avisador = &avisos;
       estado.entorno.FalloGrave = false;
-      Servicios s{estado,       catalogo_,    recursos_,       *tablas_, *puntos_, dialogos_,
-                  sonido_,      pantalla_,    *ventana_,       *navegacion_,      servicios_.tema,
-                  nullptr,      false};
+      Servicios s{estado,    catalogo, recursos_, *tablas_, *puntos_,
+                  dialogos_, sonido_, pantalla_, *ventana_, *navegacion_, servicios_.tema,
+                  nullptr, false};
       navegacion_->Preparar(static_cast<Seccion>(i), s);
       r[i].fallo = estado.entorno.FalloGrave;
     }
@@ -301,9 +331,30 @@ bool Programa::Paso(Seccion seccion, const std::vector<PreparacionSeccion>& prep
   return !estado_.FalloGrave();
 }
 
-bool Programa::Arrancar(const OpcionesArranque& opciones) {
+bool Programa::Arrancar(OpcionesArranque opciones) {
+  if (!opciones.lecturas.valid()) {
+    opciones.lecturas = Precargar(opciones.carpeta, opciones.posicionales);
+  }
+  lecturas_ = opciones.lecturas.get();
+  if (lecturas_.carpeta != opciones.carpeta || lecturas_.posicionales != opciones.posicionales) {
+    lecturas_ = {};
+  }
+  Traza("lecturas");
   estado_.entorno.instalacion = Instalacion(opciones.carpeta);
   estado_.entorno.avisador = &avisador_;
+
+  // The sections' data files are read from now on, on a thread of their own,
+  // in the language the settings choose; what they find is told in order
+  // further on.
+  std::future<std::vector<PreparacionSeccion>> secciones;
+  std::string idiomaSecciones;
+  const bool temprana = lecturas_.subcarpeta.has_value();
+  if (temprana) {
+    idiomaSecciones = *lecturas_.subcarpeta;
+    EstadoPrograma copia = estado_;
+    copia.entorno.instalacion.FijarIdioma(idiomaSecciones);
+    secciones = PrepararSecciones(std::move(copia), true);
+  }
   InicializarDatosCompartidos();
   Traza("datos compartidos");
 
@@ -316,7 +367,7 @@ bool Programa::Arrancar(const OpcionesArranque& opciones) {
   Traza("bienvenida");
 
   std::future<ListasEscena> listas;
-  std::future<std::vector<PreparacionSeccion>> secciones;
+  std::optional<ListasEscena> leidas;
   bool escenaFallida = false;
   const bool completo = [&] {
     Progreso(10);
@@ -325,19 +376,28 @@ bool Programa::Arrancar(const OpcionesArranque& opciones) {
     if (!estado_.FalloGrave()) {
       // The sections' data files and the scene's lists are read on threads
       // of their own while the hall is created here.
-      secciones = PrepararSecciones();
-      if (!estado_.SinAnimacion) listas = PrecargarEscena(servicios_);
+      if (!secciones.valid()) secciones = PrepararSecciones(estado_, false);
+      if (estado_.SinAnimacion) {
+        // Not needed.
+      } else if (lecturas_.listas && lecturas_.letraTema == estado_.LetraTema) {
+        leidas = std::exchange(lecturas_.listas, std::nullopt);
+      } else {
+        listas = PrecargarEscena(servicios_);
+      }
     }
     vestibulo_ = &navegacion_->Pantalla<Tform0>();
     Traza("Tform0");
     pasos_.push_back(vestibulo_->objectName());
     // The hall's creation has failed: nothing else is prepared.
     if (estado_.FalloGrave()) return false;
+    lecturas_.listas.reset();
     if (listas.valid()) {
-      QString motivo;
-      listas.wait();
+      leidas = listas.get();
       Traza("listas esperadas");
-      if (!MontarEscena(*vestibulo_, servicios_, listas.get(), motivo)) {
+    }
+    if (leidas) {
+      QString motivo;
+      if (!MontarEscena(*vestibulo_, servicios_, std::move(*leidas), motivo)) {
         std::fprintf(stderr, "sendaro: escena: %s\n", qPrintable(motivo));
         escenaFallida = true;
       }
@@ -347,7 +407,15 @@ bool Programa::Arrancar(const OpcionesArranque& opciones) {
     // what the readers found is told here, so that a missing file stops the
     // program before the hall shows. The screens themselves are created
     // when first opened.
-    const std::vector<PreparacionSeccion> preparadas = secciones.get();
+    std::vector<PreparacionSeccion> preparadas = secciones.get();
+    // Read early for another language (the settings changed meanwhile) or
+    // without a catalogue: read again now.
+    Instalacion leida = estado_.entorno.instalacion;
+    leida.FijarIdioma(idiomaSecciones);
+    if (preparadas.empty() ||
+        (temprana && leida.RutaIdioma() != estado_.entorno.instalacion.RutaIdioma())) {
+      preparadas = PrepararSecciones(estado_, false).get();
+    }
     Traza("secciones esperadas");
     const auto paso = [&](Seccion seccion) { return Paso(seccion, preparadas); };
     if (!paso(Seccion::kPasarela)) return false;

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "app/qt/precarga.h"
 #include "data/catalogo.h"
 #include "data/estado.h"
 #include "ui/avisador_qt.h"
@@ -37,6 +38,9 @@ struct PreparacionSeccion {
 struct OpcionesArranque {
   std::filesystem::path carpeta;          // the installation's program folder
   std::vector<std::string> posicionales;  // TEMA, S|N, IDIOMA
+  // What main() started reading before the toolkit; when not given (or read
+  // for another folder or command line) start-up reads it itself.
+  std::future<Lecturas> lecturas = {};
 };
 
 // `instalacion/` beside the executable when it exists (the build tree), else
@@ -52,7 +56,7 @@ class Programa {
 
   // Runs the start-up. True when the hall is on screen and the event loop
   // should run; false when a check stopped it (messages already shown).
-  bool Arrancar(const OpcionesArranque& opciones);
+  bool Arrancar(OpcionesArranque opciones);
 
   Servicios& Comunes() { return servicios_; }
   EstadoPrograma& Estado() { return estado_; }
@@ -78,8 +82,13 @@ class Programa {
   void Progreso(int valor);
   // Every screen, in the order of start-up.
   void RegistrarPantallas();
-  // Every section's part of start-up (its Preparar), on a thread of its own.
-  std::future<std::vector<PreparacionSeccion>> PrepararSecciones();
+  // Every section's part of start-up (its Preparar), on a thread of its own,
+  // on a copy of `estado`. With `catalogoPropio` the thread first reads the
+  // catalogue for itself, silently, so that it can start before start-up has
+  // read it; when that read fails the result is empty and start-up prepares
+  // the sections again once its own catalogue is read.
+  std::future<std::vector<PreparacionSeccion>> PrepararSecciones(EstadoPrograma estado,
+                                                                 bool catalogoPropio);
   // Tells what a section's part of start-up found; false when start-up must
   // stop.
   bool Paso(Seccion seccion, const std::vector<PreparacionSeccion>& preparadas);
@@ -101,6 +110,7 @@ class Programa {
   QStringList pasos_;
   std::vector<int> progresos_;
   bool sonidoIniciado_ = false;
+  Lecturas lecturas_;
 };
 
 }  // namespace sendaro

@@ -60,8 +60,13 @@ TBienvenida::TBienvenida(const QImage& chica, Dialogos& dialogos)
 
 void TBienvenida::FijarProgreso(int valor) {
   ProgressBar1->setValue(valor);
-  // Only the bar changes: it alone is painted and sent to the screen.
-  if (isVisible()) ProgressBar1->repaint();
+  // Only the bar changes: it alone is painted and sent to the screen, at
+  // most once a frame; in between the new value waits for the next paint.
+  if (!isVisible()) return;
+  if (!pintado_.isValid() || pintado_.elapsed() >= kMsPorCuadro) {
+    ProgressBar1->repaint();
+    pintado_.start();
+  }
 }
 
 }  // namespace sendaro

@@ -1,6 +1,7 @@
 // The splash shown while the screens are created.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QFrame>
 #include <QImage>
 
@@ -24,6 +25,10 @@ class TBienvenida : public QFrame {
   QLabel* Image1;
   QLabel* Label1;
   QProgressBar* ProgressBar1;
+
+ private:
+  static constexpr qint64 kMsPorCuadro = 16;
+  QElapsedTimer pintado_;  // since the bar was last painted
 };
 
 }  // namespace sendaro

@@ -35,27 +35,36 @@ void MuroVestibulo::paintEvent(QPaintEvent* evento) {
   }
 }
 
-LienzoVestibulo::LienzoVestibulo(QWidget* padre)
-    : QWidget(padre), capa_(1024, 768, QImage::Format_ARGB32_Premultiplied) {
+LienzoVestibulo::LienzoVestibulo(QWidget* padre) : QWidget(padre) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setAttribute(Qt::WA_NoSystemBackground);
-  capa_.fill(Qt::transparent);
+}
+
+// The layer is made on the first drawing: the animated hall never draws on
+// it, and a clear 1024 x 768 layer costs its memory and a fill.
+QImage& LienzoVestibulo::Capa() const {
+  if (capa_.isNull()) {
+    capa_ = QImage(1024, 768, QImage::Format_ARGB32_Premultiplied);
+    capa_.fill(Qt::transparent);
+  }
+  return capa_;
 }
 
 void LienzoVestibulo::Dibujar(const Cuadro& cuadro, const QPixmap& imagen) {
-  QPainter p(&capa_);
+  QPainter p(&Capa());
   p.drawPixmap(cuadro.x, cuadro.y, imagen);
   update(ARect(cuadro.Area()));
 }
 
 void LienzoVestibulo::Estirar(const Recuadro& destino, const QPixmap& imagen) {
-  QPainter p(&capa_);
+  QPainter p(&Capa());
   p.setRenderHint(QPainter::SmoothPixmapTransform, true);
   p.drawPixmap(ARect(destino), imagen);
   update(ARect(destino));
 }
 
 void LienzoVestibulo::Borrar(const Recuadro& area) {
+  if (capa_.isNull()) return;
   QPainter p(&capa_);
   p.setCompositionMode(QPainter::CompositionMode_Clear);
   p.fillRect(ARect(area), Qt::transparent);
@@ -63,11 +72,13 @@ void LienzoVestibulo::Borrar(const Recuadro& area) {
 }
 
 void LienzoVestibulo::Limpiar() {
+  if (capa_.isNull()) return;
   capa_.fill(Qt::transparent);
   update();
 }
 
 void LienzoVestibulo::paintEvent(QPaintEvent* evento) {
+  if (capa_.isNull()) return;
   QPainter p(this);
   for (const QRect& r : evento->region()) p.drawImage(r, capa_, r);
 }

@@ -46,13 +46,14 @@ class LienzoVestibulo : public QWidget {
   void Estirar(const Recuadro& destino, const QPixmap& imagen);
   void Borrar(const Recuadro& area);
   void Limpiar();
-  const QImage& Capa() const { return capa_; }
+  // What has been drawn (clear where nothing has).
+  QImage& Capa() const;
 
  protected:
   void paintEvent(QPaintEvent* evento) override;
 
  private:
-  QImage capa_;
+  mutable QImage capa_;
 };
 
 // The frames of a strip of equal frames side by side; magenta is clear. A

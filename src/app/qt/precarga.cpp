@@ -1,0 +1,69 @@
+#include "app/qt/precarga.h"
+
+#include "app/ajustes_centro.h"
+#include "app/linea_ordenes.h"
+#include "data/estado.h"
+#include "data/temas.h"
+#include "ui/imagenes.h"
+#include "ui/traza.h"
+
+namespace sendaro {
+
+std::vector<std::string_view> ImagenesDelVestibulo(const Tema& tema) {
+  std::vector<std::string_view> nombres(std::begin(kMapas), std::end(kMapas));
+  for (const std::string_view nombre : {tema.Suelo, tema.Rotulo, tema.MarcoDerecho,
+                                        tema.MarcoIzquierdo, tema.Pared, tema.Lateral, kHeli}) {
+    if (!nombre.empty()) nombres.push_back(nombre);
+  }
+  return nombres;
+}
+
+namespace {
+
+Lecturas Leer(std::filesystem::path carpeta, std::vector<std::string> posicionales) {
+  Lecturas l;
+  l.carpeta = std::move(carpeta);
+  l.posicionales = std::move(posicionales);
+
+  // The settings and the command line choose the theme and whether the hall
+  // is animated; the lists start reading at once, on a thread of their own.
+  std::future<ListasEscena> listas;
+  const Tema* tema = nullptr;
+  if (const auto ajustes = LeerAjustesCentro(l.carpeta)) {
+    const Preferencias p = AplicarLineaOrdenes(
+        {ajustes->LetraTema, ajustes->ConAnimacion != 0, SubcarpetaIdioma(ajustes->CodigoIdioma)},
+        l.posicionales);
+    l.subcarpeta = p.subcarpeta;
+    tema = BuscarTema(p.LetraTema);
+    if (tema != nullptr && !DecidirSinAnimacion(7, p.ConAnimacion)) {
+      l.letraTema = p.LetraTema;
+      listas = std::async(std::launch::async, CargarListas, l.carpeta, std::cref(*tema));
+    }
+  }
+
+  l.chica = LeerImagen(l.carpeta, "chica.bmp");
+  if (l.chica) {
+    auto puntos = std::make_unique<DatosPuntos>();
+    if (LeerPuntosSinAviso(Instalacion(l.carpeta), "puntos3", *puntos)) l.puntos = std::move(puntos);
+  }
+  if (tema != nullptr) {
+    for (const std::string_view nombre : ImagenesDelVestibulo(*tema)) {
+      if (auto imagen = LeerImagen(l.carpeta, nombre)) {
+        l.imagenes.emplace(std::string(nombre), std::move(*imagen));
+      }
+    }
+  }
+  Traza("precarga: datos e imagenes");
+  if (listas.valid()) l.listas = listas.get();
+  Traza("precarga: listas");
+  return l;
+}
+
+}  // namespace
+
+std::future<Lecturas> Precargar(std::filesystem::path carpeta,
+                                std::vector<std::string> posicionales) {
+  return std::async(std::launch::async, Leer, std::move(carpeta), std::move(posicionales));
+}
+
+}  // namespace sendaro

@@ -1,0 +1,51 @@
+// What start-up reads first and needs no window, read on a thread of its own
+// from the start of main(), while the toolkit connects to the display: the
+// splash picture, "puntos3", the hall's pictures and the animated hall's
+// lists. Nothing here gives a message: start-up takes what was read whole
+// and, for anything missing or broken, reads it again at its usual step and
+// reports it there, so the order of the start-up checks does not change.
+#pragma once
+
+#include <QImage>
+#include <filesystem>
+#include <functional>
+#include <future>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "data/registros.h"
+#include "hall/qt/escena_qt.h"
+
+namespace sendaro {
+
+struct Lecturas {
+  // What they were read for: start-up uses them only for the same folder
+  // and command line.
+  std::filesystem::path carpeta;
+  std::vector<std::string> posicionales;
+
+  // The language folder the settings and command line choose; none when the
+  // settings could not be read.
+  std::optional<std::string> subcarpeta;
+  std::optional<QImage> chica;
+  std::unique_ptr<DatosPuntos> puntos;  // null: "puntos3" was not read whole
+  // The hall's pictures that were read whole, by the name they are opened by.
+  std::map<std::string, QImage, std::less<>> imagenes;
+  // The animated hall's lists, for the theme the settings and command line
+  // choose; none when the hall will be static or the settings are unreadable.
+  std::optional<ListasEscena> listas;
+  char letraTema = 0;
+};
+
+// The pictures of the hall and its theme that start-up opens, in order.
+std::vector<std::string_view> ImagenesDelVestibulo(const Tema& tema);
+
+// Starts the reading on a thread of its own.
+std::future<Lecturas> Precargar(std::filesystem::path carpeta,
+                                std::vector<std::string> posicionales);
+
+}  // namespace sendaro
