@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QDBusConnection>
 #include <QDir>
 #include <QFile>
 #include <fcntl.h>
@@ -43,6 +44,11 @@ int main(int argc, char** argv) {
 
   QApplication aplicacion(argc, argv);
   sendaro::Traza("QApplication");
+  // The accessibility bridge connects to the session bus when the first
+  // window is made, and the splash would wait for it: the connection starts
+  // here, on a thread, while start-up goes on.
+  std::future<void> bus =
+      std::async(std::launch::async, [] { static_cast<void>(QDBusConnection::sessionBus()); });
   QApplication::setApplicationName(QStringLiteral("Sendaro"));
 
   std::vector<std::string> argumentos;

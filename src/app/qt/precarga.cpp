@@ -1,5 +1,8 @@
 #include "app/qt/precarga.h"
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include "app/ajustes_centro.h"
 #include "app/linea_ordenes.h"
 #include "data/estado.h"
@@ -8,6 +11,11 @@
 #include "ui/traza.h"
 
 namespace sendaro {
+
+void PrioridadDeFondo() {
+  // On Linux the "process" priority of a thread id is that thread's own.
+  static_cast<void>(setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10));
+}
 
 std::vector<std::string_view> ImagenesDelVestibulo(const Tema& tema) {
   std::vector<std::string_view> nombres(std::begin(kMapas), std::end(kMapas));
@@ -21,6 +29,7 @@ std::vector<std::string_view> ImagenesDelVestibulo(const Tema& tema) {
 namespace {
 
 Lecturas Leer(std::filesystem::path carpeta, std::vector<std::string> posicionales) {
+  PrioridadDeFondo();
   Lecturas l;
   l.carpeta = std::move(carpeta);
   l.posicionales = std::move(posicionales);
@@ -37,7 +46,10 @@ Lecturas Leer(std::filesystem::path carpeta, std::vector<std::string> posicional
     tema = BuscarTema(p.LetraTema);
     if (tema != nullptr && !DecidirSinAnimacion(7, p.ConAnimacion)) {
       l.letraTema = p.LetraTema;
-      listas = std::async(std::launch::async, CargarListas, l.carpeta, std::cref(*tema));
+      listas = std::async(std::launch::async, [carpeta = l.carpeta, tema] {
+        PrioridadDeFondo();
+        return CargarListas(carpeta, *tema);
+      });
     }
   }
 

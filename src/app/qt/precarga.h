@@ -41,6 +41,11 @@ struct Lecturas {
   char letraTema = 0;
 };
 
+// Lowers the calling thread's priority: start-up's readers run while the
+// main thread and the display server are busy with the splash, and should
+// take only the processor time those leave.
+void PrioridadDeFondo();
+
 // The pictures of the hall and its theme that start-up opens, in order.
 std::vector<std::string_view> ImagenesDelVestibulo(const Tema& tema);
 

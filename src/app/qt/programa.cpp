@@ -298,6 +298,7 @@ std::future<std::vector<PreparacionSeccion>> Programa::PrepararSecciones(EstadoP
   // sink and FalloGrave; the tables it fills are not read by anyone else
   // until its result has been taken.
   return std::async(std::launch::async, [this, estado = std::move(estado), catalogoPropio]() mutable {
+    PrioridadDeFondo();
     CatalogoTextos propio;
     if (catalogoPropio) {
       std::vector<std::string> avisos;
