@@ -36,7 +36,6 @@ Lecturas Leer(std::filesystem::path carpeta, std::vector<std::string> posicional
 
   // The settings and the command line choose the theme and whether the hall
   // is animated; the lists start reading at once, on a thread of their own.
-  std::future<ListasEscena> listas;
   const Tema* tema = nullptr;
   if (const auto ajustes = LeerAjustesCentro(l.carpeta)) {
     const Preferencias p = AplicarLineaOrdenes(
@@ -46,7 +45,7 @@ Lecturas Leer(std::filesystem::path carpeta, std::vector<std::string> posicional
     tema = BuscarTema(p.LetraTema);
     if (tema != nullptr && !DecidirSinAnimacion(7, p.ConAnimacion)) {
       l.letraTema = p.LetraTema;
-      listas = std::async(std::launch::async, [carpeta = l.carpeta, tema] {
+      l.listas = std::async(std::launch::async, [carpeta = l.carpeta, tema] {
         PrioridadDeFondo();
         return CargarListas(carpeta, *tema);
       });
@@ -66,8 +65,6 @@ Lecturas Leer(std::filesystem::path carpeta, std::vector<std::string> posicional
     }
   }
   Traza("precarga: datos e imagenes");
-  if (listas.valid()) l.listas = listas.get();
-  Traza("precarga: listas");
   return l;
 }
 

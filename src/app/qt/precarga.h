@@ -36,8 +36,9 @@ struct Lecturas {
   // The hall's pictures that were read whole, by the name they are opened by.
   std::map<std::string, QImage, std::less<>> imagenes;
   // The animated hall's lists, for the theme the settings and command line
-  // choose; none when the hall will be static or the settings are unreadable.
-  std::optional<ListasEscena> listas;
+  // choose, still being read on a thread of their own; not valid when the
+  // hall will be static or the settings are unreadable.
+  std::future<ListasEscena> listas;
   char letraTema = 0;
 };
 

@@ -380,8 +380,8 @@ bool Programa::Arrancar(OpcionesArranque opciones) {
       if (!secciones.valid()) secciones = PrepararSecciones(estado_, false);
       if (estado_.SinAnimacion) {
         // Not needed.
-      } else if (lecturas_.listas && lecturas_.letraTema == estado_.LetraTema) {
-        leidas = std::exchange(lecturas_.listas, std::nullopt);
+      } else if (lecturas_.listas.valid() && lecturas_.letraTema == estado_.LetraTema) {
+        listas = std::move(lecturas_.listas);
       } else {
         listas = PrecargarEscena(servicios_);
       }
@@ -391,7 +391,6 @@ bool Programa::Arrancar(OpcionesArranque opciones) {
     pasos_.push_back(vestibulo_->objectName());
     // The hall's creation has failed: nothing else is prepared.
     if (estado_.FalloGrave()) return false;
-    lecturas_.listas.reset();
     if (listas.valid()) {
       leidas = listas.get();
       Traza("listas esperadas");
