@@ -88,10 +88,7 @@ int LeerFamilias(Entorno& entorno, std::string_view nombre, TablaLinea& tabla, i
   return AnalizarFamilias(*bytes, nombre, tabla, ancho, lineas);
 }
 
-TablaBloques::TablaBloques(const DisposicionBloques& disposicion)
-    : disposicion_(disposicion),
-      lineas_(static_cast<std::size_t>(std::max(disposicion.capacidadBloques, 0) + 1) *
-              static_cast<std::size_t>(std::max(disposicion.lineasGuardadas, 0) + 1)) {}
+TablaBloques::TablaBloques(const DisposicionBloques& disposicion) : disposicion_(disposicion) {}
 
 std::size_t TablaBloques::Indice(int bloque, int linea) const {
   return static_cast<std::size_t>(bloque) *
@@ -105,7 +102,8 @@ const std::string& TablaBloques::Linea(int bloque, int linea) const {
       linea > disposicion_.lineasGuardadas) {
     return vacia;
   }
-  return lineas_[Indice(bloque, linea)];
+  const std::size_t i = Indice(bloque, linea);
+  return i < lineas_.size() ? lineas_[i] : vacia;
 }
 
 int TablaBloques::Dificultad(int bloque) const {
@@ -119,7 +117,17 @@ void TablaBloques::Fijar(int bloque, int linea, std::string_view texto) {
       linea > disposicion_.lineasGuardadas) {
     return;
   }
-  lineas_[Indice(bloque, linea)].assign(Cortar(texto, disposicion_.caracteres));
+  // Blocks are stored up to the highest one written, as they are read.
+  const std::size_t i = Indice(bloque, linea);
+  if (i >= lineas_.size()) {
+    // The text may be one of this table's own lines, which growing moves.
+    std::string copia(Cortar(texto, disposicion_.caracteres));
+    const std::size_t tope = Indice(disposicion_.capacidadBloques, disposicion_.lineasGuardadas) + 1;
+    lineas_.resize(std::min(tope, std::max(i + 1, lineas_.size() * 2)));
+    lineas_[i] = std::move(copia);
+    return;
+  }
+  lineas_[i].assign(Cortar(texto, disposicion_.caracteres));
 }
 
 void TablaBloques::FijarCuenta(int n) { cuenta_ = std::clamp(n, 0, disposicion_.capacidadBloques); }

@@ -18,7 +18,8 @@ class TablaLinea {
   static constexpr int kLimiteLargo = 75;
   static constexpr int kLimite90 = 90;
 
-  // Allocates slots 0..capacidad once; every stored text is cut to limite.
+  // Slots 0..capacidad, stored as they are written; every stored text is
+  // cut to limite.
   explicit TablaLinea(int limite = kLimiteNormal, int capacidad = kCapacidad);
 
   int Limite() const { return limite_; }
@@ -38,6 +39,8 @@ class TablaLinea {
   void Vaciar();
 
  private:
+  void Crecer(int n);
+
   int limite_;
   int capacidad_;
   int cuenta_ = 0;

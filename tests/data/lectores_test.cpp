@@ -120,6 +120,21 @@ TEST(LeerTabla, FicheroQueFaltaAvisaYDejaLaTabla) {
   }
 }
 
+// Lines are stored as they are written; copying a short line of the table
+// to a slot far beyond the stored ones must not read a moved line.
+TEST(TablaLinea, CopiarUnaLineaPropiaMasAllaDeLasGuardadas) {
+  TablaLinea tabla;
+  tabla.Fijar(1, "corta");
+  tabla.Fijar(900, tabla.Linea(1));
+  EXPECT_EQ(tabla[900], "corta");
+  EXPECT_EQ(tabla[899], "");
+  tabla.Intercambiar(1, 950);
+  EXPECT_EQ(tabla[950], "corta");
+  EXPECT_EQ(tabla[1], "");
+  tabla.Fijar(tabla.Capacidad() + 1, "fuera");
+  EXPECT_EQ(tabla[tabla.Capacidad() + 1], "");
+}
+
 TEST(LeerFamilias, SoloLasLineasConGuionConSuNumeroDeLinea) {
   TablaLinea familias;
   NumerosLinea lineas{};

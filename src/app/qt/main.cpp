@@ -44,11 +44,13 @@ int main(int argc, char** argv) {
 
   QApplication aplicacion(argc, argv);
   sendaro::Traza("QApplication");
-  // The accessibility bridge connects to the session bus when the first
-  // window is made, and the splash would wait for it: the connection starts
-  // here, on a thread, while start-up goes on.
-  std::future<void> bus =
-      std::async(std::launch::async, [] { static_cast<void>(QDBusConnection::sessionBus()); });
+  // On X11 the accessibility bridge connects to the session bus when the
+  // first window is made, and the splash would wait for it: the connection
+  // starts here, on a thread, while start-up goes on.
+  std::future<void> bus;
+  if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+    bus = std::async(std::launch::async, [] { static_cast<void>(QDBusConnection::sessionBus()); });
+  }
   QApplication::setApplicationName(QStringLiteral("Sendaro"));
 
   std::vector<std::string> argumentos;
@@ -73,6 +75,7 @@ int main(int argc, char** argv) {
   sendaro::SonidoQt sonido;
   const auto pantalla = sendaro::CrearPantallaModos();
   sendaro::Programa programa(dialogos, sonido, *pantalla);
+  sendaro::Traza("Programa");
   if (!programa.Arrancar(std::move(opciones))) return 1;
   return QApplication::exec();
 }

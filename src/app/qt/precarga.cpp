@@ -29,42 +29,49 @@ std::vector<std::string_view> ImagenesDelVestibulo(const Tema& tema) {
 namespace {
 
 Lecturas Leer(std::filesystem::path carpeta, std::vector<std::string> posicionales) {
-  PrioridadDeFondo();
   Lecturas l;
   l.carpeta = std::move(carpeta);
   l.posicionales = std::move(posicionales);
 
-  // The settings and the command line choose the theme and whether the hall
-  // is animated; the lists start reading at once, on a thread of their own.
-  const Tema* tema = nullptr;
-  if (const auto ajustes = LeerAjustesCentro(l.carpeta)) {
-    const Preferencias p = AplicarLineaOrdenes(
-        {ajustes->LetraTema, ajustes->ConAnimacion != 0, SubcarpetaIdioma(ajustes->CodigoIdioma)},
-        l.posicionales);
-    l.subcarpeta = p.subcarpeta;
-    tema = BuscarTema(p.LetraTema);
-    if (tema != nullptr && !DecidirSinAnimacion(7, p.ConAnimacion)) {
-      l.letraTema = p.LetraTema;
-      l.listas = std::async(std::launch::async, [carpeta = l.carpeta, tema] {
-        PrioridadDeFondo();
-        return CargarListas(carpeta, *tema);
-      });
+  l.compartidos = std::async(std::launch::async, [carpeta = l.carpeta] {
+    Lecturas::Compartidos c;
+    c.chica = LeerImagen(carpeta, "chica.bmp");
+    if (c.chica) {
+      auto puntos = std::make_unique<DatosPuntos>();
+      if (LeerPuntosSinAviso(Instalacion(carpeta), "puntos3", *puntos)) c.puntos = std::move(puntos);
     }
-  }
+    Traza("precarga: chica y puntos3");
+    return c;
+  });
 
-  l.chica = LeerImagen(l.carpeta, "chica.bmp");
-  if (l.chica) {
-    auto puntos = std::make_unique<DatosPuntos>();
-    if (LeerPuntosSinAviso(Instalacion(l.carpeta), "puntos3", *puntos)) l.puntos = std::move(puntos);
-  }
-  if (tema != nullptr) {
+  // The settings and the command line choose the theme and whether the hall
+  // is animated.
+  const auto ajustes = LeerAjustesCentro(l.carpeta);
+  if (!ajustes) return l;
+  const Preferencias p = AplicarLineaOrdenes(
+      {ajustes->LetraTema, ajustes->ConAnimacion != 0, SubcarpetaIdioma(ajustes->CodigoIdioma)},
+      l.posicionales);
+  l.subcarpeta = p.subcarpeta;
+  const Tema* tema = BuscarTema(p.LetraTema);
+  if (tema == nullptr) return l;
+  l.imagenes = std::async(std::launch::async, [carpeta = l.carpeta, tema] {
+    Lecturas::Imagenes imagenes;
     for (const std::string_view nombre : ImagenesDelVestibulo(*tema)) {
-      if (auto imagen = LeerImagen(l.carpeta, nombre)) {
-        l.imagenes.emplace(std::string(nombre), std::move(*imagen));
+      if (auto imagen = LeerImagen(carpeta, nombre)) {
+        imagenes.emplace(std::string(nombre), std::move(*imagen));
       }
     }
+    Traza("precarga: imagenes");
+    return imagenes;
+  });
+  // The lists are needed last, when the hall is built.
+  if (!DecidirSinAnimacion(7, p.ConAnimacion)) {
+    l.letraTema = p.LetraTema;
+    l.listas = std::async(std::launch::async, [carpeta = l.carpeta, tema] {
+      PrioridadDeFondo();
+      return CargarListas(carpeta, *tema);
+    });
   }
-  Traza("precarga: datos e imagenes");
   return l;
 }
 

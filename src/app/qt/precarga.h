@@ -31,10 +31,16 @@ struct Lecturas {
   // The language folder the settings and command line choose; none when the
   // settings could not be read.
   std::optional<std::string> subcarpeta;
-  std::optional<QImage> chica;
-  std::unique_ptr<DatosPuntos> puntos;  // null: "puntos3" was not read whole
-  // The hall's pictures that were read whole, by the name they are opened by.
-  std::map<std::string, QImage, std::less<>> imagenes;
+  // The splash picture and "puntos3", still being read.
+  struct Compartidos {
+    std::optional<QImage> chica;
+    std::unique_ptr<DatosPuntos> puntos;  // null: "puntos3" was not read whole
+  };
+  std::future<Compartidos> compartidos;
+  // The hall's pictures that were read whole, by the name they are opened
+  // by, still being read.
+  using Imagenes = std::map<std::string, QImage, std::less<>>;
+  std::future<Imagenes> imagenes;
   // The animated hall's lists, for the theme the settings and command line
   // choose, still being read on a thread of their own; not valid when the
   // hall will be static or the settings are unreadable.
@@ -50,7 +56,8 @@ void PrioridadDeFondo();
 // The pictures of the hall and its theme that start-up opens, in order.
 std::vector<std::string_view> ImagenesDelVestibulo(const Tema& tema);
 
-// Starts the reading on a thread of its own.
+// Starts the reading on threads of their own. The result comes as soon as
+// the settings are read; each reading inside it is waited for when used.
 std::future<Lecturas> Precargar(std::filesystem::path carpeta,
                                 std::vector<std::string> posicionales);
 

@@ -113,17 +113,18 @@ Programa::~Programa() = default;
 
 void Programa::InicializarDatosCompartidos() {
   estado_.SinAnimacion = true;
-  const std::optional<QImage> chica = lecturas_.chica
-                                          ? std::exchange(lecturas_.chica, std::nullopt)
-                                          : LeerImagen(estado_.entorno.instalacion.Carpeta(), "chica.bmp");
+  Lecturas::Compartidos leidos;
+  if (lecturas_.compartidos.valid()) leidos = lecturas_.compartidos.get();
+  const std::optional<QImage> chica =
+      leidos.chica ? std::move(leidos.chica)
+                   : LeerImagen(estado_.entorno.instalacion.Carpeta(), "chica.bmp");
   if (chica) {
     recursos_.CabeceraImpresion = *chica;
     ImagenesCompartidas()["chica.bmp"] = recursos_.CabeceraImpresion;
   }
   bool puntos = false;
-  if (chica && lecturas_.puntos) {
-    *puntos_ = std::move(*lecturas_.puntos);
-    lecturas_.puntos.reset();
+  if (chica && leidos.puntos) {
+    *puntos_ = std::move(*leidos.puntos);
     puntos = true;
   } else {
     puntos = chica && LeerPuntosSinAviso(estado_.entorno.instalacion, "puntos3", *puntos_);
@@ -178,8 +179,10 @@ void Programa::PrepararVestibulo(const OpcionesArranque& opciones) {
 
   Traza("ajustes y piel");
   // A picture read whole before start-up, or read now.
+  Lecturas::Imagenes leidas;
+  if (lecturas_.imagenes.valid()) leidas = lecturas_.imagenes.get();
   const auto cargar = [&](std::string_view nombre) -> std::optional<QPixmap> {
-    if (const auto it = lecturas_.imagenes.find(nombre); it != lecturas_.imagenes.end()) {
+    if (const auto it = leidas.find(nombre); it != leidas.end()) {
       return QPixmap::fromImage(it->second);
     }
     return CargarImagen(carpeta, nombre);
@@ -219,7 +222,6 @@ void Programa::PrepararVestibulo(const OpcionesArranque& opciones) {
       e.FalloGrave() = true;
     }
   }
-  lecturas_.imagenes.clear();
   Traza("imagenes");
   if (e.FalloGrave()) return;
 
