@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "app/qt/programa.h"
+#include "qt/arranque_completo.h"
 #include "hall/qt/tform0.h"
 #include "qt/apoyo.h"
 #include "ui/servicios.h"
@@ -29,7 +30,7 @@ class ProgramaMuestra : public testing::Test {
     anteriorPdf_ = qgetenv("SENDARO_PDF_DIR");
     qputenv("SENDARO_PDF_DIR", pdfs.path().toUtf8());
     programa = std::make_unique<Programa>(dialogos, sonido, pantalla);
-    ASSERT_TRUE(programa->Arrancar({SENDARO_INSTALACION, {"I", "N"}}));
+    ASSERT_TRUE(prueba::ArrancarDelTodo(*programa, {SENDARO_INSTALACION, {"I", "N"}}));
     hall = programa->Vestibulo();
     programa->Ventana().show();
   }

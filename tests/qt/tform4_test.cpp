@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "app/qt/programa.h"
+#include "qt/arranque_completo.h"
 #include "qt/apoyo.h"
 
 namespace sendaro {
@@ -22,7 +23,7 @@ class DialogoComun : public testing::Test {
  protected:
   void SetUp() override {
     programa = std::make_unique<Programa>(dialogos, sonido, pantalla);
-    ASSERT_TRUE(programa->Arrancar({ins.Carpeta(), {}}));
+    ASSERT_TRUE(prueba::ArrancarDelTodo(*programa, {ins.Carpeta(), {}}));
     f = programa->Comunes().Dialogo();
   }
   void TearDown() override { qApp->setStyleSheet(QString()); }

@@ -26,7 +26,7 @@
 // case with what the program did. With --comprobar, every case the program
 // refuses is also checked with "sendaro-datos comprobar", which must name the
 // same file.
-// The program runs offscreen and ends at its first paint; its messages go to
+// The program runs offscreen and ends once start-up is complete; its messages go to
 // a file (SENDARO_AVISOS) instead of message boxes. Failed cases keep their
 // copy and output under <temporal>/fallos.
 #include <fcntl.h>
@@ -266,7 +266,7 @@ Ejecucion Lanzar(const Opciones& op, const fs::path& caso, const fs::path& copia
     dup2(salida, 1);
     dup2(salida, 2);
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    setenv("SENDARO_SALIR_AL_PINTAR", "1", 1);
+    setenv("SENDARO_SALIR_AL_ARRANCAR", "1", 1);
     setenv("SENDARO_LISTO", (caso / "listo").c_str(), 1);
     setenv("SENDARO_AVISOS", (caso / "avisos").c_str(), 1);
     // Each copy has its own single-instance lock.

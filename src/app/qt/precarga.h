@@ -28,9 +28,6 @@ struct Lecturas {
   std::filesystem::path carpeta;
   std::vector<std::string> posicionales;
 
-  // The language folder the settings and command line choose; none when the
-  // settings could not be read.
-  std::optional<std::string> subcarpeta;
   // The splash picture and "puntos3", still being read.
   struct Compartidos {
     std::optional<QImage> chica;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
@@ -62,6 +63,30 @@ QString Ruta(const std::filesystem::path& carpeta, std::string_view nombre) {
   return QDir(QFile::decodeName(carpeta.c_str()))
       .filePath(QString::fromLatin1(nombre.data(), static_cast<qsizetype>(nombre.size())));
 }
+
+// Drops the student's input while start-up completes after the hall's first
+// paint: nothing may be opened before the sections' checks have run.
+class SinEntrada : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* objeto, QEvent* evento) override {
+    switch (evento->type()) {
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonRelease:
+      case QEvent::MouseButtonDblClick:
+      case QEvent::KeyPress:
+      case QEvent::KeyRelease:
+      case QEvent::ShortcutOverride:
+      case QEvent::Wheel:
+      case QEvent::TouchBegin:
+        return true;
+      default:
+        return QObject::eventFilter(objeto, evento);
+    }
+  }
+};
 
 }  // namespace
 
@@ -294,36 +319,22 @@ class AvisosGuardados : public Avisador {
 
 }  // namespace
 
-std::future<std::vector<PreparacionSeccion>> Programa::PrepararSecciones(EstadoPrograma estado,
-                                                                         bool catalogoPropio) {
-  // The thread works on a copy of the program state with its own message
-  // sink and FalloGrave; the tables it fills are not read by anyone else
-  // until its result has been taken.
-  return std::async(std::launch::async, [this, estado = std::move(estado), catalogoPropio]() mutable {
-    PrioridadDeFondo();
-    CatalogoTextos propio;
-    if (catalogoPropio) {
-      std::vector<std::string> avisos;
-      AvisosGuardados silencio(avisos);
-      estado.entorno.avisador = &silencio;
-      if (!propio.Leer(estado.entorno) || !avisos.empty()) return std::vector<PreparacionSeccion>();
-    }
-    CatalogoTextos& catalogo = catalogoPropio ? propio : catalogo_;
-    std::vector<PreparacionSeccion> r(kSecciones);
-    for (std::size_t i = 0; i < kSecciones; ++i) {
-      AvisosGuardados avisos(r[i].avisos);
-      estado.entorno.avisador = &avisos;
-      estado.entorno.FalloGrave = false;
-      Servicios s{estado,    catalogo, recursos_, *tablas_, *puntos_,
-                  dialogos_, sonido_, pantalla_, *ventana_, *navegacion_, servicios_.tema,
-                  nullptr, false};
-      navegacion_->Preparar(static_cast<Seccion>(i), s);
-      r[i].fallo = estado.entorno.FalloGrave;
-    }
-    estado.entorno.avisador = nullptr;
-    Traza("hilo: secciones");
-    return r;
-  });
+std::vector<PreparacionSeccion> Programa::PrepararSecciones() {
+  // Each section works on a copy of the program state with its own message
+  // sink and FalloGrave: its messages are told later, in order, by Paso.
+  EstadoPrograma estado = estado_;
+  std::vector<PreparacionSeccion> r(kSecciones);
+  for (std::size_t i = 0; i < kSecciones; ++i) {
+    AvisosGuardados avisos(r[i].avisos);
+    estado.entorno.avisador = &avisos;
+    estado.entorno.FalloGrave = false;
+    Servicios s{estado,    catalogo_, recursos_, *tablas_,  *puntos_,
+                dialogos_, sonido_,   pantalla_, *ventana_, *navegacion_,
+                servicios_.tema,      nullptr,   false};
+    navegacion_->Preparar(static_cast<Seccion>(i), s);
+    r[i].fallo = estado.entorno.FalloGrave;
+  }
+  return r;
 }
 
 bool Programa::Paso(Seccion seccion, const std::vector<PreparacionSeccion>& preparadas) {
@@ -345,19 +356,6 @@ bool Programa::Arrancar(OpcionesArranque opciones) {
   Traza("lecturas");
   estado_.entorno.instalacion = Instalacion(opciones.carpeta);
   estado_.entorno.avisador = &avisador_;
-
-  // The sections' data files are read from now on, on a thread of their own,
-  // in the language the settings choose; what they find is told in order
-  // further on.
-  std::future<std::vector<PreparacionSeccion>> secciones;
-  std::string idiomaSecciones;
-  const bool temprana = lecturas_.subcarpeta.has_value();
-  if (temprana) {
-    idiomaSecciones = *lecturas_.subcarpeta;
-    EstadoPrograma copia = estado_;
-    copia.entorno.instalacion.FijarIdioma(idiomaSecciones);
-    secciones = PrepararSecciones(std::move(copia), true);
-  }
   InicializarDatosCompartidos();
   Traza("datos compartidos");
 
@@ -370,56 +368,81 @@ bool Programa::Arrancar(OpcionesArranque opciones) {
   Traza("bienvenida");
 
   std::future<ListasEscena> listas;
-  std::optional<ListasEscena> leidas;
-  bool escenaFallida = false;
+  Progreso(10);
+  PrepararVestibulo(opciones);
+  Traza("preparar vestibulo");
+  if (!estado_.FalloGrave() && !estado_.SinAnimacion) {
+    // The scene's lists are read on a thread of their own while the hall is
+    // created here.
+    if (lecturas_.listas.valid() && lecturas_.letraTema == estado_.LetraTema) {
+      listas = std::move(lecturas_.listas);
+    } else {
+      listas = PrecargarEscena(servicios_);
+    }
+  }
+  vestibulo_ = &navegacion_->Pantalla<Tform0>();
+  Traza("Tform0");
+  pasos_.push_back(vestibulo_->objectName());
+  // The hall's creation has failed: nothing else is prepared.
+  if (estado_.FalloGrave()) {
+    Terminar(false);
+    return false;
+  }
+  if (listas.valid()) {
+    ListasEscena leidas = listas.get();
+    Traza("listas esperadas");
+    QString motivo;
+    if (!MontarEscena(*vestibulo_, servicios_, std::move(leidas), motivo)) {
+      std::fprintf(stderr, "sendaro: escena: %s\n", qPrintable(motivo));
+      dialogos_.Aviso(QStringLiteral("No funcionar\u00e1 la animaci\u00f3n."));
+      estado_.SinAnimacion = true;
+    }
+    Traza("escena montada");
+  }
+
+  ventana_->Mostrar(vestibulo_);
+  if (estado_.SinAnimacion) {
+    if (const QScreen* pantalla = QGuiApplication::primaryScreen()) {
+      ventana_->move(pantalla->availableGeometry().center() - ventana_->rect().center());
+    }
+  } else {
+    ventana_->move(0, 0);
+  }
+
+  // The sections' part of start-up runs once the hall has painted, with the
+  // splash still up and before any input reaches the hall.
+  sinEntrada_ = std::make_unique<SinEntrada>();
+  qApp->installEventFilter(sinEntrada_.get());
+  const bool salir = qEnvironmentVariableIsSet("SENDARO_SALIR_AL_PINTAR");
+  QObject::connect(vestibulo_, &Tform0::PrimerPintado, vestibulo_,
+                   [this, salir, carpeta = opciones.carpeta] {
+                     Traza("primer pintado");
+                     // The start-up benchmark measures up to the first paint:
+                     // end there at once, without tearing the screens down.
+                     if (salir) {
+                       std::fflush(nullptr);
+                       std::_Exit(0);
+                     }
+                     CompletarArranque(carpeta);
+                   });
+  ventana_->show();
+  Traza("show");
+  return true;
+}
+
+void Programa::CompletarArranque(const std::filesystem::path& carpeta) {
+  if (arranque_ != EstadoArranque::kEnCurso) return;
+  // From here on nothing reaches the hall but through the messages' own
+  // modal windows, which must take the student's answer.
+  sinEntrada_.reset();
+  // Each section's part of start-up, in its fixed order with its checks:
+  // what the readers found is told here, so that a missing file stops the
+  // program before the hall can be used. The screens themselves are created
+  // when first opened.
+  const std::vector<PreparacionSeccion> preparadas = PrepararSecciones();
+  Traza("secciones preparadas");
+  const auto paso = [&](Seccion seccion) { return Paso(seccion, preparadas); };
   const bool completo = [&] {
-    Progreso(10);
-    PrepararVestibulo(opciones);
-    Traza("preparar vestibulo");
-    if (!estado_.FalloGrave()) {
-      // The sections' data files and the scene's lists are read on threads
-      // of their own while the hall is created here.
-      if (!secciones.valid()) secciones = PrepararSecciones(estado_, false);
-      if (estado_.SinAnimacion) {
-        // Not needed.
-      } else if (lecturas_.listas.valid() && lecturas_.letraTema == estado_.LetraTema) {
-        listas = std::move(lecturas_.listas);
-      } else {
-        listas = PrecargarEscena(servicios_);
-      }
-    }
-    vestibulo_ = &navegacion_->Pantalla<Tform0>();
-    Traza("Tform0");
-    pasos_.push_back(vestibulo_->objectName());
-    // The hall's creation has failed: nothing else is prepared.
-    if (estado_.FalloGrave()) return false;
-    if (listas.valid()) {
-      leidas = listas.get();
-      Traza("listas esperadas");
-    }
-    if (leidas) {
-      QString motivo;
-      if (!MontarEscena(*vestibulo_, servicios_, std::move(*leidas), motivo)) {
-        std::fprintf(stderr, "sendaro: escena: %s\n", qPrintable(motivo));
-        escenaFallida = true;
-      }
-      Traza("escena montada");
-    }
-    // Each section's part of start-up, in its fixed order with its checks:
-    // what the readers found is told here, so that a missing file stops the
-    // program before the hall shows. The screens themselves are created
-    // when first opened.
-    std::vector<PreparacionSeccion> preparadas = secciones.get();
-    // Read early for another language (the settings changed meanwhile) or
-    // without a catalogue: read again now.
-    Instalacion leida = estado_.entorno.instalacion;
-    leida.FijarIdioma(idiomaSecciones);
-    if (preparadas.empty() ||
-        (temprana && leida.RutaIdioma() != estado_.entorno.instalacion.RutaIdioma())) {
-      preparadas = PrepararSecciones(estado_, false).get();
-    }
-    Traza("secciones esperadas");
-    const auto paso = [&](Seccion seccion) { return Paso(seccion, preparadas); };
     if (!paso(Seccion::kPasarela)) return false;
     Progreso(20);
     if (!paso(Seccion::kCarreras)) return false;
@@ -438,49 +461,38 @@ bool Programa::Arrancar(OpcionesArranque opciones) {
     if (!paso(Seccion::kProfesiones)) return false;
     Progreso(100);
     paso(Seccion::kCatalogo);
-    Traza("secciones");
-    if (escenaFallida) {
-      dialogos_.Aviso(QStringLiteral("No funcionar\u00e1 la animaci\u00f3n."));
-      estado_.SinAnimacion = true;
-    }
     return true;
   }();
-
-  bienvenida_->close();
-  bienvenida_.reset();
-  if (!completo || estado_.FalloGrave()) return false;
-
-  ventana_->Mostrar(vestibulo_);
-  if (estado_.SinAnimacion) {
-    if (const QScreen* pantalla = QGuiApplication::primaryScreen()) {
-      ventana_->move(pantalla->availableGeometry().center() - ventana_->rect().center());
-    }
-  } else {
-    ventana_->move(0, 0);
+  Traza("secciones");
+  const bool listo = completo && !estado_.FalloGrave();
+  Terminar(listo);
+  if (!listo) {
+    ventana_->hide();
+    QCoreApplication::exit(1);
+    return;
   }
 
-  const QString listo = qEnvironmentVariable("SENDARO_LISTO");
-  const bool salir = qEnvironmentVariableIsSet("SENDARO_SALIR_AL_PINTAR");
-  QObject::connect(vestibulo_, &Tform0::PrimerPintado, vestibulo_, [listo, salir] {
-    if (!listo.isEmpty()) {
-      QFile senal(listo);
-      senal.open(QIODevice::WriteOnly);
-    }
-    // The start-up benchmark measures up to the first paint: end there at
-    // once, without tearing the screens down.
-    Traza("primer pintado");
-    if (salir) {
-      std::fflush(nullptr);
-      std::_Exit(0);
-    }
-  });
+  const QString senal = qEnvironmentVariable("SENDARO_LISTO");
+  if (!senal.isEmpty()) {
+    QFile f(senal);
+    f.open(QIODevice::WriteOnly);
+  }
+  if (qEnvironmentVariableIsSet("SENDARO_SALIR_AL_ARRANCAR")) {
+    std::fflush(nullptr);
+    std::_Exit(0);
+  }
   // The sound layer starts once the hall is on screen: connecting to the
   // audio server must not hold the first paint. Nothing plays before it.
-  QObject::connect(vestibulo_, &Tform0::PrimerPintado, vestibulo_,
-                   [this, carpeta = opciones.carpeta] { IniciarSonido(carpeta); });
-  ventana_->show();
-  Traza("show");
-  return true;
+  IniciarSonido(carpeta);
+}
+
+void Programa::Terminar(bool listo) {
+  arranque_ = listo ? EstadoArranque::kListo : EstadoArranque::kFallido;
+  sinEntrada_.reset();
+  if (bienvenida_) {
+    bienvenida_->close();
+    bienvenida_.reset();
+  }
 }
 
 }  // namespace sendaro

@@ -1,10 +1,11 @@
-// Start-up: shared data, splash, the hall, then each section's part of
-// start-up in its fixed order with the checks that stop a broken
-// installation; then the hall is shown, and the sound layer starts once it
-// has painted. Section screens are created by the navigation when first
-// opened.
+// Start-up: shared data, splash, the hall, which is shown; once it has
+// painted, each section's part of start-up in its fixed order with the checks
+// that stop a broken installation, before any input reaches the hall; then
+// the splash closes and the sound layer starts. Section screens are created by
+// the navigation when first opened.
 #pragma once
 
+#include <QObject>
 #include <QStringList>
 #include <filesystem>
 #include <future>
@@ -54,9 +55,14 @@ class Programa {
   Programa(const Programa&) = delete;
   Programa& operator=(const Programa&) = delete;
 
-  // Runs the start-up. True when the hall is on screen and the event loop
-  // should run; false when a check stopped it (messages already shown).
+  enum class EstadoArranque { kEnCurso, kListo, kFallido };
+
+  // Runs the start-up up to the hall on screen. True when the event loop
+  // should run; false when a check stopped it (messages already shown). The
+  // sections' part follows the hall's first paint: when one of its checks
+  // stops the program, the hall is hidden and the event loop ends with 1.
   bool Arrancar(OpcionesArranque opciones);
+  EstadoArranque Arranque() const { return arranque_; }
 
   Servicios& Comunes() { return servicios_; }
   EstadoPrograma& Estado() { return estado_; }
@@ -82,13 +88,14 @@ class Programa {
   void Progreso(int valor);
   // Every screen, in the order of start-up.
   void RegistrarPantallas();
-  // Every section's part of start-up (its Preparar), on a thread of its own,
-  // on a copy of `estado`. With `catalogoPropio` the thread first reads the
-  // catalogue for itself, silently, so that it can start before start-up has
-  // read it; when that read fails the result is empty and start-up prepares
-  // the sections again once its own catalogue is read.
-  std::future<std::vector<PreparacionSeccion>> PrepararSecciones(EstadoPrograma estado,
-                                                                 bool catalogoPropio);
+  // After the hall's first paint: the sections' part of start-up, then the
+  // splash closes and the sound layer starts.
+  void CompletarArranque(const std::filesystem::path& carpeta);
+  // Every section's part of start-up (its Preparar), each on a copy of the
+  // program state.
+  std::vector<PreparacionSeccion> PrepararSecciones();
+  // The end of start-up, done or stopped: the splash closes.
+  void Terminar(bool listo);
   // Tells what a section's part of start-up found; false when start-up must
   // stop.
   bool Paso(Seccion seccion, const std::vector<PreparacionSeccion>& preparadas);
@@ -110,6 +117,10 @@ class Programa {
   QStringList pasos_;
   std::vector<int> progresos_;
   bool sonidoIniciado_ = false;
+  EstadoArranque arranque_ = EstadoArranque::kEnCurso;
+  // While start-up completes after the first paint: the student's input is
+  // dropped.
+  std::unique_ptr<QObject> sinEntrada_;
   Lecturas lecturas_;
 };
 

@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "app/qt/programa.h"
+#include "qt/arranque_completo.h"
 #include "hall/qt/etiqueta_puerta.h"
 #include "hall/qt/tform0.h"
 #include "hall/qt/vestibulo_estatico.h"
@@ -34,7 +35,7 @@ class Arranque : public testing::Test {
 
   bool Arrancar(std::vector<std::string> parametros = {}) {
     programa = std::make_unique<Programa>(dialogos, sonido, pantalla);
-    return programa->Arrancar({ins.Carpeta(), std::move(parametros)});
+    return prueba::ArrancarDelTodo(*programa, {ins.Carpeta(), std::move(parametros)});
   }
   Tform0* Vestibulo() { return programa->Vestibulo(); }
 
@@ -52,7 +53,19 @@ const QStringList kOrden = {
     QStringLiteral("TFormCat")};
 
 TEST_F(Arranque, PreparaLasPantallasEnOrdenYMuestraElVestibulo) {
-  ASSERT_TRUE(Arrancar());
+  // The hall is on screen first; the sections' part of start-up and the sound
+  // layer wait for its first paint.
+  programa = std::make_unique<Programa>(dialogos, sonido, pantalla);
+  ASSERT_TRUE(programa->Arrancar({ins.Carpeta(), {}}));
+  EXPECT_EQ(programa->Arranque(), Programa::EstadoArranque::kEnCurso);
+  EXPECT_EQ(programa->Pasos(), QStringList{QStringLiteral("Tform0")});
+  EXPECT_EQ(programa->Progresos(), std::vector<int>{10});
+  EXPECT_TRUE(programa->Ventana().isVisible());
+  EXPECT_EQ(sonido.inicios, 0);
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] { return programa->Arranque() != Programa::EstadoArranque::kEnCurso; }, 5000));
+  EXPECT_EQ(programa->Arranque(), Programa::EstadoArranque::kListo);
+
   EXPECT_EQ(programa->Pasos(), kOrden);
   EXPECT_EQ(programa->Progresos(), (std::vector<int>{10, 20, 30, 40, 50, 60, 70, 80, 90, 100}));
   EXPECT_TRUE(dialogos.avisos.isEmpty()) << dialogos.avisos.join(u'|').toStdString();
@@ -77,9 +90,6 @@ TEST_F(Arranque, PreparaLasPantallasEnOrdenYMuestraElVestibulo) {
   EXPECT_TRUE(e.PrimeraVisita);
   EXPECT_FALSE(e.DesdeAsistente);
   EXPECT_TRUE(e.SinAnimacion);
-  // The sound layer waits for the hall's first paint.
-  EXPECT_EQ(sonido.inicios, 0);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return sonido.inicios > 0; }, 5000));
   EXPECT_EQ(sonido.inicios, 1);
   EXPECT_EQ(sonido.motor.size(), 40000);
 }
@@ -115,19 +125,23 @@ TEST_F(Arranque, FicherosQueFaltan) {
        kOrden.mid(0, 3)},
       {QStringLiteral("familias"),
        {QStringLiteral("Faltan ficheros (familias). Vuelva a instalar el programa")},
-       kOrden},  // the catalogue screen is last: no check after it, but the hall never shows
+       kOrden},  // the catalogue screen is last: no check after it, but start-up still stops
   };
   for (const Caso& c : casos) {
     SCOPED_TRACE(c.borrar.toStdString());
     InstalacionPrueba otra;
     otra.Borrar(c.borrar);
     DialogosPrueba d;
-    Programa p(d, sonido, pantalla);
-    EXPECT_FALSE(p.Arrancar({otra.Carpeta(), {}}));
+    SonidoPrueba s;
+    Programa p(d, s, pantalla);
+    EXPECT_FALSE(prueba::ArrancarDelTodo(p, {otra.Carpeta(), {}}));
     EXPECT_EQ(d.avisos, c.avisos);
     EXPECT_EQ(p.Pasos(), c.creadas);
     EXPECT_TRUE(p.Estado().FalloGrave());
+    EXPECT_EQ(p.Arranque(), Programa::EstadoArranque::kFallido);
+    // A section's check hides the hall it had shown; the sound never starts.
     EXPECT_FALSE(p.Ventana().isVisible());
+    EXPECT_EQ(s.inicios, 0);
     qApp->setStyleSheet(QString());
   }
 }
@@ -262,6 +276,25 @@ TEST_F(Arranque, PantallaCorrectaNoPregunta) {
   ASSERT_TRUE(Arrancar());
   EXPECT_TRUE(dialogos.preguntas.isEmpty());
   EXPECT_EQ(dialogos.pitidos, 0);
+}
+
+// Between the hall's first paint and the end of the sections' checks the
+// student's keys and clicks are dropped: Esc asks nothing until start-up is
+// complete.
+TEST_F(Arranque, NadaLlegaAlVestibuloHastaTerminarElArranque) {
+  programa = std::make_unique<Programa>(dialogos, sonido, pantalla);
+  ASSERT_TRUE(programa->Arrancar({ins.Carpeta(), {}}));
+  ASSERT_EQ(programa->Arranque(), Programa::EstadoArranque::kEnCurso);
+  dialogos.ResponderConBoton(QStringLiteral("ShadowNo"));
+  QTest::keyClick(Vestibulo(), Qt::Key_Escape);
+  QTest::mouseDClick(Vestibulo(), Qt::LeftButton, Qt::NoModifier, QPoint(512, 300));
+  EXPECT_TRUE(dialogos.ejecutados.isEmpty());
+  EXPECT_EQ(programa->Ventana().Actual(), Vestibulo());
+
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] { return programa->Arranque() == Programa::EstadoArranque::kListo; }, 5000));
+  QTest::keyClick(Vestibulo(), Qt::Key_Escape);
+  EXPECT_EQ(dialogos.ejecutados, QStringList{QStringLiteral("TForm4")});
 }
 
 TEST_F(Arranque, SalidaConfirmada) {

@@ -29,7 +29,7 @@ Ejecucion Ejecutar(const prueba::InstalacionPrueba& ins, const QString& tmp) {
   entorno.insert(QStringLiteral("TMPDIR"), tmp);
   entorno.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
   entorno.insert(QStringLiteral("SENDARO_LISTO"), listo);
-  entorno.insert(QStringLiteral("SENDARO_SALIR_AL_PINTAR"), QStringLiteral("1"));
+  entorno.insert(QStringLiteral("SENDARO_SALIR_AL_ARRANCAR"), QStringLiteral("1"));
   p.setProcessEnvironment(entorno);
   p.start(QStringLiteral(SENDARO_EJECUTABLE),
           {QStringLiteral("--datos"), QFile::decodeName(ins.Carpeta().c_str())});
@@ -42,7 +42,7 @@ TEST(Instancia, UnaSegundaCopiaTerminaEnSeguidaSinVentana) {
   prueba::InstalacionPrueba ins;
   QTemporaryDir tmp;
 
-  // Alone, the program reaches the hall's first paint and ends there.
+  // Alone, the program reaches the end of start-up and ends there.
   const Ejecucion sola = Ejecutar(ins, tmp.path());
   EXPECT_TRUE(sola.terminado);
   EXPECT_EQ(sola.codigo, 0);

@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "app/qt/programa.h"
+#include "qt/arranque_completo.h"
 #include "hall/qt/etiqueta_puerta.h"
 #include "hall/qt/tform0.h"
 #include "hall/qt/vestibulo_estatico.h"
@@ -57,7 +58,7 @@ class Vestibulo : public testing::Test {
   }
   void Arrancar() {
     programa = std::make_unique<Programa>(dialogos, sonido, pantalla);
-    ASSERT_TRUE(programa->Arrancar({ins.Carpeta(), {}}));
+    ASSERT_TRUE(prueba::ArrancarDelTodo(*programa, {ins.Carpeta(), {}}));
     hall = programa->Vestibulo();
   }
   void TearDown() override { qApp->setStyleSheet(QString()); }

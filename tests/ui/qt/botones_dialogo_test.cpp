@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "app/qt/programa.h"
+#include "qt/arranque_completo.h"
 #include "data/catalogo.h"
 #include "qt/apoyo.h"
 #include "ui/dialogos.h"
@@ -137,7 +138,7 @@ TEST_F(BotonesDialogo, ElProgramaLosMuestraEnSuIdioma) {
   std::unique_ptr<Programa> programa;
   const Visto pregunta = AlMostrarse([&] {
     programa = std::make_unique<Programa>(reales, sonido, pantalla);
-    ASSERT_TRUE(programa->Arrancar({ins.Carpeta(), {"I", "N", "2"}}));
+    ASSERT_TRUE(prueba::ArrancarDelTodo(*programa, {ins.Carpeta(), {"I", "N", "2"}}));
   });
   EXPECT_EQ(pregunta.texto, QStringLiteral("G253 G254"));
   EXPECT_EQ(pregunta.botones, (QStringList{QStringLiteral("G141"), QStringLiteral("G140")}));

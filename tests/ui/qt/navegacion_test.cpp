@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/qt/programa.h"
+#include "qt/arranque_completo.h"
 #include "hall/qt/tform0.h"
 #include "qt/apoyo.h"
 #include "ui/ventana_principal.h"
@@ -19,7 +20,7 @@ class Navegar : public testing::Test {
  protected:
   void SetUp() override {
     programa = std::make_unique<Programa>(dialogos, sonido, pantalla);
-    ASSERT_TRUE(programa->Arrancar({ins.Carpeta(), {}}));
+    ASSERT_TRUE(prueba::ArrancarDelTodo(*programa, {ins.Carpeta(), {}}));
   }
   void TearDown() override { qApp->setStyleSheet(QString()); }
 

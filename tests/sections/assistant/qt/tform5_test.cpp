@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "app/qt/programa.h"
+#include "qt/arranque_completo.h"
 #include "hall/qt/tform0.h"
 #include "qt/apoyo.h"
 #include "ui/navegacion.h"
@@ -31,7 +32,7 @@ class Asistente : public testing::Test {
                  "34Primer curso de diversificacion\r\n19Prueba de acceso a grado superior\r\n"
                  "34Segundo curso de diversificacion\r\n");
     programa = std::make_unique<Programa>(dialogos, sonido, pantalla);
-    ASSERT_TRUE(programa->Arrancar({ins.Carpeta(), {}}));
+    ASSERT_TRUE(prueba::ArrancarDelTodo(*programa, {ins.Carpeta(), {}}));
     programa->Ventana().show();
     programa->Estado().PrimeraVisita = false;
     Abrir();

@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "app/qt/programa.h"
+#include "qt/arranque_completo.h"
 #include "qt/apoyo.h"
 #include "sections/degrees/qt/lista_marcada.h"
 #include "sections/degrees/qt/tform1.h"
@@ -71,7 +72,7 @@ class ColoresSeleccion : public testing::TestWithParam<char> {
 TEST_P(ColoresSeleccion, LaFilaActualSeDistingue) {
   const char tema = GetParam();
   Programa programa(dialogos, sonido, pantalla);
-  ASSERT_TRUE(programa.Arrancar({SENDARO_INSTALACION, {std::string(1, tema), "N"}}));
+  ASSERT_TRUE(prueba::ArrancarDelTodo(programa, {SENDARO_INSTALACION, {std::string(1, tema), "N"}}));
   programa.Ventana().show();
   TForm1& f = programa.Navegar().Pantalla<TForm1>();
   programa.Navegar().Abrir(entrada::Carreras::kInformacion);

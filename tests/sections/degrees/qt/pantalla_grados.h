@@ -17,6 +17,7 @@
 #include <memory>
 
 #include "app/qt/programa.h"
+#include "qt/arranque_completo.h"
 #include "hall/qt/tform0.h"
 #include "qt/apoyo.h"
 #include "sections/degrees/qt/datos_grados.h"
@@ -63,7 +64,7 @@ class PantallaGradosBase : public testing::Test {
 
   void Arrancar() {
     programa = std::make_unique<Programa>(dialogos, sonido, pantalla);
-    ASSERT_TRUE(programa->Arrancar({ins.Carpeta(), {}}));
+    ASSERT_TRUE(prueba::ArrancarDelTodo(*programa, {ins.Carpeta(), {}}));
     hall = programa->Vestibulo();
     f = &programa->Navegar().Pantalla<TForm1>();
     ASSERT_NE(f, nullptr);

@@ -27,6 +27,7 @@
 #include <memory>
 
 #include "app/qt/programa.h"
+#include "qt/arranque_completo.h"
 #include "data/mapas.h"
 #include "hall/qt/tform0.h"
 #include "qt/apoyo.h"
@@ -60,7 +61,7 @@ class PantallaFP : public testing::Test {
     std::filesystem::copy(SENDARO_INSTALACION, copia.path().toStdString(),
                           std::filesystem::copy_options::recursive);
     programa = std::make_unique<Programa>(dialogos, sonido, pantalla);
-    ASSERT_TRUE(programa->Arrancar({copia.path().toStdString(), {}}));
+    ASSERT_TRUE(prueba::ArrancarDelTodo(*programa, {copia.path().toStdString(), {}}));
     hall = programa->Vestibulo();
     f = &programa->Navegar().Pantalla<TForm1>();
     ASSERT_NE(f, nullptr);

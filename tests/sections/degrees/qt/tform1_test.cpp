@@ -24,6 +24,7 @@
 #include <memory>
 
 #include "app/qt/programa.h"
+#include "qt/arranque_completo.h"
 #include "data/qt/impresora_qt.h"
 #include "hall/qt/etiqueta_puerta.h"
 #include "hall/qt/tform0.h"
@@ -72,7 +73,7 @@ class PantallaGrados : public testing::Test {
   }
   void Arrancar() {
     programa = std::make_unique<Programa>(dialogos, sonido, pantalla);
-    ASSERT_TRUE(programa->Arrancar({ins.Carpeta(), {}}));
+    ASSERT_TRUE(prueba::ArrancarDelTodo(*programa, {ins.Carpeta(), {}}));
     hall = programa->Vestibulo();
     f = &programa->Navegar().Pantalla<TForm1>();
     ASSERT_NE(f, nullptr);

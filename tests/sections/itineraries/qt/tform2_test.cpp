@@ -24,6 +24,7 @@
 #include <memory>
 
 #include "app/qt/programa.h"
+#include "qt/arranque_completo.h"
 #include "hall/qt/tform0.h"
 #include "qt/apoyo.h"
 #include "ui/tform4.h"
@@ -98,7 +99,7 @@ class CuestionarioEstudios : public testing::Test {
     qputenv("SENDARO_PDF_DIR", pdfs.path().toUtf8());
     EscribirCuestionario(ins);
     programa = std::make_unique<Programa>(dialogos, sonido, pantalla);
-    ASSERT_TRUE(programa->Arrancar({ins.Carpeta(), {}}));
+    ASSERT_TRUE(prueba::ArrancarDelTodo(*programa, {ins.Carpeta(), {}}));
     hall = programa->Vestibulo();
     f = &programa->Navegar().Pantalla<TForm2>();
     ASSERT_NE(f, nullptr);

@@ -19,6 +19,7 @@
 #include <memory>
 
 #include "app/qt/programa.h"
+#include "qt/arranque_completo.h"
 #include "hall/qt/tform0.h"
 #include "qt/apoyo.h"
 #include "sections/itineraries/qt/tform2.h"
@@ -54,7 +55,7 @@ class PantallaGM : public testing::Test {
   }
   void Arrancar() {
     programa = std::make_unique<Programa>(dialogos, sonido, pantalla);
-    ASSERT_TRUE(programa->Arrancar({ins.Carpeta(), {}}));
+    ASSERT_TRUE(prueba::ArrancarDelTodo(*programa, {ins.Carpeta(), {}}));
     hall = programa->Vestibulo();
     f = &programa->Navegar().Pantalla<TForm3>();
     programa->Ventana().show();

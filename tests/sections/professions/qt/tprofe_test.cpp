@@ -21,6 +21,7 @@
 #include <memory>
 
 #include "app/qt/programa.h"
+#include "qt/arranque_completo.h"
 #include "qt/apoyo.h"
 #include "ui/navegacion.h"
 #include "ui/servicios.h"
@@ -77,7 +78,7 @@ class PantallaProfesiones : public testing::Test {
     ins.Escribir(QStringLiteral("CARRERA"), Lineas({"Medicina (L)", "Magisterio (D)"}));
     ins.Escribir(QStringLiteral("FP"), Lineas({"-Sanidad", "Laboratorio clinico", "DAI"}));
     programa = std::make_unique<Programa>(dialogos, sonido, pantalla);
-    ASSERT_TRUE(programa->Arrancar({ins.Carpeta(), {}}));
+    ASSERT_TRUE(prueba::ArrancarDelTodo(*programa, {ins.Carpeta(), {}}));
     programa->Ventana().show();
     servicios = &programa->Comunes();
   }
