@@ -31,7 +31,7 @@ class CatalogoTextos {
 
   // Reads "textos" (from the language subfolder when one is in use) and fills
   // the slots. A missing file, a broken one (see AbrirFicheroTexto) or one of
-  // fewer than 672 lines shows "Faltan ficheros (<name>). Vuelva a instalar
+  // fewer than kUltimaLinea lines shows "Faltan ficheros (<name>). Vuelva a instalar
   // el programa", sets FalloGrave and returns false.
   bool Leer(Entorno& entorno);
 
