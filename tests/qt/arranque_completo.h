@@ -12,8 +12,8 @@ namespace sendaro::prueba {
 // True when start-up ended with the hall ready; false when a check stopped it.
 inline bool ArrancarDelTodo(Programa& programa, OpcionesArranque opciones) {
   if (!programa.Arrancar(std::move(opciones))) return false;
-  QTest::qWaitFor(
-      [&] { return programa.Arranque() != Programa::EstadoArranque::kEnCurso; }, 10000);
+  static_cast<void>(QTest::qWaitFor(
+      [&] { return programa.Arranque() != Programa::EstadoArranque::kEnCurso; }, 10000));
   return programa.Arranque() == Programa::EstadoArranque::kListo;
 }
 

@@ -12,9 +12,9 @@
 
 namespace sendaro {
 
-void PrioridadDeFondo() {
+void PrioridadDeFondo(int nice) {
   // On Linux the "process" priority of a thread id is that thread's own.
-  static_cast<void>(setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10));
+  static_cast<void>(setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), nice));
 }
 
 std::vector<std::string_view> ImagenesDelVestibulo(const Tema& tema) {
@@ -51,6 +51,7 @@ Lecturas Leer(std::filesystem::path carpeta, std::vector<std::string> posicional
   const Preferencias p = AplicarLineaOrdenes(
       {ajustes->LetraTema, ajustes->ConAnimacion != 0, SubcarpetaIdioma(ajustes->CodigoIdioma)},
       l.posicionales);
+  l.subcarpeta = p.subcarpeta;
   const Tema* tema = BuscarTema(p.LetraTema);
   if (tema == nullptr) return l;
   l.imagenes = std::async(std::launch::async, [carpeta = l.carpeta, tema] {

@@ -27,6 +27,9 @@ struct Lecturas {
   // and command line.
   std::filesystem::path carpeta;
   std::vector<std::string> posicionales;
+  // The language folder the settings and command line choose; none when the
+  // settings could not be read.
+  std::optional<std::string> subcarpeta;
 
   // The splash picture and "puntos3", still being read.
   struct Compartidos {
@@ -45,10 +48,10 @@ struct Lecturas {
   char letraTema = 0;
 };
 
-// Lowers the calling thread's priority: start-up's readers run while the
-// main thread and the display server are busy with the splash, and should
-// take only the processor time those leave.
-void PrioridadDeFondo();
+// Lowers the calling thread's priority to `nice`: start-up's readers run
+// while the main thread and the display server are busy with the splash, and
+// should take only the processor time those leave.
+void PrioridadDeFondo(int nice = 10);
 
 // The pictures of the hall and its theme that start-up opens, in order.
 std::vector<std::string_view> ImagenesDelVestibulo(const Tema& tema);

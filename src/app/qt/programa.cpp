@@ -319,22 +319,53 @@ class AvisosGuardados : public Avisador {
 
 }  // namespace
 
-std::vector<PreparacionSeccion> Programa::PrepararSecciones() {
-  // Each section works on a copy of the program state with its own message
-  // sink and FalloGrave: its messages are told later, in order, by Paso.
-  EstadoPrograma estado = estado_;
+std::future<std::vector<PreparacionSeccion>> Programa::PrepararSeccionesTemprano(
+    EstadoPrograma estado) {
+  // The thread works on a copy of the program state with its own message
+  // sink and FalloGrave, and its own catalogue read silently (start-up's is
+  // not read yet); the tables it fills are not read by anyone else until its
+  // result has been taken. It takes only the processor time the hall's
+  // creation leaves: the first paint must not wait for it.
+  return std::async(std::launch::async, [this, estado = std::move(estado)]() mutable {
+    PrioridadDeFondo(19);
+    CatalogoTextos propio;
+    std::vector<std::string> avisos;
+    AvisosGuardados silencio(avisos);
+    estado.entorno.avisador = &silencio;
+    if (!propio.Leer(estado.entorno) || !avisos.empty()) return std::vector<PreparacionSeccion>();
+    std::vector<PreparacionSeccion> r = PrepararCon(estado, propio);
+    Traza("hilo: secciones");
+    return r;
+  });
+}
+
+std::vector<PreparacionSeccion> Programa::PrepararCon(EstadoPrograma& estado,
+                                                      CatalogoTextos& catalogo) {
   std::vector<PreparacionSeccion> r(kSecciones);
   for (std::size_t i = 0; i < kSecciones; ++i) {
     AvisosGuardados avisos(r[i].avisos);
     estado.entorno.avisador = &avisos;
     estado.entorno.FalloGrave = false;
-    Servicios s{estado,    catalogo_, recursos_, *tablas_,  *puntos_,
-                dialogos_, sonido_,   pantalla_, *ventana_, *navegacion_,
-                servicios_.tema,      nullptr,   false};
+    Servicios s{estado,    catalogo, recursos_, *tablas_,  *puntos_,
+                dialogos_, sonido_,  pantalla_, *ventana_, *navegacion_,
+                servicios_.tema,     nullptr,   false};
     navegacion_->Preparar(static_cast<Seccion>(i), s);
     r[i].fallo = estado.entorno.FalloGrave;
   }
+  estado.entorno.avisador = nullptr;
   return r;
+}
+
+std::vector<PreparacionSeccion> Programa::PrepararSecciones() {
+  // What the early thread prepared serves when it read everything, in the
+  // language start-up settled on; otherwise the sections are prepared again
+  // here, with start-up's catalogue.
+  if (temprana_.valid()) {
+    std::vector<PreparacionSeccion> r = temprana_.get();
+    if (!r.empty() && idiomaTemprana_ == estado_.entorno.instalacion.RutaIdioma()) return r;
+  }
+  EstadoPrograma estado = estado_;
+  return PrepararCon(estado, catalogo_);
 }
 
 bool Programa::Paso(Seccion seccion, const std::vector<PreparacionSeccion>& preparadas) {
@@ -356,6 +387,15 @@ bool Programa::Arrancar(OpcionesArranque opciones) {
   Traza("lecturas");
   estado_.entorno.instalacion = Instalacion(opciones.carpeta);
   estado_.entorno.avisador = &avisador_;
+  // The sections' data files are read from now on, in the language the
+  // settings choose, on a thread of their own; what they find is told once
+  // the hall has painted.
+  if (lecturas_.subcarpeta) {
+    EstadoPrograma copia = estado_;
+    copia.entorno.instalacion.FijarIdioma(*lecturas_.subcarpeta);
+    idiomaTemprana_ = copia.entorno.instalacion.RutaIdioma();
+    temprana_ = PrepararSeccionesTemprano(std::move(copia));
+  }
   InicializarDatosCompartidos();
   Traza("datos compartidos");
 

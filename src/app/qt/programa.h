@@ -91,9 +91,15 @@ class Programa {
   // After the hall's first paint: the sections' part of start-up, then the
   // splash closes and the sound layer starts.
   void CompletarArranque(const std::filesystem::path& carpeta);
-  // Every section's part of start-up (its Preparar), each on a copy of the
-  // program state.
+  // Every section's part of start-up (its Preparar): taken from the early
+  // thread when it could serve, else run now.
   std::vector<PreparacionSeccion> PrepararSecciones();
+  // The same on a thread of its own at the lowest priority, started before
+  // the hall is created, on a copy of `estado` with a catalogue of its own
+  // (empty result: that catalogue could not be read).
+  std::future<std::vector<PreparacionSeccion>> PrepararSeccionesTemprano(EstadoPrograma estado);
+  // Every section's Preparar on `estado` with `catalogo`.
+  std::vector<PreparacionSeccion> PrepararCon(EstadoPrograma& estado, CatalogoTextos& catalogo);
   // The end of start-up, done or stopped: the splash closes.
   void Terminar(bool listo);
   // Tells what a section's part of start-up found; false when start-up must
@@ -122,6 +128,8 @@ class Programa {
   // dropped.
   std::unique_ptr<QObject> sinEntrada_;
   Lecturas lecturas_;
+  std::future<std::vector<PreparacionSeccion>> temprana_;
+  std::string idiomaTemprana_;  // the language folder it reads from
 };
 
 }  // namespace sendaro
