@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 #include "app/ajustes_centro.h"
 #include "app/linea_ordenes.h"
@@ -199,7 +200,7 @@ void Programa::PrepararVestibulo(const OpcionesArranque& opciones) {
     // An editor may have saved it with a byte-order mark, which the style
     // sheet parser does not take.
     if (hoja.startsWith("\xEF\xBB\xBF")) hoja.remove(0, 3);
-    qApp->setStyleSheet(QString::fromUtf8(hoja));
+    piel_ = QString::fromUtf8(hoja);
   }
 
   Traza("ajustes y piel");
@@ -440,6 +441,11 @@ bool Programa::Arrancar(OpcionesArranque opciones) {
     Traza("escena montada");
   }
 
+  // The skin styles buttons, lists and bars. The static hall shows a button,
+  // so it takes the skin before it shows; the animated hall shows none, and
+  // restyling every control of the program would hold its first paint: it
+  // takes the skin once start-up is complete.
+  if (estado_.SinAnimacion) AplicarPiel();
   ventana_->Mostrar(vestibulo_);
   if (estado_.SinAnimacion) {
     if (const QScreen* pantalla = QGuiApplication::primaryScreen()) {
@@ -512,6 +518,8 @@ void Programa::CompletarArranque(const std::filesystem::path& carpeta) {
     return;
   }
 
+  AplicarPiel();
+
   const QString senal = qEnvironmentVariable("SENDARO_LISTO");
   if (!senal.isEmpty()) {
     QFile f(senal);
@@ -524,6 +532,11 @@ void Programa::CompletarArranque(const std::filesystem::path& carpeta) {
   // The sound layer starts once the hall is on screen: connecting to the
   // audio server must not hold the first paint. Nothing plays before it.
   IniciarSonido(carpeta);
+}
+
+void Programa::AplicarPiel() {
+  if (piel_.isNull()) return;
+  qApp->setStyleSheet(std::exchange(piel_, QString()));
 }
 
 void Programa::Terminar(bool listo) {

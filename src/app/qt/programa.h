@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <QStringList>
 #include <filesystem>
 #include <future>
@@ -100,6 +101,9 @@ class Programa {
   std::future<std::vector<PreparacionSeccion>> PrepararSeccionesTemprano(EstadoPrograma estado);
   // Every section's Preparar on `estado` with `catalogo`.
   std::vector<PreparacionSeccion> PrepararCon(EstadoPrograma& estado, CatalogoTextos& catalogo);
+  // Gives the skin read with the hall's creation to the whole application,
+  // once.
+  void AplicarPiel();
   // The end of start-up, done or stopped: the splash closes.
   void Terminar(bool listo);
   // Tells what a section's part of start-up found; false when start-up must
@@ -128,6 +132,7 @@ class Programa {
   // dropped.
   std::unique_ptr<QObject> sinEntrada_;
   Lecturas lecturas_;
+  QString piel_;  // the skin, until it is applied
   std::future<std::vector<PreparacionSeccion>> temprana_;
   std::string idiomaTemprana_;  // the language folder it reads from
 };

@@ -228,10 +228,28 @@ TEST_F(Arranque, TemaSinCuadroLateralSigueAdelante) {
   EXPECT_FALSE(Vestibulo()->ImageDejar->pixmap().isNull());
 }
 
+// The skin is the application's once start-up is complete; the static hall,
+// which shows a button, has it before it shows, the animated one after.
 TEST_F(Arranque, PielDelPrograma) {
   ins.Escribir(QStringLiteral("mdd_spring.ssk"), "QPushButton { color: rgb(1, 2, 3); }");
-  ASSERT_TRUE(Arrancar());
-  EXPECT_TRUE(qApp->styleSheet().contains(QStringLiteral("rgb(1, 2, 3)")));
+  const QDir muestra(QStringLiteral(SENDARO_INSTALACION));
+  for (const QString& n : {QStringLiteral("casti.DXG"), QStringLiteral("segdxg1.DXG"),
+                           QStringLiteral("antorcha.dxg"), QStringLiteral("todoc.bmp")}) {
+    QFile f(muestra.filePath(n));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << n.toStdString();
+    ins.Escribir(n, f.readAll());
+  }
+  for (const char* animacion : {"N", "S"}) {
+    SCOPED_TRACE(animacion);
+    qApp->setStyleSheet(QString());
+    programa = std::make_unique<Programa>(dialogos, sonido, pantalla);
+    ASSERT_TRUE(programa->Arrancar({ins.Carpeta(), {"C", animacion}}));
+    EXPECT_EQ(programa->Estado().SinAnimacion, std::string_view(animacion) == "N");
+    EXPECT_EQ(qApp->styleSheet().isEmpty(), std::string_view(animacion) == "S");
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return programa->Arranque() == Programa::EstadoArranque::kListo; }, 5000));
+    EXPECT_TRUE(qApp->styleSheet().contains(QStringLiteral("rgb(1, 2, 3)")));
+  }
 }
 
 TEST_F(Arranque, PreguntaPorLaPantallaYLaRestauraAlSalir) {
