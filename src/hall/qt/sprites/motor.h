@@ -40,7 +40,11 @@ class Superficie {
   static constexpr int kAncho = 1024;
   static constexpr int kAlto = 768;
 
-  Superficie();
+  // A black buffer; `pagina` is used when it is one already (made on a
+  // loader thread, so that the main thread does not fill 3 MB).
+  explicit Superficie(QImage pagina = {});
+  // A black buffer of the surface's size and format.
+  static QImage PaginaNegra();
   QImage& Imagen() { return buffer_; }
   // Fills the buffer black and draws every visible sprite of the world.
   void DibujarMundo(escena::Mundo& mundo, const ImagenesEscena& imagenes);
