@@ -26,8 +26,7 @@ QString Ruta(const std::filesystem::path& carpeta, std::string_view nombre) {
 
 }  // namespace
 
-DXDraw::DXDraw(QImage pagina, QWidget* padre)
-    : QWidget(padre), superficie_(std::move(pagina)) {
+DXDraw::DXDraw(QWidget* padre) : QWidget(padre) {
   setObjectName(QStringLiteral("DXDraw"));
   setAccessibleName(QStringLiteral("Vest\u00edbulo animado"));
   setGeometry(0, 0, Superficie::kAncho, Superficie::kAlto);
@@ -64,7 +63,6 @@ ListasEscena CargarListas(const std::filesystem::path& carpeta, const Tema& tema
       }
     }
   }
-  l.pagina = Superficie::PaginaNegra();
   Traza("hilo: todo y sonidos");
   l.tramo = escena::TramoVelocidad(mhz.get());
   Traza("hilo: MHz");
@@ -77,7 +75,7 @@ std::unique_ptr<DXDraw> DXDraw::Crear(ListasEscena listas, escena::DatosEscena d
     error = listas.error;
     return nullptr;
   }
-  std::unique_ptr<DXDraw> d(new DXDraw(std::move(listas.pagina), padre));
+  std::unique_ptr<DXDraw> d(new DXDraw(padre));
   d->imagenes_ = std::move(listas.imagenes);
   d->todo_ = listas.todo;
   d->cortina_ = std::make_unique<SuperficieCortina>(listas.todo);

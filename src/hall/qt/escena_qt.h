@@ -23,7 +23,6 @@ namespace sendaro {
 struct ListasEscena {
   ImagenesEscena imagenes;
   QImage todo;
-  QImage pagina;  // the scene's black back buffer, made with the lists
   QHash<QString, QByteArray> sonidos;  // empty: the scene runs silent
   escena::Tramo tramo;
   QString error;  // not empty: the lists cannot be used
@@ -82,7 +81,7 @@ class DXDraw : public QWidget, private escena::AccionesEscena, private escena::L
   void hideEvent(QHideEvent* evento) override;
 
  private:
-  DXDraw(QImage pagina, QWidget* padre);
+  explicit DXDraw(QWidget* padre);
 
   // escena::AccionesEscena
   void AbrirPuerta(int codigo) override;

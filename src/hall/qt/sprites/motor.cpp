@@ -81,17 +81,7 @@ const QImage& ImagenesEscena::Patron(const escena::Imagen& imagen, int patron) c
   return v.at(static_cast<std::size_t>(std::clamp(patron, 0, static_cast<int>(v.size()) - 1)));
 }
 
-QImage Superficie::PaginaNegra() {
-  QImage pagina(kAncho, kAlto, QImage::Format_RGB32);
-  pagina.fill(Qt::black);
-  return pagina;
-}
-
-Superficie::Superficie(QImage pagina) : buffer_(std::move(pagina)) {
-  if (buffer_.size() != QSize(kAncho, kAlto) || buffer_.format() != QImage::Format_RGB32) {
-    buffer_ = PaginaNegra();
-  }
-}
+Superficie::Superficie() : buffer_(kAncho, kAlto, QImage::Format_RGB32) { buffer_.fill(Qt::black); }
 
 void Superficie::DibujarMundo(escena::Mundo& mundo, const ImagenesEscena& imagenes) {
   QPainter p(&buffer_);

@@ -40,11 +40,7 @@ class Superficie {
   static constexpr int kAncho = 1024;
   static constexpr int kAlto = 768;
 
-  // A black buffer; `pagina` is used when it is one already (made on a
-  // loader thread, so that the main thread does not fill 3 MB).
-  explicit Superficie(QImage pagina = {});
-  // A black buffer of the surface's size and format.
-  static QImage PaginaNegra();
+  Superficie();
   QImage& Imagen() { return buffer_; }
   // Fills the buffer black and draws every visible sprite of the world.
   void DibujarMundo(escena::Mundo& mundo, const ImagenesEscena& imagenes);
