@@ -1,5 +1,7 @@
 #include "app/qt/precarga.h"
 
+#include <QThread>
+
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -79,6 +81,12 @@ Lecturas Leer(std::filesystem::path carpeta, std::vector<std::string> posicional
 
 std::future<Lecturas> Precargar(std::filesystem::path carpeta,
                                 std::vector<std::string> posicionales) {
+  // Qt takes the first thread that makes one of its objects for its main
+  // thread. The readers make files on their own threads, possibly before the
+  // application object exists: the calling thread claims the role first, or
+  // the application would run its events on a reader's thread and never
+  // paint.
+  static_cast<void>(QThread::currentThread());
   return std::async(std::launch::async, Leer, std::move(carpeta), std::move(posicionales));
 }
 

@@ -56,7 +56,8 @@ void PrioridadDeFondo(int nice = 10);
 // The pictures of the hall and its theme that start-up opens, in order.
 std::vector<std::string_view> ImagenesDelVestibulo(const Tema& tema);
 
-// Starts the reading on threads of their own. The result comes as soon as
+// Starts the reading on threads of their own. Call it on the thread that
+// will make the application object. The result comes as soon as
 // the settings are read; each reading inside it is waited for when used.
 std::future<Lecturas> Precargar(std::filesystem::path carpeta,
                                 std::vector<std::string> posicionales);

@@ -19,6 +19,7 @@ struct Ejecucion {
   bool terminado;
   int codigo;
   bool listo;  // the hall painted
+  QString errores;  // what it wrote on its error stream
 };
 
 Ejecucion Ejecutar(const prueba::InstalacionPrueba& ins, const QString& tmp) {
@@ -35,7 +36,8 @@ Ejecucion Ejecutar(const prueba::InstalacionPrueba& ins, const QString& tmp) {
           {QStringLiteral("--datos"), QFile::decodeName(ins.Carpeta().c_str())});
   const bool terminado = p.waitForFinished(60000);
   if (!terminado) p.kill();
-  return {terminado, p.exitCode(), QFile::exists(listo)};
+  return {terminado, p.exitCode(), QFile::exists(listo),
+          QString::fromLocal8Bit(p.readAllStandardError())};
 }
 
 TEST(Instancia, UnaSegundaCopiaTerminaEnSeguidaSinVentana) {
@@ -46,6 +48,10 @@ TEST(Instancia, UnaSegundaCopiaTerminaEnSeguidaSinVentana) {
   const Ejecucion sola = Ejecutar(ins, tmp.path());
   EXPECT_TRUE(sola.terminado);
   EXPECT_EQ(sola.codigo, 0);
+  // The start-up readers make Qt objects on their threads before the
+  // application object: the main thread must still be Qt's main thread.
+  EXPECT_FALSE(sola.errores.contains(QStringLiteral("not created in the main() thread")))
+      << sola.errores.toStdString();
   EXPECT_TRUE(sola.listo);
 
   // The lock goes with the process: the file it leaves behind does not stop
