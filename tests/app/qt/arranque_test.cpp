@@ -38,6 +38,17 @@ class Arranque : public testing::Test {
     return prueba::ArrancarDelTodo(*programa, {ins.Carpeta(), std::move(parametros)});
   }
   Tform0* Vestibulo() { return programa->Vestibulo(); }
+  // The lists and picture the animated hall of theme C needs, from the
+  // sample installation.
+  void CopiarEscenaDeMuestra() {
+    const QDir muestra(QStringLiteral(SENDARO_INSTALACION));
+    for (const QString& n : {QStringLiteral("casti.DXG"), QStringLiteral("segdxg1.DXG"),
+                             QStringLiteral("antorcha.dxg"), QStringLiteral("todoc.bmp")}) {
+      QFile f(muestra.filePath(n));
+      ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << n.toStdString();
+      ins.Escribir(n, f.readAll());
+    }
+  }
 
   InstalacionPrueba ins;
   DialogosPrueba dialogos;
@@ -187,13 +198,7 @@ TEST_F(Arranque, LineaDeOrdenesSobreLosAjustes) {
 // The animated hall: built from the sample installation's lists, or, when
 // they are missing, the static hall after a message.
 TEST_F(Arranque, VestibuloAnimadoOEstaticoSiNoSePuedeConstruir) {
-  const QDir muestra(QStringLiteral(SENDARO_INSTALACION));
-  for (const QString& n : {QStringLiteral("casti.DXG"), QStringLiteral("segdxg1.DXG"),
-                           QStringLiteral("antorcha.dxg"), QStringLiteral("todoc.bmp")}) {
-    QFile f(muestra.filePath(n));
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << n.toStdString();
-    ins.Escribir(n, f.readAll());
-  }
+  ASSERT_NO_FATAL_FAILURE(CopiarEscenaDeMuestra());
   ASSERT_TRUE(Arrancar({"C", "S"}));
   EXPECT_TRUE(dialogos.avisos.isEmpty()) << dialogos.avisos.join(u'|').toStdString();
   EXPECT_FALSE(programa->Estado().SinAnimacion);
@@ -232,13 +237,7 @@ TEST_F(Arranque, TemaSinCuadroLateralSigueAdelante) {
 // which shows a button, has it before it shows, the animated one after.
 TEST_F(Arranque, PielDelPrograma) {
   ins.Escribir(QStringLiteral("mdd_spring.ssk"), "QPushButton { color: rgb(1, 2, 3); }");
-  const QDir muestra(QStringLiteral(SENDARO_INSTALACION));
-  for (const QString& n : {QStringLiteral("casti.DXG"), QStringLiteral("segdxg1.DXG"),
-                           QStringLiteral("antorcha.dxg"), QStringLiteral("todoc.bmp")}) {
-    QFile f(muestra.filePath(n));
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << n.toStdString();
-    ins.Escribir(n, f.readAll());
-  }
+  ASSERT_NO_FATAL_FAILURE(CopiarEscenaDeMuestra());
   for (const char* animacion : {"N", "S"}) {
     SCOPED_TRACE(animacion);
     qApp->setStyleSheet(QString());
