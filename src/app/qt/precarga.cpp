@@ -53,7 +53,6 @@ Lecturas Leer(std::filesystem::path carpeta, std::vector<std::string> posicional
   const Preferencias p = AplicarLineaOrdenes(
       {ajustes->LetraTema, ajustes->ConAnimacion != 0, SubcarpetaIdioma(ajustes->CodigoIdioma)},
       l.posicionales);
-  l.subcarpeta = p.subcarpeta;
   const Tema* tema = BuscarTema(p.LetraTema);
   if (tema == nullptr) return l;
   l.imagenes = std::async(std::launch::async, [carpeta = l.carpeta, tema] {

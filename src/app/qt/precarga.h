@@ -27,9 +27,6 @@ struct Lecturas {
   // and command line.
   std::filesystem::path carpeta;
   std::vector<std::string> posicionales;
-  // The language folder the settings and command line choose; none when the
-  // settings could not be read.
-  std::optional<std::string> subcarpeta;
 
   // The splash picture and "puntos3", still being read.
   struct Compartidos {

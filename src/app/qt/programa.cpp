@@ -320,53 +320,29 @@ class AvisosGuardados : public Avisador {
 
 }  // namespace
 
-std::future<std::vector<PreparacionSeccion>> Programa::PrepararSeccionesTemprano(
-    EstadoPrograma estado) {
+std::future<std::vector<PreparacionSeccion>> Programa::PrepararSecciones() {
   // The thread works on a copy of the program state with its own message
-  // sink and FalloGrave, and its own catalogue read silently (start-up's is
-  // not read yet); the tables it fills are not read by anyone else until its
-  // result has been taken. It takes only the processor time the hall's
-  // creation leaves: the first paint must not wait for it.
-  return std::async(std::launch::async, [this, estado = std::move(estado)]() mutable {
+  // sink and FalloGrave, and reads the catalogue start-up has read; the
+  // tables it fills are not read by anyone else until its result has been
+  // taken. It takes only the processor time the hall's creation leaves: the
+  // first paint must not wait for it.
+  return std::async(std::launch::async, [this, estado = estado_]() mutable {
     PrioridadDeFondo(19);
-    CatalogoTextos propio;
-    std::vector<std::string> avisos;
-    AvisosGuardados silencio(avisos);
-    estado.entorno.avisador = &silencio;
-    if (!propio.Leer(estado.entorno) || !avisos.empty()) return std::vector<PreparacionSeccion>();
-    std::vector<PreparacionSeccion> r = PrepararCon(estado, propio);
+    std::vector<PreparacionSeccion> r(kSecciones);
+    for (std::size_t i = 0; i < kSecciones; ++i) {
+      AvisosGuardados avisos(r[i].avisos);
+      estado.entorno.avisador = &avisos;
+      estado.entorno.FalloGrave = false;
+      Servicios s{estado,    catalogo_, recursos_, *tablas_,  *puntos_,
+                  dialogos_, sonido_,   pantalla_, *ventana_, *navegacion_,
+                  servicios_.tema,      nullptr,   false};
+      navegacion_->Preparar(static_cast<Seccion>(i), s);
+      r[i].fallo = estado.entorno.FalloGrave;
+    }
+    estado.entorno.avisador = nullptr;
     Traza("hilo: secciones");
     return r;
   });
-}
-
-std::vector<PreparacionSeccion> Programa::PrepararCon(EstadoPrograma& estado,
-                                                      CatalogoTextos& catalogo) {
-  std::vector<PreparacionSeccion> r(kSecciones);
-  for (std::size_t i = 0; i < kSecciones; ++i) {
-    AvisosGuardados avisos(r[i].avisos);
-    estado.entorno.avisador = &avisos;
-    estado.entorno.FalloGrave = false;
-    Servicios s{estado,    catalogo, recursos_, *tablas_,  *puntos_,
-                dialogos_, sonido_,  pantalla_, *ventana_, *navegacion_,
-                servicios_.tema,     nullptr,   false};
-    navegacion_->Preparar(static_cast<Seccion>(i), s);
-    r[i].fallo = estado.entorno.FalloGrave;
-  }
-  estado.entorno.avisador = nullptr;
-  return r;
-}
-
-std::vector<PreparacionSeccion> Programa::PrepararSecciones() {
-  // What the early thread prepared serves when it read everything, in the
-  // language start-up settled on; otherwise the sections are prepared again
-  // here, with start-up's catalogue.
-  if (temprana_.valid()) {
-    std::vector<PreparacionSeccion> r = temprana_.get();
-    if (!r.empty() && idiomaTemprana_ == estado_.entorno.instalacion.RutaIdioma()) return r;
-  }
-  EstadoPrograma estado = estado_;
-  return PrepararCon(estado, catalogo_);
 }
 
 bool Programa::Paso(Seccion seccion, const std::vector<PreparacionSeccion>& preparadas) {
@@ -388,15 +364,6 @@ bool Programa::Arrancar(OpcionesArranque opciones) {
   Traza("lecturas");
   estado_.entorno.instalacion = Instalacion(opciones.carpeta);
   estado_.entorno.avisador = &avisador_;
-  // The sections' data files are read from now on, in the language the
-  // settings choose, on a thread of their own; what they find is told once
-  // the hall has painted.
-  if (lecturas_.subcarpeta) {
-    EstadoPrograma copia = estado_;
-    copia.entorno.instalacion.FijarIdioma(*lecturas_.subcarpeta);
-    idiomaTemprana_ = copia.entorno.instalacion.RutaIdioma();
-    temprana_ = PrepararSeccionesTemprano(std::move(copia));
-  }
   InicializarDatosCompartidos();
   Traza("datos compartidos");
 
@@ -412,6 +379,10 @@ bool Programa::Arrancar(OpcionesArranque opciones) {
   Progreso(10);
   PrepararVestibulo(opciones);
   Traza("preparar vestibulo");
+  // The sections' data files are read from now on, on a thread of their
+  // own, in the language and with the catalogue the hall's creation settled
+  // on; what they find is told once the hall has painted.
+  if (!estado_.FalloGrave()) secciones_ = PrepararSecciones();
   if (!estado_.FalloGrave() && !estado_.SinAnimacion) {
     // The scene's lists are read on a thread of their own while the hall is
     // created here.
@@ -485,7 +456,7 @@ void Programa::CompletarArranque(const std::filesystem::path& carpeta) {
   // what the readers found is told here, so that a missing file stops the
   // program before the hall can be used. The screens themselves are created
   // when first opened.
-  const std::vector<PreparacionSeccion> preparadas = PrepararSecciones();
+  const std::vector<PreparacionSeccion> preparadas = secciones_.get();
   Traza("secciones preparadas");
   const auto paso = [&](Seccion seccion) { return Paso(seccion, preparadas); };
   const bool completo = [&] {

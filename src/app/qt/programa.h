@@ -92,15 +92,9 @@ class Programa {
   // After the hall's first paint: the sections' part of start-up, then the
   // splash closes and the sound layer starts.
   void CompletarArranque(const std::filesystem::path& carpeta);
-  // Every section's part of start-up (its Preparar): taken from the early
-  // thread when it could serve, else run now.
-  std::vector<PreparacionSeccion> PrepararSecciones();
-  // The same on a thread of its own at the lowest priority, started before
-  // the hall is created, on a copy of `estado` with a catalogue of its own
-  // (empty result: that catalogue could not be read).
-  std::future<std::vector<PreparacionSeccion>> PrepararSeccionesTemprano(EstadoPrograma estado);
-  // Every section's Preparar on `estado` with `catalogo`.
-  std::vector<PreparacionSeccion> PrepararCon(EstadoPrograma& estado, CatalogoTextos& catalogo);
+  // Every section's part of start-up (its Preparar), on a thread of its own
+  // at the lowest priority, on a copy of the program state.
+  std::future<std::vector<PreparacionSeccion>> PrepararSecciones();
   // Gives the skin read with the hall's creation to the whole application,
   // once.
   void AplicarPiel();
@@ -133,8 +127,7 @@ class Programa {
   std::unique_ptr<QObject> sinEntrada_;
   Lecturas lecturas_;
   QString piel_;  // the skin, until it is applied
-  std::future<std::vector<PreparacionSeccion>> temprana_;
-  std::string idiomaTemprana_;  // the language folder it reads from
+  std::future<std::vector<PreparacionSeccion>> secciones_;
 };
 
 }  // namespace sendaro

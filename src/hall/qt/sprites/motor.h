@@ -14,7 +14,6 @@
 #include "hall/escena/escena.h"
 #include "hall/escena/sprites.h"
 
-
 namespace sendaro {
 
 class Sonido;
