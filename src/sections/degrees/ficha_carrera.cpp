@@ -74,7 +74,9 @@ Vista ConstruirVista(const FuentesFicha& f, VistaFicha vista, int d) {
       v.filas.emplace_back();
       v.filas.push_back(Texto(f, kTextoOtrasRelacionadas));
       const int n = f.datos.numCarreras;
-      const bool esIT = EmpiezaPor(f.carreras[d], "I T");
+      // A technical engineering degree: "I T" in Spanish and Basque, "E T" in
+      // Catalan and Galician.
+      const bool esIT = EmpiezaPor(f.carreras[d], "I T") || EmpiezaPor(f.carreras[d], "E T");
       const std::size_t antes = v.filas.size();
       for (int i = 1; i <= n; ++i) {
         for (const int c : f.datos.Relacionadas(i)) {

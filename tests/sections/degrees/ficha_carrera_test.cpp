@@ -78,6 +78,14 @@ TEST(ListaFicha, RelacionadasEnAmbosSentidosYTodasLasIT) {
   EXPECT_EQ(tres.filas[2], "I T (todas las ingenierias tecnicas)");
 }
 
+TEST(ListaFicha, TodasLasITTambienConLaAbreviaturaGallega) {
+  // Galician and Catalan write a technical engineering degree "E T ...".
+  CatalogoCarreras c({"E T Informatica", "Enxenaria Informatica"});
+  c.Relacionadas(2, {5});  // 5 = N + 3: every technical engineering degree
+  const FichaEnPantalla it = ListaFicha(c.Ficha(), VistaFicha::kRelacionadas, 1);
+  EXPECT_EQ(it.filas, (std::vector<std::string>{"T295", "", "T178", "Enxenaria Informatica"}));
+}
+
 TEST(ListaFicha, BotonFPNuncaEnSegundoCicloYUnaFilaMenosSinAfines) {
   const CatalogoCarreras c = Catalogo();
   const FichaEnPantalla segundo = ListaFicha(c.Ficha(), VistaFicha::kRelacionadas, 4);
