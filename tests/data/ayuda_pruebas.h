@@ -13,7 +13,7 @@
 
 #include "data/entorno.h"
 
-namespace sendaro::pruebas {
+namespace sendaro::prueba {
 
 class AvisadorGrabador : public Avisador {
  public:
@@ -71,4 +71,4 @@ struct EntornoDePrueba {
   }
 };
 
-}  // namespace sendaro::pruebas
+}  // namespace sendaro::prueba

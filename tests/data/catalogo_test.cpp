@@ -10,7 +10,7 @@
 namespace sendaro {
 namespace {
 
-using pruebas::EntornoDePrueba;
+using prueba::EntornoDePrueba;
 
 // Slot lengths at the edges of their ranges, transcribed from the line table.
 TEST(CatalogoTextos, LongitudesDeHuecoEnLosBordes) {

@@ -11,7 +11,7 @@
 namespace sendaro {
 namespace {
 
-using pruebas::EntornoDePrueba;
+using prueba::EntornoDePrueba;
 
 std::string Lineas(const std::vector<std::string>& lineas) {
   std::string bytes;

@@ -11,7 +11,7 @@
 namespace sendaro {
 namespace {
 
-using pruebas::EntornoDePrueba;
+using prueba::EntornoDePrueba;
 
 // A "puntos3" record with chosen integers: column x (1..281), integer k of
 // the column (may run past 636 into the next columns), low byte v; the high

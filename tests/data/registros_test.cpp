@@ -12,7 +12,7 @@
 namespace sendaro {
 namespace {
 
-using pruebas::EntornoDePrueba;
+using prueba::EntornoDePrueba;
 
 constexpr std::size_t kBytesLugares = 4 * 119340;
 constexpr std::size_t kBytesPuntos = 714864;

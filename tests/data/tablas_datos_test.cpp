@@ -13,11 +13,11 @@
 namespace sendaro {
 namespace {
 
-using pruebas::EntornoDePrueba;
+using prueba::EntornoDePrueba;
 
 // A small installation: every file a screen loads, with a line or two each.
 // Language-dependent files go to the subfolder when one is given.
-void EscribirInstalacion(const pruebas::CarpetaTemporal& carpeta, const std::string& idioma) {
+void EscribirInstalacion(const prueba::CarpetaTemporal& carpeta, const std::string& idioma) {
   const std::string sub = idioma.empty() ? "" : idioma + "/";
   for (const char* nombre :
        {"carreran", "CARRERA",  "OTROS",     "REQUISIT",   "SALIDAS",    "CUALIDAD",  "INTERES",

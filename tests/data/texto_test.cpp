@@ -120,7 +120,7 @@ TEST(Texto, DividirLineas) {
 }
 
 TEST(Texto, FicherosQueNoSeAbren) {
-  pruebas::CarpetaTemporal carpeta;
+  prueba::CarpetaTemporal carpeta;
   carpeta.Escribir("datos", "a\0b"s);
   carpeta.Escribir("sub/otro", "");
   EXPECT_TRUE(ExisteFichero(carpeta.Ruta() / "datos"));
@@ -133,11 +133,11 @@ TEST(Texto, FicherosQueNoSeAbren) {
 }
 
 TEST(Texto, AbrirFicheroDatosAvisaUnaVezConElNombreDado) {
-  pruebas::EntornoDePrueba prueba;
-  EXPECT_FALSE(AbrirFicheroDatos(prueba.entorno, "catVal/CARRERA"));
-  EXPECT_TRUE(prueba.entorno.FalloGrave);
+  prueba::EntornoDePrueba caso;
+  EXPECT_FALSE(AbrirFicheroDatos(caso.entorno, "catVal/CARRERA"));
+  EXPECT_TRUE(caso.entorno.FalloGrave);
   EXPECT_EQ(
-      prueba.avisador.avisos,
+      caso.avisador.avisos,
       std::vector<std::string>{"Faltan ficheros (catVal/CARRERA). Vuelva a instalar el programa"});
 }
 
@@ -179,15 +179,15 @@ TEST(Texto, FicheroDeTextoGuardadoDeOtraManeraOEstropeado) {
 }
 
 TEST(Texto, AbrirFicheroTextoConvierteUtf8YTrataUnFicheroRotoComoQueFalta) {
-  pruebas::EntornoDePrueba prueba;
-  prueba.carpeta.Escribir("CARRERA", "\xEF\xBB\xBFMedicina\r\nCiencias del Mar\r\n");
-  prueba.carpeta.Escribir("galego/CARRERA", "Medicina\r\nCienc");
-  EXPECT_EQ(AbrirFicheroTexto(prueba.entorno, "CARRERA"), "Medicina\r\nCiencias del Mar\r\n");
-  EXPECT_FALSE(prueba.entorno.FalloGrave);
-  EXPECT_FALSE(AbrirFicheroTexto(prueba.entorno, "galego/CARRERA"));
-  EXPECT_TRUE(prueba.entorno.FalloGrave);
+  prueba::EntornoDePrueba caso;
+  caso.carpeta.Escribir("CARRERA", "\xEF\xBB\xBFMedicina\r\nCiencias del Mar\r\n");
+  caso.carpeta.Escribir("galego/CARRERA", "Medicina\r\nCienc");
+  EXPECT_EQ(AbrirFicheroTexto(caso.entorno, "CARRERA"), "Medicina\r\nCiencias del Mar\r\n");
+  EXPECT_FALSE(caso.entorno.FalloGrave);
+  EXPECT_FALSE(AbrirFicheroTexto(caso.entorno, "galego/CARRERA"));
+  EXPECT_TRUE(caso.entorno.FalloGrave);
   EXPECT_EQ(
-      prueba.avisador.avisos,
+      caso.avisador.avisos,
       std::vector<std::string>{"Faltan ficheros (galego/CARRERA). Vuelva a instalar el programa"});
 }
 

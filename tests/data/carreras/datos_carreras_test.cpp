@@ -14,7 +14,7 @@
 namespace sendaro {
 namespace {
 
-using pruebas::EntornoDePrueba;
+using prueba::EntornoDePrueba;
 
 std::string Faltan(const std::string& nombre) {
   return "Faltan ficheros (" + nombre + "). Vuelva a instalar el programa";
