@@ -4,20 +4,26 @@
 #   ui/        data/, ui/
 #   hall/      data/, ui/, hall/
 #   sections/X data/, ui/, sections/X/ (never another section)
-#   app/       anything
-# Domain files (outside every qt/ folder and ui/) include no qt/ folder.
+#   app/       data/, ui/, hall/, sections/, app/
+# Domain files (outside every qt/ folder and ui/) include no qt/ folder and
+# nothing of ui/.
+# An include is followed the way the compiler finds it: "..." first beside
+# the including file, then from RAIZ; <...> from RAIZ. Paths are normalised
+# first, so "data/../sections/x.h" counts as sections/x.h. Includes that lead
+# outside the layers (the system's, Qt's, generated files) are not checked.
+cmake_minimum_required(VERSION 3.25)
 file(GLOB_RECURSE ficheros RELATIVE ${RAIZ} ${RAIZ}/*.h ${RAIZ}/*.cpp)
+set(capas data ui hall sections app)
 set(faltas "")
 foreach(fichero ${ficheros})
-  if(fichero MATCHES "^app/")
-    continue()
-  endif()
   if(fichero MATCHES "^sections/([^/]+)/")
     set(permitidas "data/" "ui/" "sections/${CMAKE_MATCH_1}/")
   elseif(fichero MATCHES "^hall/")
     set(permitidas "data/" "ui/" "hall/")
   elseif(fichero MATCHES "^ui/")
     set(permitidas "data/" "ui/")
+  elseif(fichero MATCHES "^app/")
+    set(permitidas "data/" "ui/" "hall/" "sections/" "app/")
   else()
     set(permitidas "data/")
   endif()
@@ -25,11 +31,27 @@ foreach(fichero ${ficheros})
   if(NOT fichero MATCHES "(^|/)qt/" AND NOT fichero MATCHES "^ui/")
     set(dominio TRUE)
   endif()
-  file(STRINGS ${RAIZ}/${fichero} lineas REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+  get_filename_component(carpeta "${fichero}" DIRECTORY)
+  file(STRINGS ${RAIZ}/${fichero} lineas REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<]")
   foreach(linea ${lineas})
-    string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]*)\".*" "\\1" incluido "${linea}")
-    if(NOT incluido MATCHES "/")
-      continue()  # beside the file itself
+    if(linea MATCHES "^[ \t]*#[ \t]*include[ \t]*\"([^\"]*)\"")
+      set(escrito "\"${CMAKE_MATCH_1}\"")
+      set(incluido "${CMAKE_MATCH_1}")
+      # Beside the including file when it is there.
+      cmake_path(SET junto NORMALIZE "${carpeta}/${incluido}")
+      if(carpeta AND EXISTS "${RAIZ}/${junto}" AND NOT junto MATCHES "^\\.\\./")
+        set(incluido "${junto}")
+      endif()
+    elseif(linea MATCHES "^[ \t]*#[ \t]*include[ \t]*<([^>]*)>")
+      set(escrito "<${CMAKE_MATCH_1}>")
+      set(incluido "${CMAKE_MATCH_1}")
+    else()
+      continue()
+    endif()
+    cmake_path(SET incluido NORMALIZE "${incluido}")
+    string(REGEX MATCH "^[^/]+" primera "${incluido}")
+    if(NOT incluido MATCHES "/" OR NOT primera IN_LIST capas)
+      continue()  # outside the layers
     endif()
     set(bien FALSE)
     foreach(p ${permitidas})
@@ -46,7 +68,11 @@ foreach(fichero ${ficheros})
       set(bien FALSE)
     endif()
     if(NOT bien)
-      string(APPEND faltas "  src/${fichero} includes \"${incluido}\"\n")
+      if(escrito STREQUAL "\"${incluido}\"" OR escrito STREQUAL "<${incluido}>")
+        string(APPEND faltas "  src/${fichero} includes ${escrito}\n")
+      else()
+        string(APPEND faltas "  src/${fichero} includes ${escrito} (src/${incluido})\n")
+      endif()
     endif()
   endforeach()
 endforeach()

@@ -1,3 +1,5 @@
+#include <QWidget>
 #include "ui/servicios.h"
 #include "sections/uno/reglas.h"
-#include "sections/uno/qt/otra.h"
+#include <sections/uno/qt/otra.h>
+#include "../reglas.h"

@@ -1,0 +1,3 @@
+#include <QWidget>
+#include <sections/uno/reglas.h>
+#include <sections/dos/tabla.h>

@@ -1,0 +1,2 @@
+#include "data/texto.h"
+#include "app/qt/programa.h"

@@ -1,0 +1,2 @@
+#include "data/tabla.h"
+#include "app/linea_ordenes.h"

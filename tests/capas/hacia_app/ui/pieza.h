@@ -1,0 +1,2 @@
+#include "data/estado.h"
+#include <app/linea_ordenes.h>

@@ -1,0 +1,2 @@
+#include "data/estado.h"
+#include "data/../sections/uno/qt/pantalla.h"

@@ -1,0 +1,2 @@
+#include "data/texto.h"
+#include "../dos/tabla.h"
