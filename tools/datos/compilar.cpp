@@ -4,6 +4,7 @@
 #include "enunciados.h"
 #include "ficheros.h"
 #include "herramienta.h"
+#include "traducciones.h"
 
 namespace fs = std::filesystem;
 
@@ -91,6 +92,20 @@ std::vector<Problema> Compilar(const OpcionesCompilar& op, std::vector<std::stri
         Escribir(op.destino / idioma.subcarpeta / f.nombre, salida, problemas);
       }
     }
+  }
+
+  // Each translation's list of proper names kept as in Spanish, for comprobar.
+  for (const auto& idioma : kIdiomas) {
+    if (*idioma.subcarpeta == '\0') continue;
+    const std::string nombre(kNombresPropios);
+    const fs::path ruta = carpeta_datos / idioma.subcarpeta / (nombre + ".txt");
+    std::string contenido;
+    if (!LeerTodo(ruta, contenido)) continue;
+    const std::string fuente = NombreFuente(op.fuentes, ruta);
+    auto lineas = LineasDeFuente(contenido, fuente);
+    problemas.insert(problemas.end(), lineas.problemas.begin(), lineas.problemas.end());
+    Escribir(op.destino / idioma.subcarpeta / nombre, FicheroCp1252(lineas.lineas, fuente, problemas),
+             problemas);
   }
 
   // The catalogue, in every language.

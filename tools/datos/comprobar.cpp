@@ -9,6 +9,7 @@
 #include "data/texto.h"
 #include "ficheros.h"
 #include "herramienta.h"
+#include "traducciones.h"
 
 namespace fs = std::filesystem;
 
@@ -326,7 +327,8 @@ class Comprobador {
 
 }  // namespace
 
-std::vector<Problema> Comprobar(const fs::path& carpeta, int& comprobados) {
+std::vector<Problema> Comprobar(const fs::path& carpeta, int& comprobados,
+                                std::vector<std::string>* avisos) {
   Comprobador c(carpeta);
   std::error_code ec;
   if (!fs::is_directory(carpeta, ec)) {
@@ -367,6 +369,10 @@ std::vector<Problema> Comprobar(const fs::path& carpeta, int& comprobados) {
   c.Ajustes();
   const auto referencias = ComprobarReferencias(carpeta);
   c.problemas.insert(c.problemas.end(), referencias.begin(), referencias.end());
+  std::vector<std::string> notas;
+  const auto traducciones = ComprobarTraducciones(carpeta, notas);
+  c.problemas.insert(c.problemas.end(), traducciones.begin(), traducciones.end());
+  if (avisos != nullptr) avisos->insert(avisos->end(), notas.begin(), notas.end());
   comprobados = c.comprobados;
   return c.problemas;
 }

@@ -20,8 +20,10 @@ struct OpcionesCompilar {
 std::vector<Problema> Compilar(const OpcionesCompilar& opciones, std::vector<std::string>& avisos);
 
 // Checks an installation; one problem per fault found. `comprobados` receives
-// the number of files looked at.
-std::vector<Problema> Comprobar(const std::filesystem::path& carpeta, int& comprobados);
+// the number of files looked at; `avisos`, when given, the notes on the
+// language folders (files not translated yet, lines left as in Spanish).
+std::vector<Problema> Comprobar(const std::filesystem::path& carpeta, int& comprobados,
+                                std::vector<std::string>* avisos = nullptr);
 
 // The links between files: every number of the degree and vocational record
 // files in range and pointing at the right kind of line, and the number

@@ -44,7 +44,9 @@ int Ejecutar(int argc, char** argv) {
   if (orden == "comprobar") {
     if (argc != 3) return Uso();
     int comprobados = 0;
-    const auto problemas = Comprobar(argv[2], comprobados);
+    std::vector<std::string> avisos;
+    const auto problemas = Comprobar(argv[2], comprobados, &avisos);
+    for (const auto& a : avisos) std::cerr << "aviso: " << a << '\n';
     for (const auto& p : problemas) std::cout << p.Texto() << '\n';
     if (!problemas.empty()) {
       std::cout << problemas.size() << (problemas.size() == 1 ? " problema" : " problemas")

@@ -34,6 +34,7 @@
 #include "ui/salida.h"
 #include "ui/sonido.h"
 #include "ui/teclas_listas.h"
+#include "ui/traduccion_qt.h"
 #include "ui/traza.h"
 #include "ui/ventana_principal.h"
 
@@ -191,6 +192,8 @@ void Programa::PrepararVestibulo(const OpcionesArranque& opciones) {
   e.LetraTema = preferencias.LetraTema;
   e.ConAnimacion = preferencias.ConAnimacion;
   e.entorno.instalacion.FijarIdioma(preferencias.subcarpeta);
+  // The toolkit's dialogs speak the same language from the first one on.
+  InstalarTraduccionQt(preferencias.subcarpeta);
 
   servicios_.tema = BuscarTema(e.LetraTema);
   const Tema& tema = servicios_.TemaActual();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "data/alfabeto.h"
 #include "data/texto.h"
 
 namespace sendaro {
@@ -44,9 +45,9 @@ ListaFiltrada ListaCarreras(const TablaLinea& carreras, const DatosCarreras& dat
   std::vector<int> orden(static_cast<std::size_t>(std::max(0, n)));
   std::iota(orden.begin(), orden.end(), 1);
   if (ordenar) {
-    // Byte order of the lines; equal lines keep their table order.
+    // Alphabetical order of the lines; equal lines keep their table order.
     std::stable_sort(orden.begin(), orden.end(),
-                     [&carreras](int a, int b) { return carreras[a] < carreras[b]; });
+                     [&carreras](int a, int b) { return MenorAlfabetico(carreras[a], carreras[b]); });
   }
 
   ListaFiltrada lista;

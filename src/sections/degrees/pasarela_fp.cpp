@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "data/alfabeto.h"
 #include "data/texto.h"
 
 namespace sendaro {
@@ -22,7 +23,7 @@ PasarelaFP ConstruirPasarela(const TablaLinea& titulosFP, const TablaLinea& carr
     if (!porCarrera[static_cast<std::size_t>(d)].empty()) orden.push_back(d);
   }
   std::stable_sort(orden.begin(), orden.end(), [&](int a, int b) {
-    return std::string_view(carrerasFP[a]) < std::string_view(carrerasFP[b]);
+    return MenorAlfabetico(carrerasFP[a], carrerasFP[b]);
   });
   PasarelaFP p;
   for (const int d : orden) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "data/alfabeto.h"
 #include "data/mapas.h"
 #include "data/texto.h"
 #include "sections/degrees/centros_fp.h"
@@ -33,9 +34,9 @@ ListaFamiliasFP ListaFamilias(const TablaLinea& familias) {
   ListaFamiliasFP lista;
   lista.familias.resize(static_cast<std::size_t>(n));
   std::iota(lista.familias.begin(), lista.familias.end(), 1);
-  // Raw byte order: accented initials sort by their character codes.
+  // Alphabetical order: the second group ("|") after the first.
   std::stable_sort(lista.familias.begin(), lista.familias.end(), [&](int a, int b) {
-    return std::string_view(familias[a]) < std::string_view(familias[b]);
+    return MenorAlfabetico(familias[a], familias[b]);
   });
   for (const int f : lista.familias) {
     std::string_view nombre = familias[f];

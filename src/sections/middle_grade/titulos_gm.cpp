@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "data/alfabeto.h"
 #include "data/texto.h"
 
 namespace sendaro {
@@ -72,13 +73,10 @@ int FamiliasGM::FamiliaDeLinea(int linea) const {
 FilasGM ListaFamiliasGM(const FamiliasGM& familias) {
   std::vector<int> orden(static_cast<std::size_t>(familias.Cuenta()));
   std::iota(orden.begin(), orden.end(), 1);
-  // Byte by byte, as unsigned bytes: accented capitals sort after "|".
+  // In the language's alphabetical order: the marked names (second group)
+  // after the others.
   std::stable_sort(orden.begin(), orden.end(), [&](int a, int b) {
-    const std::string& x = familias.Nombre(a);
-    const std::string& y = familias.Nombre(b);
-    return std::lexicographical_compare(x.begin(), x.end(), y.begin(), y.end(), [](char p, char q) {
-      return static_cast<unsigned char>(p) < static_cast<unsigned char>(q);
-    });
+    return MenorAlfabetico(familias.Nombre(a), familias.Nombre(b));
   });
   FilasGM lista;
   for (const int f : orden) {

@@ -226,6 +226,19 @@ TEST(InstalacionMuestra, ComprobarEncuentraCadaFalloPlantado) {
          CambiarBytes(c + QStringLiteral("/inca.DXG"), [](QByteArray& b) { b.chop(b.size() / 2); });
        },
        "inca.DXG: lista de la escena dañada"},
+      {"frase sin traducir",
+       [](const QString& c) {
+         // A Catalan qualities list whose first line is translated and whose
+         // second is still the Spanish sentence.
+         QFile es(c + QStringLiteral("/CUALIDAD"));
+         ASSERT_TRUE(es.open(QIODevice::ReadOnly));
+         QByteArray b = es.readAll();
+         b.replace(0, b.indexOf("\r\n"), "M'expresso b\xE9 per escrit");
+         QFile ca(c + QStringLiteral("/catVal/CUALIDAD"));
+         ASSERT_TRUE(ca.open(QIODevice::WriteOnly | QIODevice::Truncate));
+         ca.write(b);
+       },
+       "catVal/CUALIDAD:2: sin traducir: \"Me expreso bien por escrito y hablando en público\""},
       {"bloque incompleto",
        [](const QString& c) {
          CambiarBytes(c + QStringLiteral("/asignaot"), [](QByteArray& b) { b.chop(2); b.truncate(b.lastIndexOf("\r\n") + 2); });
