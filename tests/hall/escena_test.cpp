@@ -6,8 +6,10 @@
 #include <cmath>
 #include <cstdio>
 #include <deque>
+#include <functional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "hall/escena/medidas.h"
@@ -57,7 +59,13 @@ struct Acciones : AccionesEscena {
 struct LienzoAnotado : Lienzo {
   std::vector<TextoEscena> textos;
   int volteos = 0;
-  void Sprites(Mundo&) override { textos.clear(); }
+  std::vector<std::vector<Caja>> zonas;  // per page shown: its boxes, none when whole
+  std::vector<Caja> pendientes;
+  void Zonas(const std::vector<Caja>& z) override { pendientes = z; }
+  void Sprites(Mundo&) override {
+    textos.clear();
+    zonas.push_back(std::exchange(pendientes, {}));
+  }
   void Texto(const TextoEscena& t) override { textos.push_back(t); }
   void Voltear() override { ++volteos; }
 };
@@ -111,6 +119,12 @@ class EscenaTest : public ::testing::Test {
     escena->Frame(nullptr);
   }
   std::string Imagen() { return escena->Figura().imagen()->nombre; }
+  // Frames until the scene foresees no change for the next tick (at most 30);
+  // whether it got there.
+  bool Asentar(Lienzo* lienzo) {
+    for (int i = 0; i < 30 && escena->TicksHastaCambio() == 1; ++i) escena->Frame(lienzo);
+    return escena->TicksHastaCambio() > 1;
+  }
 
   std::deque<std::string> textos;
   BancoImagenes banco;
@@ -639,6 +653,103 @@ TEST_F(EscenaTest, LaFiguraQuietaNuncaQuedaTapadaPorParedesNiRotulos) {
   escena->Click();
   escena->Frame(nullptr);
   EXPECT_EQ(escena->Figura().Z, 3);
+}
+
+
+// The frame timer may sleep while nothing moves: the scene says how many
+// ticks nothing will change, and sleeping through them shows the same.
+TEST_F(EscenaTest, QuietaSoloCambiaLaDianaYDormirNoPierdeNada) {
+  Crear("", 2000, 'I');
+  Colocar(60, -150);
+  LienzoAnotado despierto;
+  ASSERT_TRUE(Asentar(&despierto));
+
+  // Every tick run: only the blink draws, and only the target's box.
+  const int inicio = escena->Frames();
+  despierto.zonas.clear();
+  for (int i = 0; i < 110; ++i) escena->Frame(&despierto);
+  EXPECT_EQ(despierto.zonas.size(), 10u);
+  for (const auto& z : despierto.zonas) {
+    ASSERT_EQ(z.size(), 1u);
+    EXPECT_EQ(z[0].ancho * z[0].alto, 9 * 9);
+  }
+
+  // The same ticks slept through: two frames a blink, the same pages shown.
+  std::unique_ptr<Escena> primera = std::move(escena);
+  Crear("", 2000, 'I');
+  Colocar(60, -150);
+  LienzoAnotado dormido;
+  ASSERT_TRUE(Asentar(&dormido));
+  ASSERT_EQ(escena->Frames(), inicio);
+  dormido.zonas.clear();
+  int frames = 0;
+  while (escena->Frames() < inicio + 110) {
+    const int ticks = escena->TicksHastaCambio();
+    escena->Dormir(std::min(ticks, inicio + 110 - escena->Frames()) - 1);
+    escena->Frame(&dormido);
+    ++frames;
+  }
+  EXPECT_EQ(escena->Frames(), primera->Frames());
+  EXPECT_LE(frames, 20);
+  EXPECT_EQ(dormido.zonas, despierto.zonas);
+}
+
+TEST_F(EscenaTest, LaEntradaYLasAnimacionesPidenFrames) {
+  struct Caso {
+    const char* que;
+    char tema;
+    double x, y;
+    std::function<void(Escena&)> hacer;
+    bool pide;
+  } casos[] = {
+      {"nada", 'I', 60, -150, [](Escena&) {}, false},
+      {"puntero", 'I', 60, -150, [](Escena& e) { e.FijarPuntero(300, 300); }, true},
+      {"clic", 'I', 60, -150, [](Escena& e) { e.Click(); }, true},
+      {"doble clic", 'I', 60, -150, [](Escena& e) { e.DobleClick(); }, true},
+      {"vuelve al vestibulo", 'I', 60, -150, [](Escena& e) { e.Iniciar(); }, true},
+      {"adorno a la vista", 'F', 60, -150, [](Escena&) {}, true},
+      {"adornos fuera de la vista", 'F', 900, -650, [](Escena&) {}, false},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.que);
+    Crear("", 2000, c.tema);
+    Colocar(c.x, c.y);
+    // Settled, unless something animates in view.
+    const bool adornoALaVista = c.tema != 'I' && c.x == 60;
+    EXPECT_EQ(Asentar(nullptr), !adornoALaVista);
+    c.hacer(*escena);
+    EXPECT_EQ(escena->TicksHastaCambio() == 1, c.pide);
+  }
+
+  // A walk and its selection circle ask for every frame until both end.
+  Crear("", 2000, 'I');
+  Colocar(60, -150);
+  escena->FijarPuntero(700, 300);
+  escena->Click();
+  int frames = 0;
+  while (escena->TicksHastaCambio() == 1 && frames < 600) {
+    escena->Frame(nullptr);
+    ++frames;
+  }
+  EXPECT_FALSE(Moviendo());
+  EXPECT_GE(frames, 32);  // the circle's life
+  EXPECT_LT(frames, 600);
+}
+
+TEST_F(EscenaTest, DespiertaAPasoFijoSinRecuperarLoDormido) {
+  Crear("", 2000, 'I');
+  Colocar(60, -150);
+  ASSERT_TRUE(Asentar(nullptr));
+  escena->Dormir(1000);
+  const int frames = escena->Frames();
+  const double y = escena->Figura().Y;
+  escena->FijarPuntero(512, 100);
+  escena->Click();
+  escena->Frame(nullptr);
+  EXPECT_EQ(escena->Frames(), frames + 1);
+  EXPECT_DOUBLE_EQ(escena->Figura().Y, y - escena->tramo().s * escena->tramo().m);
+  escena->Frame(nullptr);
+  EXPECT_DOUBLE_EQ(escena->Figura().Y, y - 2 * escena->tramo().s * escena->tramo().m);
 }
 
 }  // namespace

@@ -36,6 +36,7 @@ class SpriteCirculo : public Sprite {
     }
     if (cuenta_ >= 170) Muerto = true;
   }
+  bool Animado() const override { return true; }
 
  private:
   std::array<const Imagen*, 6> imagenes_;
@@ -49,6 +50,11 @@ std::string Nombre(std::string_view conjunto, int numero) {
 }
 
 int Redondo(double v) { return static_cast<int>(std::lround(v)); }
+
+constexpr int kAnchoPantalla = 1024;
+constexpr int kAltoPantalla = 768;
+// The map's target changes picture every this many frames.
+constexpr int kFramesParpadeo = 11;
 
 }  // namespace
 
@@ -199,6 +205,7 @@ bool Escena::Montar(std::string& error) {
 }
 
 void Escena::FijarPuntero(int x, int y) {
+  entrada_ = true;
   ptrX_ = x;
   ptrY_ = y;
   // What lies under the pointer is known at once, not at the next frame: a
@@ -456,12 +463,15 @@ void Escena::Frame(Lienzo* lienzo) {
   mundo_.Mover(datos_.tramo.m);
   mundo_.QuitarMuertos();
   AjustarProfundidad();
-  if (lienzo != nullptr) lienzo->Sprites(mundo_);
+  Pagina pagina;
+  pagina.desplazX = mundo_.DesplazX;
+  pagina.desplazY = mundo_.DesplazY;
+  pagina.sprites = SpritesEnPantalla();
 
   px_ = figura_->X + ptrX_ - 476;
   py_ = figura_->Y + ptrY_ - 300;
 
-  std::vector<TextoEscena> textos;
+  std::vector<TextoEscena>& textos = pagina.textos;
   Rotulos(textos);
   const int d = datos_.deltaLetra;
   for (std::size_t i = 0; i < bocadilloLineas_.size(); ++i) {
@@ -488,18 +498,17 @@ void Escena::Frame(Lienzo* lienzo) {
       textos.push_back({"2008-2009", 348, 556, grande, true, datos_.colorNombre, false});
     }
   }
-  if (lienzo != nullptr) {
-    for (const TextoEscena& t : textos) lienzo->Texto(t);
-  }
+  entrada_ = false;
+  Dibujar(lienzo, std::move(pagina));
 
   if (introCaminando_) {
-    if (lienzo != nullptr) lienzo->Voltear();
     dir_[kArriba] = true;
     MoverFigura(10);
+    cambioPendiente_ = true;
     return;
   }
 
-  diana_->FijarImagen(banco_.Buscar((frames_ / 11) % 2 == 0 ? "diana" : "diana2"));
+  diana_->FijarImagen(banco_.Buscar((frames_ / kFramesParpadeo) % 2 == 0 ? "diana" : "diana2"));
 
   if (enDejar_ && !cerrojoDejar_) {
     cerrojoDejar_ = true;
@@ -529,7 +538,90 @@ void Escena::Frame(Lienzo* lienzo) {
     if (codigo != 0) acciones_.AbrirPuerta(codigo);
     saliendo_ = true;
   }
-  if (lienzo != nullptr) lienzo->Voltear();
+  // What changed after the drawing (the target's blink, the hover pictures)
+  // shows on the next frame.
+  cambioPendiente_ = dibujado_ == nullptr || SpritesEnPantalla() != dibujado_->sprites;
+}
+
+std::vector<Escena::Dibujado> Escena::SpritesEnPantalla() {
+  std::vector<Dibujado> r;
+  const double ox = mundo_.DesplazX, oy = mundo_.DesplazY;
+  for (const Sprite* s : mundo_.EnOrden()) {
+    if (!s->Visible || s->imagen() == nullptr) continue;
+    if (s->Mosaico) {
+      // Fixed to the world: it changes with the camera only.
+      r.push_back({s, s->imagen(), 0, 0, 0, s->Z});
+      continue;
+    }
+    const int x = static_cast<int>(std::floor(s->X - ox));
+    const int y = static_cast<int>(std::floor(s->Y - oy));
+    if (x >= kAnchoPantalla || y >= kAltoPantalla || x + s->Ancho() <= 0 || y + s->Alto() <= 0)
+      continue;
+    r.push_back({s, s->imagen(), s->Patron(), x, y, s->Z});
+  }
+  return r;
+}
+
+std::vector<Caja> Escena::Cambios(const std::vector<Dibujado>& antes,
+                                  const std::vector<Dibujado>& ahora) {
+  std::vector<Caja> cajas;
+  const auto caja = [&](const Dibujado& d) {
+    const int x0 = std::max(0, d.x), y0 = std::max(0, d.y);
+    const int x1 = std::min(kAnchoPantalla, d.x + d.imagen->ancho);
+    const int y1 = std::min(kAltoPantalla, d.y + d.imagen->alto);
+    const Caja c{x0, y0, x1 - x0, y1 - y0};
+    if (c.ancho > 0 && c.alto > 0 && std::find(cajas.begin(), cajas.end(), c) == cajas.end())
+      cajas.push_back(c);
+  };
+  // A sprite that appeared, went or changed is drawn again where it was and
+  // where it is; so are the ones over or under it, by the clipping.
+  const auto falta = [](const std::vector<Dibujado>& en, const Dibujado& d) {
+    return std::find(en.begin(), en.end(), d) == en.end();
+  };
+  for (const Dibujado& d : antes)
+    if (falta(ahora, d)) caja(d);
+  for (const Dibujado& d : ahora)
+    if (falta(antes, d)) caja(d);
+  return cajas;
+}
+
+void Escena::Dibujar(Lienzo* lienzo, Pagina pagina) {
+  if (lienzo == nullptr) {
+    dibujado_ = std::make_unique<Pagina>(std::move(pagina));
+    return;
+  }
+  const bool entera = dibujado_ == nullptr || pagina.desplazX != dibujado_->desplazX ||
+                      pagina.desplazY != dibujado_->desplazY ||
+                      pagina.textos != dibujado_->textos;
+  if (!entera) {
+    const std::vector<Caja> zonas = Cambios(dibujado_->sprites, pagina.sprites);
+    if (zonas.empty()) return;
+    lienzo->Zonas(zonas);
+  }
+  lienzo->Sprites(mundo_);
+  for (const TextoEscena& t : pagina.textos) lienzo->Texto(t);
+  lienzo->Voltear();
+  dibujado_ = std::make_unique<Pagina>(std::move(pagina));
+}
+
+int Escena::TicksHastaCambio() const {
+  if (intro_ || entrada_ || cambioPendiente_ || !Quieta() || llegada_) return 1;
+  const double ox = mundo_.DesplazX, oy = mundo_.DesplazY;
+  for (const auto& s : mundo_.Todos()) {
+    if (!s->Animado() || !s->Visible || s->Muerto) continue;
+    const double x = s->X - ox, y = s->Y - oy;
+    // Off screen it animates unseen, except what dies when its animation ends.
+    if (!s->AnimLooping || (x < kAnchoPantalla && y < kAltoPantalla && x + s->Ancho() > 0 &&
+                            y + s->Alto() > 0))
+      return 1;
+  }
+  // Only the target blinks: the frame that reaches the next multiple of the
+  // blink period changes its picture.
+  return kFramesParpadeo - frames_ % kFramesParpadeo;
+}
+
+void Escena::Dormir(int ticks) {
+  if (ticks > 0) frames_ += ticks;
 }
 
 void Escena::Hover() {
@@ -562,6 +654,7 @@ void Escena::Hover() {
 }
 
 void Escena::Click() {
+  entrada_ = true;
   if (salidaArmada_) {
     corriendo_ = false;
     if (!acciones_.Salir()) corriendo_ = true;
@@ -612,6 +705,7 @@ void Escena::Click() {
 }
 
 void Escena::DobleClick() {
+  entrada_ = true;
   if (inferiorArmada_ >= 0) {
     const Sprite& p = *inferiores_[static_cast<std::size_t>(inferiorArmada_)];
     if (p.Y + 80 > figura_->Y) {

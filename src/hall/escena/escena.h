@@ -29,6 +29,7 @@ struct TextoEscena {
   Color color;
   bool centrado = false;
   std::string_view letra = "Times New Roman";
+  bool operator==(const TextoEscena&) const = default;
 };
 
 // What the scene asks of the hall around it.
@@ -46,11 +47,25 @@ class AccionesEscena {
   virtual void Sonar(std::string_view nombre) = 0;
 };
 
+// A box of the screen, in pixels.
+struct Caja {
+  int x = 0;
+  int y = 0;
+  int ancho = 0;
+  int alto = 0;
+  bool operator==(const Caja&) const = default;
+};
+
 // Where the frame is drawn: the sprites of the world, the texts over them,
-// then the finished page is shown.
+// then the finished page is shown. A frame that changes nothing on screen is
+// not drawn at all.
 class Lienzo {
  public:
   virtual ~Lienzo() = default;
+  // Only these boxes changed since the last frame drawn: the Sprites and
+  // Texto calls that follow need to draw just them. Not called when the whole
+  // page is drawn again.
+  virtual void Zonas(const std::vector<Caja>& zonas) { (void)zonas; }
   virtual void Sprites(Mundo& mundo) = 0;
   virtual void Texto(const TextoEscena& texto) = 0;
   virtual void Voltear() = 0;
@@ -83,12 +98,27 @@ class Escena {
   void FijarPuntero(int x, int y);
   void Click();
   void DobleClick();
-  // The hall takes over again (activation): the frame timer runs.
-  void Iniciar() { corriendo_ = true; }
+  // The hall takes over again (activation): the frame timer runs and the
+  // next frame draws the whole page.
+  void Iniciar() {
+    corriendo_ = true;
+    entrada_ = true;
+    dibujado_.reset();
+  }
   void Finalizar() { corriendo_ = false; }
   bool Corriendo() const { return corriendo_; }
   // Something under the pointer reacts to a click.
   bool Mano() const;
+
+  // Ticks of the frame timer until the picture can change by itself: 1 while
+  // the intro runs, the figure walks, an animation runs on screen, input came
+  // or the last frame left a change to draw; otherwise the ticks until the
+  // map's target blinks, which the timer may sleep through.
+  int TicksHastaCambio() const;
+  // The frame timer slept `ticks` ticks without frames: the blink count moves
+  // on by them and nothing else does; the next frame is one fixed step.
+  void Dormir(int ticks);
+  int Frames() const { return frames_; }
 
   // State, for the hall and for tests.
   Mundo& mundo() { return mundo_; }
@@ -132,6 +162,23 @@ class Escena {
   bool Quieta() const;
   void AjustarProfundidad();
 
+  // What a frame puts on screen, to draw only what changed.
+  struct Dibujado {
+    const Sprite* sprite;
+    const Imagen* imagen;
+    int patron, x, y, z;
+    bool operator==(const Dibujado&) const = default;
+  };
+  struct Pagina {
+    double desplazX = 0, desplazY = 0;
+    std::vector<Dibujado> sprites;
+    std::vector<TextoEscena> textos;
+  };
+  std::vector<Dibujado> SpritesEnPantalla();
+  void Dibujar(Lienzo* lienzo, Pagina pagina);
+  static std::vector<Caja> Cambios(const std::vector<Dibujado>& antes,
+                                   const std::vector<Dibujado>& ahora);
+
   // The figure's drawing depth while walking (2 at the start, 3 after a
   // click, 4 on a door walk) and when standing over walls or signs: above
   // them and below the speech bubble.
@@ -164,6 +211,9 @@ class Escena {
   std::vector<Rotulo> rotulos_;
 
   bool corriendo_ = false;
+  bool entrada_ = true;          // input since the last frame
+  bool cambioPendiente_ = true;  // the world changed after the last frame was drawn
+  std::unique_ptr<Pagina> dibujado_;  // the last page drawn; none: draw it whole
   bool primerFrame_ = true;
   int frames_ = 0;
   int ptrX_ = 512;

@@ -64,6 +64,8 @@ class Sprite {
 
   // One move of the world with move count n; the default only animates.
   virtual void Mover(int n);
+  // Its picture changes by itself from one move to another.
+  virtual bool Animado() const { return AnimSpeed != 0; }
 
  private:
   const Imagen* imagen_ = nullptr;
@@ -89,6 +91,8 @@ class Mundo {
   // Sprites in drawing order: lower Z first, equal Z in the order added.
   const std::vector<const Sprite*>& EnOrden();
   int Cuenta() const { return static_cast<int>(sprites_.size()); }
+  // Every sprite, in the order added.
+  const std::vector<std::unique_ptr<Sprite>>& Todos() const { return sprites_; }
 
   // World offset (camera): a world point (x, y) is drawn at (x - DesplazX, y - DesplazY).
   double DesplazX = 0;

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QThread>
 #include <QTimer>
+#include <algorithm>
 #include <future>
 #include <utility>
 
@@ -35,6 +36,10 @@ DXDraw::DXDraw(QWidget* padre) : QWidget(padre) {
   DXTimer = piezas::Temporizador(this, "DXTimer", 33);
   DXTimer->setTimerType(Qt::PreciseTimer);
   connect(DXTimer, &QTimer::timeout, this, &DXDraw::DXTimerTimer);
+  DXSueno = piezas::Temporizador(this, "DXSueno", 33);
+  DXSueno->setTimerType(Qt::PreciseTimer);
+  DXSueno->setSingleShot(true);
+  connect(DXSueno, &QTimer::timeout, this, &DXDraw::FinSueno);
 }
 
 DXDraw::~DXDraw() = default;
@@ -103,6 +108,12 @@ std::unique_ptr<DXDraw> DXDraw::Crear(const std::filesystem::path& carpeta, cons
 }
 
 void DXDraw::DXDrawInitialize() {
+  // A minimised window shows nothing: the frames wait until it is back.
+  if (QWidget* w = window(); w != ventanaVigilada_) {
+    if (ventanaVigilada_ != nullptr) ventanaVigilada_->removeEventFilter(this);
+    ventanaVigilada_ = w;
+    w->installEventFilter(this);
+  }
   escena_->Iniciar();
   // The first paint shows the scene, not an empty page.
   if (!dibujada_ && isVisible()) DXTimerTimer();
@@ -114,11 +125,45 @@ void DXDraw::DXDrawFinalize() {
   Sincronizar();
 }
 
+void DXDraw::Parar() {
+  DXTimer->stop();
+  DXSueno->stop();
+}
+
 void DXDraw::Sincronizar() {
-  const bool marcha = escena_->Corriendo() && isVisible();
-  if (marcha && !DXTimer->isActive()) DXTimer->start();
-  if (!marcha && DXTimer->isActive()) DXTimer->stop();
+  const bool marcha = escena_->Corriendo() && isVisible() &&
+                      (ventanaVigilada_ == nullptr || !ventanaVigilada_->isMinimized());
   setCursor(escena_->Mano() ? Qt::PointingHandCursor : Qt::ArrowCursor);
+  if (!marcha) {
+    Parar();
+    return;
+  }
+  const int ticks = escena_->TicksHastaCambio();
+  if (ticks <= 1) {
+    if (DXSueno->isActive()) Despertar();
+    if (!DXTimer->isActive()) DXTimer->start();
+    return;
+  }
+  if (DXSueno->isActive()) return;
+  // Nothing changes for ticks - 1 ticks: one wake-up instead of them all.
+  DXTimer->stop();
+  ticksSueno_ = ticks;
+  dormido_.start();
+  DXSueno->start(ticks * DXTimer->interval());
+}
+
+void DXDraw::Despertar() {
+  // The ticks slept count for the blink; the frames go on from the next
+  // tick, one fixed step each, with none run to catch up.
+  const auto tick = std::max(1, DXTimer->interval());
+  const int pasados = static_cast<int>(dormido_.elapsed() / tick);
+  DXSueno->stop();
+  escena_->Dormir(std::min(pasados, ticksSueno_ - 1));
+}
+
+void DXDraw::FinSueno() {
+  escena_->Dormir(ticksSueno_ - 1);
+  DXTimerTimer();
 }
 
 void DXDraw::DXTimerTimer() {
@@ -136,19 +181,32 @@ void DXDraw::DXDrawDblClick() {
   Sincronizar();
 }
 
-void DXDraw::Sprites(escena::Mundo& mundo) { superficie_.DibujarMundo(mundo, imagenes_); }
+void DXDraw::Zonas(const std::vector<escena::Caja>& zonas) {
+  for (const escena::Caja& c : zonas) zonas_ += QRect(c.x, c.y, c.ancho, c.alto);
+}
+
+void DXDraw::Sprites(escena::Mundo& mundo) {
+  superficie_.Recortar(zonas_);
+  superficie_.DibujarMundo(mundo, imagenes_);
+}
 
 void DXDraw::Texto(const escena::TextoEscena& texto) { superficie_.Texto(texto); }
 
 void DXDraw::Voltear() {
   dibujada_ = true;
   // The page is the back buffer itself: it is only shown between frames.
-  update();
+  if (zonas_.isEmpty()) {
+    update();
+  } else {
+    update(zonas_);
+  }
+  zonas_ = QRegion();
+  superficie_.Recortar(zonas_);
 }
 
-void DXDraw::paintEvent(QPaintEvent*) {
+void DXDraw::paintEvent(QPaintEvent* evento) {
   QPainter p(this);
-  p.drawImage(0, 0, superficie_.Imagen());
+  for (const QRect& r : evento->region()) p.drawImage(r.topLeft(), superficie_.Imagen(), r);
   if (!mostrada_) {
     mostrada_ = true;
     // A sound asked for by the first frame starts once that frame is on
@@ -164,12 +222,14 @@ void DXDraw::paintEvent(QPaintEvent*) {
 void DXDraw::mouseMoveEvent(QMouseEvent* evento) {
   const QPoint q = evento->position().toPoint();
   escena_->FijarPuntero(q.x(), q.y());
+  Sincronizar();
 }
 
 void DXDraw::mousePressEvent(QMouseEvent* evento) {
   const QPoint q = evento->position().toPoint();
   escena_->FijarPuntero(q.x(), q.y());
   dobleClic_ = false;
+  Sincronizar();
 }
 
 void DXDraw::mouseReleaseEvent(QMouseEvent* evento) {
@@ -195,7 +255,16 @@ void DXDraw::wheelEvent(QWheelEvent* evento) {
 
 void DXDraw::hideEvent(QHideEvent* evento) {
   QWidget::hideEvent(evento);
-  DXTimer->stop();
+  Parar();
+}
+
+bool DXDraw::eventFilter(QObject* objeto, QEvent* evento) {
+  if (objeto == ventanaVigilada_ && evento->type() == QEvent::WindowStateChange && escena_) {
+    // Back from minimised, the whole page is shown again.
+    if (!ventanaVigilada_->isMinimized() && escena_->Corriendo()) escena_->Iniciar();
+    Sincronizar();
+  }
+  return QWidget::eventFilter(objeto, evento);
 }
 
 void DXDraw::AbrirPuerta(int codigo) {
@@ -207,12 +276,12 @@ void DXDraw::DejarEstudiar() {
 }
 
 bool DXDraw::Salir() {
-  DXTimer->stop();
+  Parar();
   return ganchos_.salir ? ganchos_.salir() : false;
 }
 
 void DXDraw::Ayuda(bool cortina) {
-  DXTimer->stop();
+  Parar();
   if (cortina) Cortina();
   hide();
   setCursor(Qt::ArrowCursor);

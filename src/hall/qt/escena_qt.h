@@ -1,9 +1,13 @@
 // DXDraw: the animated hall's drawing surface. It loads the theme's image
 // and sound lists, builds the scene, runs it on the 33 ms frame timer and
 // turns the mouse into the scene's clicks; what the scene asks of the hall
-// goes out through the hooks.
+// goes out through the hooks. While nothing moves the frame timer sleeps
+// until the next change the scene foresees, and any input wakes it; only the
+// parts of the page that changed are drawn and shown again.
 #pragma once
 
+#include <QElapsedTimer>
+#include <QRegion>
 #include <QWidget>
 #include <filesystem>
 #include <functional>
@@ -70,6 +74,8 @@ class DXDraw : public QWidget, private escena::AccionesEscena, private escena::L
   const QImage& Todo() const { return todo_; }
   QImage& Pagina() { return superficie_.Imagen(); }
   QTimer* DXTimer = nullptr;
+  // Wakes the scene at the next change it foresees while DXTimer sleeps.
+  QTimer* DXSueno = nullptr;
 
  protected:
   void paintEvent(QPaintEvent* evento) override;
@@ -79,6 +85,7 @@ class DXDraw : public QWidget, private escena::AccionesEscena, private escena::L
   void mouseDoubleClickEvent(QMouseEvent* evento) override;
   void wheelEvent(QWheelEvent* evento) override;
   void hideEvent(QHideEvent* evento) override;
+  bool eventFilter(QObject* objeto, QEvent* evento) override;
 
  private:
   explicit DXDraw(QWidget* padre);
@@ -90,12 +97,16 @@ class DXDraw : public QWidget, private escena::AccionesEscena, private escena::L
   void Ayuda(bool cortina) override;
   void Sonar(std::string_view nombre) override;
   // escena::Lienzo
+  void Zonas(const std::vector<escena::Caja>& zonas) override;
   void Sprites(escena::Mundo& mundo) override;
   void Texto(const escena::TextoEscena& texto) override;
   void Voltear() override;
 
   void Cortina();
   void Sincronizar();
+  void Parar();
+  void Despertar();
+  void FinSueno();
 
   ImagenesEscena imagenes_;
   Superficie superficie_;
@@ -105,6 +116,10 @@ class DXDraw : public QWidget, private escena::AccionesEscena, private escena::L
   std::unique_ptr<escena::Escena> escena_;
   Ganchos ganchos_;
   bool dobleClic_ = false;
+  QRegion zonas_;            // what the frame being drawn changes; empty: all of it
+  QElapsedTimer dormido_;    // since DXTimer went to sleep
+  int ticksSueno_ = 0;       // ticks DXSueno waits for
+  QWidget* ventanaVigilada_ = nullptr;  // the top-level window watched for minimising
   bool dibujada_ = false;  // a frame has been drawn on the page
   bool mostrada_ = false;  // the surface has been painted on screen
   QString sonidoPendiente_;  // asked for before the first paint

@@ -85,7 +85,9 @@ Superficie::Superficie() : buffer_(kAncho, kAlto, QImage::Format_RGB32) { buffer
 
 void Superficie::DibujarMundo(escena::Mundo& mundo, const ImagenesEscena& imagenes) {
   QPainter p(&buffer_);
-  p.fillRect(buffer_.rect(), Qt::black);
+  const QRect limites = zona_.isEmpty() ? buffer_.rect() : zona_.boundingRect();
+  if (!zona_.isEmpty()) p.setClipRegion(zona_);
+  p.fillRect(limites, Qt::black);
   const double ox = mundo.DesplazX, oy = mundo.DesplazY;
   for (const escena::Sprite* s : mundo.EnOrden()) {
     if (!s->Visible || s->imagen() == nullptr) continue;
@@ -97,12 +99,12 @@ void Superficie::DibujarMundo(escena::Mundo& mundo, const ImagenesEscena& imagen
       QBrush brocha(tesela);
       const double tx = std::fmod(s->X - ox, im.ancho), ty = std::fmod(s->Y - oy, im.alto);
       brocha.setTransform(QTransform::fromTranslate(std::floor(tx), std::floor(ty)));
-      p.fillRect(buffer_.rect(), brocha);
+      p.fillRect(limites, brocha);
       continue;
     }
     const int x = static_cast<int>(std::floor(s->X - ox));
     const int y = static_cast<int>(std::floor(s->Y - oy));
-    if (x >= kAncho || y >= kAlto || x + im.ancho <= 0 || y + im.alto <= 0) continue;
+    if (!limites.intersects(QRect(x, y, im.ancho, im.alto))) continue;
     p.drawImage(x, y, imagenes.Patron(im, s->Patron()));
   }
 }
@@ -121,15 +123,21 @@ const QFont& Superficie::Letra(std::string_view nombre, int tamano, bool negrita
 
 void Superficie::Texto(const escena::TextoEscena& t) {
   if (t.texto.empty()) return;
-  QPainter p(&buffer_);
-  p.setRenderHint(QPainter::TextAntialiasing);
   const QFont& f = Letra(t.letra, t.tamano, t.negrita);
-  p.setFont(f);
-  p.setPen(ColorQ(t.color));
   const QString s = DeWin(t.texto);
   const QFontMetrics m(f);
+  const int ancho = m.horizontalAdvance(s);
   double x = t.x;
-  if (t.centrado) x -= m.horizontalAdvance(s) / 2.0;
+  if (t.centrado) x -= ancho / 2.0;
+  // Outside the zone being drawn again the text is already on the page.
+  const QRect caja(static_cast<int>(std::floor(x)) - 2, static_cast<int>(std::floor(t.y)) - 2,
+                   ancho + 4, m.height() + 4);
+  if (!zona_.isEmpty() && !zona_.intersects(caja)) return;
+  QPainter p(&buffer_);
+  if (!zona_.isEmpty()) p.setClipRegion(zona_);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  p.setFont(f);
+  p.setPen(ColorQ(t.color));
   p.drawText(QPointF(x, t.y + m.ascent()), s);
 }
 

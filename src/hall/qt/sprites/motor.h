@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QHash>
 #include <QImage>
+#include <QRegion>
 #include <QString>
 #include <memory>
 #include <vector>
@@ -41,6 +42,9 @@ class Superficie {
 
   Superficie();
   QImage& Imagen() { return buffer_; }
+  // Limits the drawing that follows to `zona` (empty: the whole buffer).
+  void Recortar(const QRegion& zona) { zona_ = zona; }
+  const QRegion& Zona() const { return zona_; }
   // Fills the buffer black and draws every visible sprite of the world.
   void DibujarMundo(escena::Mundo& mundo, const ImagenesEscena& imagenes);
   // Text with a transparent background.
@@ -50,6 +54,7 @@ class Superficie {
   const QFont& Letra(std::string_view nombre, int tamano, bool negrita);
 
   QImage buffer_;
+  QRegion zona_;
   QHash<int, QFont> letras_;
   QHash<const escena::Imagen*, QImage> mosaicos_;
 };
