@@ -393,7 +393,7 @@ TEST_F(Vestibulo, CadaPuertaPreparaSuSeccion) {
     return w;
   };
   auto& carreras = n.Pantalla<TForm1>();
-  carreras.PanelFP->hide();
+  carreras.findChild<QWidget*>(QStringLiteral("PanelFP"))->hide();
   auto& tform2 = n.Pantalla<TForm2>();
   QWidget* itinerarios = tform2.BotItinerarios;
   QWidget* explica = tform2.BotExplica;
@@ -418,7 +418,7 @@ TEST_F(Vestibulo, CadaPuertaPreparaSuSeccion) {
   };
 
   abrir(hall->LabelFpS);
-  EXPECT_FALSE(carreras.PanelFP->isHidden());
+  EXPECT_FALSE(carreras.findChild<QWidget*>(QStringLiteral("PanelFP"))->isHidden());
 
   abrir(hall->LabelCuesE);
   EXPECT_TRUE(itinerarios->isHidden());

@@ -3,68 +3,70 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
-#include <QGraphicsDropShadowEffect>
-#include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QSlider>
 #include <QStatusTipEvent>
-#include <QTableWidget>
-#include <QTextEdit>
-#include <QTimer>
 
 #include "data/carreras/datos_carreras.h"
-#include "data/qt/impresora_qt.h"
-#include "data/tablas_datos.h"
-#include "sections/degrees/qt/arriba_abajo.h"
+#include "data/impresion/impresora.h"
+#include "data/texto.h"
+#include "sections/degrees/consulta.h"
+#include "sections/degrees/mapa_comunidades.h"
 #include "sections/degrees/qt/lista_marcada.h"
-#include "ui/revelado.h"
-#include "ui/piezas.h"
+#include "sections/degrees/qt/pagina_grados.h"
+#include "sections/degrees/qt/visor_artes.h"
+#include "sections/degrees/qt/visor_consulta.h"
+#include "sections/degrees/qt/visor_cuestionario.h"
+#include "sections/degrees/qt/visor_ficha.h"
+#include "sections/degrees/qt/visor_fp.h"
+#include "sections/degrees/qt/visor_nuevas.h"
+#include "sections/degrees/qt/visor_universidades.h"
 #include "ui/accesible.h"
 #include "ui/mosaico.h"
+#include "ui/piezas.h"
+#include "ui/salida.h"
 #include "ui/servicios.h"
 
 namespace sendaro {
 
 using namespace piezas;
 
-TForm1::TForm1(Servicios& servicios, QWidget* padre)
-    : QWidget(padre),
-      servicios_(servicios),
-      impresora_(std::make_unique<ImpresoraQt>(this)),
-      rollo_(new Revelado(this, Revelado::Efecto::kRollo)),
-      circle_(new Revelado(this, Revelado::Efecto::kCortina)) {
+TForm1::TForm1(Servicios& servicios, QWidget* padre) : QWidget(padre), servicios_(servicios) {
   setObjectName(QStringLiteral("TForm1"));
-  rollo_->setObjectName(QStringLiteral("rollo"));
-  circle_->setObjectName(QStringLiteral("circle"));
   resize(1024, 768);
-  CrearPagina();
-  CrearMenus();
-  CrearPanelSel();
-  CrearFicha();
-  CrearConsulta();
-  CrearNuevas();
-  CrearCuestionario();
-  CrearAyuda();
-  CrearFP();
+  // The browsers are made in the order their panels lie on the page, the
+  // later ones above.
+  pagina_ = new PaginaGrados(servicios, this);
+  PaginaGrados& p = *pagina_;
+  p.ficha = ficha_ = new VisorFicha(p);
+  p.consulta = consulta_ = new VisorConsulta(p);
+  p.universidades = universidades_ = new VisorUniversidades(p);
+  p.nuevas = nuevas_ = new VisorNuevas(p);
+  p.artes = artes_ = new VisorArtes(p);
+  p.cuestionario = cuestionario_ = new VisorCuestionario(p);
+  p.CrearAyuda();
+  p.fp = fp_ = new VisorFP(p);
   // Every button of the page shows the hand.
   for (QPushButton* b : findChildren<QPushButton*>()) b->setCursor(Qt::PointingHandCursor);
 
-  PrepararPantalla();
+  p.Preparar();
+  ficha_->Preparar();
+  consulta_->Preparar();
+  universidades_->Preparar();
+  nuevas_->Preparar();
+  artes_->Preparar();
+  fp_->Preparar();
 
   const QString nombre = servicios.Nombre().trimmed();
-  LabelAno->setText(T(175) + QLatin1Char('\n') + QStringLiteral("2008-2009"));
-  LabelAno2->setText(nombre);
-  QFont letraNombre = LabelAno2->font();
+  p.LabelAno->setText(p.T(175) + QLatin1Char('\n') + QStringLiteral("2008-2009"));
+  p.LabelAno2->setText(nombre);
+  QFont letraNombre = p.LabelAno2->font();
   letraNombre.setPointSize(TamanoNombreCentro(servicios.estado.NombreCentro));
-  LabelAno2->setFont(letraNombre);
-
-  PanelSelTit->clear();
-  PrimeraFilaLista = 1;
+  p.LabelAno2->setFont(letraNombre);
+  p.PanelSelTit->clear();
   Conectar();
-  ConectarFP();
   NombrarAccesibles(this);
 }
 
@@ -82,7 +84,7 @@ void TForm1::Entrar(entrada::Carreras accion) {
       BotInformacionClick();
       break;
     case entrada::Carreras::kFamiliasFP:
-      EntrarFP();
+      fp_->EntrarFP();
       break;
     case entrada::Carreras::kCuestionario:
       botSendaroClick();
@@ -91,224 +93,204 @@ void TForm1::Entrar(entrada::Carreras accion) {
 }
 
 void TForm1::FijarImpresora(std::unique_ptr<Impresora> impresora) {
-  impresora_ = std::move(impresora);
+  pagina_->FijarImpresora(std::move(impresora));
 }
 
-QString TForm1::T(int n) const { return RecortadoQt(servicios_.Texto(n)); }
-
-int TForm1::Letra(int mas) const { return servicios_.estado.TamanoLetraDelta + mas; }
-
-void TForm1::CrearPagina() {
-  const Tema& tema = servicios_.TemaActual();
-  Pintar(this, ColorQ(ColorFondo1));
-  Panelinicio = new QWidget(this);
-  Panelinicio->setObjectName(QStringLiteral("Panelinicio"));
-  Panelinicio->setGeometry(rect());
-
-  degradeini = new Mosaico(Panelinicio);
-  degradeini->setObjectName(QStringLiteral("degradeini"));
-  degradeini->setGeometry(0, 0, 1024, 768);
-  degradeini->FijarTesela(servicios_.recursos.Suelo);
-  degradeini->setMouseTracking(true);
-  degradeini->installEventFilter(this);
-  TilIzq = new Mosaico(Panelinicio);
-  TilIzq->setObjectName(QStringLiteral("TilIzq"));
-  TilIzq->setGeometry(0, 0, 23, 768);
-  TilIzq->FijarTesela(servicios_.recursos.MarcoIzquierdo);
-  TilDer = new Mosaico(Panelinicio);
-  TilDer->setObjectName(QStringLiteral("TilDer"));
-  TilDer->setGeometry(1024 - 23, 0, 23, 768);
-  TilDer->FijarTesela(servicios_.recursos.MarcoDerecho);
-
-  LabelAno = Etiqueta(Panelinicio, "LabelAno", {840, 8, 150, 44});
-  LabelAno->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  LabelAno2 = Etiqueta(Panelinicio, "LabelAno2", {40, 8, 780, 44});
-  for (QLabel* l : {LabelAno, LabelAno2}) {
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, ColorQ(tema.ColorAno));
-    l->setPalette(p);
-    l->setFont(LetraQt(QStringLiteral("Times New Roman"), 12, true));
-    // Light theme colours stay legible on the floor tile.
-    auto* sombra = new QGraphicsDropShadowEffect(l);
-    sombra->setColor(QColor(60, 30, 10, 220));
-    sombra->setOffset(1.2, 1.2);
-    sombra->setBlurRadius(3);
-    l->setGraphicsEffect(sombra);
-  }
-
-  mapa = Etiqueta(Panelinicio, "mapa", {72, 78, 286, 214});
-  mapa->setPixmap(servicios_.recursos.mapa);
-  mapa->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  mapa->setMouseTracking(true);
-  mapa->setCursor(Qt::PointingHandCursor);
-  mapa->installEventFilter(this);
-  mapa->hide();
-  ListComunidad = Lista<QListWidget>(Panelinicio, "ListComunidad", {60, 90, 390, 460});
-  ListComunidad->setFont(LetraQt(QStringLiteral("Times New Roman"), Letra(10)));
-  ListComunidad->hide();
-
-  PanelMapa = Etiqueta(Panelinicio, "PanelMapa", {0, 0, 115, 22});
-  PanelMapa->setAutoFillBackground(true);
-  PanelMapa->setFrameShape(QFrame::Box);
-  Pintar(PanelMapa, QColor(255, 255, 225), Qt::black);
-  PanelMapa->setAttribute(Qt::WA_TransparentForMouseEvents);
-  PanelMapa->hide();
-}
-
-void TForm1::PrepararPantalla() {
-  const Tema& tema = servicios_.TemaActual();
-  // Submenus to the right of the menu, level with their opening button.
-  const QWidget* botones[] = {menui2, Menui3, Menui4};
-  QFrame* submenus[] = {PanelMenu2, PanelMenu3, PanelMenu4};
-  for (int i = 0; i < 3; ++i) {
-    submenus[i]->move(PanelMenu->x() + PanelMenu->width(), PanelMenu->y() + botones[i]->y() - 30);
-  }
-  Panelinicio->setGeometry(rect());
-  Panelinicio->show();
-  setWindowTitle(T(338) + QStringLiteral("  ") + servicios_.Nombre());
-
-  const std::pair<QPushButton*, int> rotulos[] = {
-      {MenuCarUni1, 306},      {menuCarUni3, 503},   {Menui3, 502},        {menui2, 242},
-      {Menui4, 524},           {menui6, 300},        {menui5, 82},         {MenuCarUniDoble, 520},
-      {MenuCarUniDoble2, 521}, {menunuevo0, 553},    {menunuevo1, 523},    {menunuevo2, 503},
-      {BotArtesPlas, 525},     {BotMusica, 526},     {BotDanza, 527},      {BotDramatico, 528},
-      {BotArtesTit, 533},      {BotArtesEsp, 534},   {BotArtesLug, 535},   {MenuCarUni2, 307},
-      {BotUni, 276},           {BotReq, 277},        {BotSal, 278},        {BotIntUni, 230},
-      {BotRetroceder, 82},     {BitRetroSelCar, 82}, {RetroConsultas, 82}, {BotImprimir, 36},
-      {BotImprimirCon, 36},    {BotFP, 35},
-  };
-  for (const auto& [boton, n] : rotulos) boton->setText(T(n));
-  for (int i = 0; i < 8; ++i)
-    MenuCar[static_cast<std::size_t>(i)]->setText(T(i < 7 ? 309 + i : 82));
-  MenuCarUniDoble->setToolTip(T(244));
-  MenuCarUniDoble2->setToolTip(T(243));
-  BotIntUni->setToolTip(T(231));
-  ListSel->setToolTip(QStringLiteral("Clic~Clic - ") + T(230));
-  for (QWidget* w :
-       std::initializer_list<QWidget*>{MenuCarUniDoble, MenuCarUniDoble2, BotIntUni, ListSel}) {
-    w->setStatusTip(w->toolTip());
-  }
-  LabelComa->setText(QStringLiteral(","));
-  LabelDificultad->setText(T(651));
-  LabelDificultad2->setText(T(333));
-  labelbaja->setText(T(653));
-  LabelAlta->setText(T(659));
-
-  // Colours of the palette. The page's own style sheet paints the panels:
-  // it takes precedence over the application's skin, which would otherwise
-  // leave them in its neutral grey.
-  const QColor titulo = ColorQ(tema.ColorTitulo);
-  const QColor textoTitulo = ColorQ(tema.ColorTextoTitulo);
-  // The buttons' font comes with the sheet: a font set on each of them after
-  // it would style every button a second time.
-  setStyleSheet(HojaDeEstilo(ColorQ(ColorMenu), titulo, textoTitulo, Letra(12)));
-  for (QWidget* w :
-       std::initializer_list<QWidget*>{PanelSelTit, PanelCarSel, PanelSel, PanelconsultaTit}) {
-    Pintar(w, titulo, textoTitulo);
-  }
-  for (QComboBox* c : {BotSelcar, ComSelCar, listBachiL}) PintarCombo(c, titulo, textoTitulo);
-  for (QWidget* w : std::initializer_list<QWidget*>{PanelMenu, PanelMenu2, PanelMenu3, PanelMenu4,
-                                                    PanelCar, payuda, panelconsulta}) {
-    Pintar(w, ColorQ(ColorMenu));
-  }
-  for (QWidget* w : std::initializer_list<QWidget*>{ListSel, ListComunidad, listSelFP, reja}) {
-    PintarLista(w, ColorQ(ColorMenu));
-  }
-  PintarLista(Listcon, ColorQ(ColorListas), QColor(0, 0, 128));
-  PrepararNuevas();
-  Pintar(LabelSeleccion, titulo, textoTitulo);
-  LabelSeleccion->setAutoFillBackground(false);
-
-  // Fonts: the base size is the screen's offset.
-  const QString times = QStringLiteral("Times New Roman");
-  for (QWidget* w :
-       std::initializer_list<QWidget*>{ListSel, listSelFP, PanelSelTit, PanelCarSel, BotSelcar,
-                                       ComSelCar, listBachiL, PanelconsultaTit}) {
-    w->setFont(
-        LetraQt(times, Letra(12), w == PanelCarSel || w == PanelSelTit || w == PanelconsultaTit));
-  }
-  for (QWidget* w :
-       std::initializer_list<QWidget*>{LabelConsejo, LabelDificultad, LabelDificultad2}) {
-    w->setFont(LetraQt(times, Letra(11), true));
-  }
-  for (QLabel* w : {labelbaja, LabelAlta}) w->setFont(LetraQt(times, Letra(10)));
-  for (QWidget* w : std::initializer_list<QWidget*>{MaskEdit1, MaskEdit2, LabelComa})
-    w->setFont(LetraQt(times, Letra(14), true));
-  QFont courier = LetraQt(QStringLiteral("Courier New"), Letra(10), true);
-  Listcon->setFont(courier);
-
-  // The tables read at start-up (Preparar).
-  const TablaLinea& requisitos = servicios_.tablas.requisitos;
-  LabelConsejo->setText(RecortadoQt(DeWin(requisitos[11])));
-  listBachiL->clear();
-  for (int r = 19; r <= 23; ++r) listBachiL->addItem(RecortadoQt(DeWin(requisitos[r])));
-  listBachiL->addItem(T(333));
-  listBachiL->setPlaceholderText(RecortadoQt(DeWin(requisitos[12])));
-  listBachiL->setCurrentIndex(-1);
-  ComSelCar->clear();
-  ComSelCar->addItem(T(223));
-  for (int r = 19; r <= 23; ++r) ComSelCar->addItem(RecortadoQt(DeWin(requisitos[r])));
-  BotSelcar->clear();
-  BotSelcar->addItem(T(333));
-  for (int n : {334, 335, 336}) BotSelcar->addItem(T(n));
-  BotSelcar->setPlaceholderText(RecortadoQt(DeWin(requisitos[13])));
-}
+bool TForm1::FormCloseQuery() { return SalidaConfirmada(servicios_); }
 
 void TForm1::Conectar() {
-  connect(MenuCarUni1, &QPushButton::clicked, this, &TForm1::MenuCarUni1Click);
-  connect(menui5, &QPushButton::clicked, this, &TForm1::menui5Click);
-  connect(BotRetroceder, &QPushButton::clicked, this, &TForm1::BotRetrocederClick);
-  connect(ComSelCar, &QComboBox::activated, this, &TForm1::ComSelCarChange);
-  connect(BotSelcar, &QComboBox::activated, this, &TForm1::BotSelcarChange);
-  connect(ListSel, &ListaMarcada::Abrir, this, [this] { ListSelDblClick(); });
-  for (int i = 0; i < 8; ++i) {
-    connect(MenuCar[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
-            [this, i] { MenuCarClick(i + 1); });
+  PaginaGrados& p = *pagina_;
+  p.degradeini->installEventFilter(this);
+  p.mapa->installEventFilter(this);
+  for (QPushButton* b : {p.MenuCarUni1, p.menuCarUni3, p.Menui3, p.menui2, p.Menui4, p.menui6,
+                         p.menui5}) {
+    b->installEventFilter(this);
   }
-  // A push button acts when the mouse button is released over it.
-  connect(BitRetroSelCar, &QPushButton::clicked, this, &TForm1::BitRetroSelCarClick);
-  connect(MenuCarUni2, &QPushButton::clicked, this, &TForm1::MenuCarUni2Click);
-  connect(RetroConsultas, &QPushButton::clicked, this, &TForm1::RetroConsultasClick);
-  connect(BotImprimirCon, &QPushButton::clicked, this, [this] { Consultar(true); });
-  connect(listBachiL, &QComboBox::currentIndexChanged, this, [this] { Consultar(false); });
-  connect(MaskEdit1, &QLineEdit::textChanged, this, [this] { Consultar(false); });
-  connect(MaskEdit2, &QLineEdit::textChanged, this, [this] { Consultar(false); });
-  connect(TrackDif, &QSlider::valueChanged, this, &TForm1::TrackDifChange);
-  connect(Listcon, &ListaMarcada::Abrir, this, [this] { ListconDblClick(); });
-  connect(TimerAyuda, &QTimer::timeout, this, &TForm1::TimerAyudaTimer);
-  connect(TimerParpadeo, &QTimer::timeout, this, &TForm1::TimerParpadeoTimer);
-  ConectarUniversidades();
-  ConectarArtes();
+  connect(p.MenuCarUni1, &QPushButton::clicked, ficha_, &VisorFicha::MenuCarUni1Click);
+  connect(p.menui5, &QPushButton::clicked, &p, &PaginaGrados::Salir);
+  connect(p.BotRetroceder, &QPushButton::clicked, this, &TForm1::BotRetrocederClick);
+  connect(p.BotImprimir, &QPushButton::clicked, this, &TForm1::BotImprimirClick);
+  connect(p.ListSel, &ListaMarcada::Abrir, this, &TForm1::ListSelAbrir);
+  connect(p.ListComunidad, &QListWidget::itemClicked, this, &TForm1::ListComunidadClick);
+  connect(p.ListComunidad, &QListWidget::itemActivated, this, &TForm1::ListComunidadClick);
+  connect(cuestionario_, &VisorCuestionario::Volver, this, &TForm1::VolverDelCuestionario);
+}
+
+void TForm1::BotInformacionClick() {
+  pagina_->MostrarAyuda(1);
+  ficha_->PrimeraFilaLista = 0;
+  pagina_->AbrirMenu(pagina_->PanelMenu);
+}
+
+void TForm1::botSendaroClick() {
+  PaginaGrados& p = *pagina_;
+  VisorCuestionario& c = *cuestionario_;
+  p.Panelinicio->hide();
+  c.Panelcon->setGeometry(rect());
+  c.Panelcon->show();
+  c.Panelcon->raise();
+  c.degradecon->show();
+  // The help bubble goes with the page on view.
+  p.payuda->setParent(c.Panelcon);
+  c.Empezar();
+}
+
+void TForm1::VolverDelCuestionario() {
+  PaginaGrados& p = *pagina_;
+  p.payuda->setParent(p.Panelinicio);
+  p.payuda->hide();
+  p.Panelinicio->show();
+  cuestionario_->Panelcon->hide();
+  p.Salir();
+}
+
+void TForm1::ListSelAbrir() {
+  if (artes_->AbrirFila()) return;
+  ficha_->ListSelDblClick();
+}
+
+void TForm1::mapaMouseMove(int x, int y) {
+  PaginaGrados& p = *pagina_;
+  p.PanelMapa->show();
+  p.PanelMapa->raise();
+  p.RegionMapa = ComunidadEn(servicios_.puntos, x, y);
+  p.PanelMapa->setGeometry(x, y + 110, 115, p.PanelMapa->height());
+  QString pista;
+  if (EsComunidad(p.RegionMapa)) {
+    pista = p.NombreComunidad(p.RegionMapa);
+    p.mapa->setCursor(Qt::PointingHandCursor);
+  } else {
+    p.mapa->setCursor(Qt::ArrowCursor);
+  }
+  p.mapa->setToolTip(pista);
+  // The hint changes under the pointer: the label follows it.
+  p.PanelMapa->setText(pista);
+  p.PanelMapa->setVisible(!pista.isEmpty());
+}
+
+void TForm1::mapaClick() {
+  PaginaGrados& p = *pagina_;
+  if (!EsComunidad(p.RegionMapa)) return;
+  p.ComunidadSel = p.RegionMapa;
+  p.PanelMapa->hide();
+  if (fp_->MapaClick()) return;  // the community choice for printing, or vocational centres
+  if (consulta_->ModoConsulta) {
+    consulta_->ComunidadElegida();
+  } else {
+    ComunidadElegida();
+  }
+}
+
+void TForm1::ComunidadElegida() {
+  PaginaGrados& p = *pagina_;
+  p.MostrarAyuda(15);
+  p.ComunidadSel = ComunidadConsultada(p.ComunidadSel);
+  if (artes_->PorComunidad()) {
+    artes_->LugaresArteComunidad();
+  } else if (nuevas_->ModoGrados) {
+    nuevas_->NuevasDeComunidad();
+  } else {
+    universidades_->ComunidadElegida();
+  }
+}
+
+void TForm1::ListComunidadClick() {
+  const int fila = pagina_->ListComunidad->currentRow();
+  if (fila < 0) return;
+  if (artes_->ModoArtes) {
+    artes_->MostrarLugaresEspecialidad(fila);
+  } else if (nuevas_->ModoGrados) {
+    nuevas_->ListComunidadClick(fila);
+  } else {
+    universidades_->ListComunidadClick(fila);
+  }
+}
+
+void TForm1::BotImprimirClick() {
+  // The vocational centres print their own way.
+  if (fp_->ModoLugaresFP) {
+    fp_->BotImprimirFPClick();
+  } else {
+    universidades_->BotImprimirClick();
+  }
+}
+
+EstadoRetroceso TForm1::EstadoActual() const {
+  return {artes_->ModoArtes,
+          nuevas_->ModoGrados,
+          nuevas_->ModoGrados ? nuevas_->ModoLista : universidades_->ModoLista,
+          universidades_->ModoDobles,
+          universidades_->ModoOtras,
+          !pagina_->ListComunidad->isHidden(),
+          !pagina_->mapa->isHidden()};
+}
+
+void TForm1::BotRetrocederClick() {
+  servicios_.estado.ModoImpresion = false;
+  for (const PasoRetroceso paso : Retroceder(EstadoActual())) EjecutarRetroceso(paso);
+}
+
+void TForm1::EjecutarRetroceso(PasoRetroceso paso) {
+  PaginaGrados& p = *pagina_;
+  switch (paso) {
+    case PasoRetroceso::kSalirArtes:
+      artes_->Salir();
+      break;
+    case PasoRetroceso::kCerrarGrados:
+      nuevas_->Cerrar();
+      break;
+    case PasoRetroceso::kGradosAlMapa:
+    case PasoRetroceso::kComunidadAlMapa:
+      p.ListComunidad->hide();
+      p.mapa->show();
+      break;
+    case PasoRetroceso::kCerrarResultado:
+      universidades_->CerrarResultado();
+      break;
+    case PasoRetroceso::kMenuDesdeDobles:
+      universidades_->SalirDobles();
+      break;
+    case PasoRetroceso::kMenuDesdeOtras:
+      universidades_->SalirOtras();
+      break;
+    case PasoRetroceso::kMenuDesdeMapa:
+      p.mapa->hide();
+      p.BotRetroceder->hide();
+      p.AbrirMenu(p.PanelMenu);
+      p.MostrarAyuda(1);
+      break;
+  }
 }
 
 bool TForm1::event(QEvent* evento) {
   // The application's hint goes to the floating map label.
   if (evento->type() == QEvent::StatusTip) {
-    PanelMapa->setText(static_cast<QStatusTipEvent*>(evento)->tip());
+    pagina_->PanelMapa->setText(static_cast<QStatusTipEvent*>(evento)->tip());
     return true;
   }
   return QWidget::event(evento);
 }
 
 bool TForm1::eventFilter(QObject* objeto, QEvent* evento) {
+  PaginaGrados& p = *pagina_;
   const QEvent::Type tipo = evento->type();
-  if (objeto == mapa) {
+  if (objeto == p.mapa) {
     if (tipo == QEvent::MouseMove) {
-      const QPoint p = static_cast<QMouseEvent*>(evento)->position().toPoint();
-      mapaMouseMove(p.x(), p.y());
+      const QPoint punto = static_cast<QMouseEvent*>(evento)->position().toPoint();
+      mapaMouseMove(punto.x(), punto.y());
     } else if (tipo == QEvent::MouseButtonRelease) {
       mapaClick();
     }
     return false;
   }
-  if (objeto == degradeini && tipo == QEvent::MouseMove) {
-    PanelMapa->hide();
-    OcultarSubmenus();
+  if (objeto == p.degradeini && tipo == QEvent::MouseMove) {
+    p.PanelMapa->hide();
+    p.OcultarSubmenus();
     return false;
   }
   if (tipo == QEvent::Enter) {
-    if (auto* w = qobject_cast<QWidget*>(objeto); w != nullptr && w->parentWidget() == PanelMenu) {
-      MenuSobre(w);
+    if (auto* w = qobject_cast<QWidget*>(objeto); w != nullptr && w->parentWidget() == p.PanelMenu) {
+      p.MenuSobre(w);
     }
   }
   return QWidget::eventFilter(objeto, evento);

@@ -17,7 +17,10 @@
 #include "qt/arranque_completo.h"
 #include "qt/apoyo.h"
 #include "sections/degrees/qt/lista_marcada.h"
+#include "sections/degrees/qt/pagina_grados.h"
 #include "sections/degrees/qt/tform1.h"
+#include "sections/degrees/qt/visor_consulta.h"
+#include "sections/degrees/qt/visor_ficha.h"
 #include "ui/navegacion.h"
 #include "ui/piezas.h"
 #include "ui/servicios.h"
@@ -76,8 +79,8 @@ TEST_P(ColoresSeleccion, LaFilaActualSeDistingue) {
   programa.Ventana().show();
   TForm1& f = programa.Navegar().Pantalla<TForm1>();
   programa.Navegar().Abrir(entrada::Carreras::kInformacion);
-  prueba::Pulsar(f.MenuCarUni1);
-  for (QComboBox* combo : {f.ComSelCar, f.BotSelcar, f.listBachiL}) {
+  prueba::Pulsar(f.Pagina().MenuCarUni1);
+  for (QComboBox* combo : {f.Ficha().ComSelCar, f.Ficha().BotSelcar, f.Consulta().listBachiL}) {
     SCOPED_TRACE(combo->objectName().toStdString());
     combo->showPopup();
     QAbstractItemView* vista = combo->view();
@@ -88,10 +91,10 @@ TEST_P(ColoresSeleccion, LaFilaActualSeDistingue) {
     EXPECT_GE(contraste, 3.0);
     combo->hidePopup();
   }
-  ASSERT_GT(f.ListSel->count(), 3);
-  f.ListSel->setCurrentRow(1);
+  ASSERT_GT(f.Pagina().ListSel->count(), 3);
+  f.Pagina().ListSel->setCurrentRow(1);
   const double contraste =
-      ContrasteFilas(f.ListSel, 1, 2, QStringLiteral("%1-ListSel").arg(QChar::fromLatin1(tema)));
+      ContrasteFilas(f.Pagina().ListSel, 1, 2, QStringLiteral("%1-ListSel").arg(QChar::fromLatin1(tema)));
   EXPECT_GE(contraste, 3.0);
 }
 

@@ -21,6 +21,14 @@
 #include "hall/qt/tform0.h"
 #include "qt/apoyo.h"
 #include "sections/degrees/qt/datos_grados.h"
+#include "sections/degrees/qt/pagina_grados.h"
+#include "sections/degrees/qt/visor_artes.h"
+#include "sections/degrees/qt/visor_consulta.h"
+#include "sections/degrees/qt/visor_cuestionario.h"
+#include "sections/degrees/qt/visor_ficha.h"
+#include "sections/degrees/qt/visor_fp.h"
+#include "sections/degrees/qt/visor_nuevas.h"
+#include "sections/degrees/qt/visor_universidades.h"
 #include "sections/degrees/qt/tform1.h"
 #include "ui/servicios.h"
 #include "ui/ventana_principal.h"
@@ -89,13 +97,13 @@ class PantallaGradosBase : public testing::Test {
                       lista->visualItemRect(lista->item(fila)).center());
   }
   void SobreMapa(int x, int y) {
-    QMouseEvent mover(QEvent::MouseMove, QPointF(x, y), f->mapa->mapToGlobal(QPointF(x, y)),
+    QMouseEvent mover(QEvent::MouseMove, QPointF(x, y), f->Pagina().mapa->mapToGlobal(QPointF(x, y)),
                       Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(f->mapa, &mover);
+    QCoreApplication::sendEvent(f->Pagina().mapa, &mover);
   }
   void ClicMapa(int x, int y) {
     SobreMapa(x, y);
-    QTest::mouseClick(f->mapa, Qt::LeftButton, {}, QPoint(x, y));
+    QTest::mouseClick(f->Pagina().mapa, Qt::LeftButton, {}, QPoint(x, y));
   }
   static bool Visible(const QWidget* w) { return !w->isHidden(); }
   QStringList Pdfs() const { return PdfsDe(pdfs.path()); }

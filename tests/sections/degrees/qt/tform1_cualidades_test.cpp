@@ -79,82 +79,82 @@ class Cuestionario : public prueba::PantallaGradosBase {
 
 TEST_F(Cuestionario, DeLaPuertaALasTresClasificacionesElInformeYUnaNuevaVuelta) {
   Puerta(&Tform0::LabelCuesBClick);
-  EXPECT_FALSE(Visible(f->Panelinicio));
-  EXPECT_TRUE(Visible(f->Panelcon));
-  EXPECT_TRUE(Visible(f->PanelMenuCon));
-  EXPECT_EQ(f->TemaAyudaActual(), 3);
-  EXPECT_TRUE(f->payuda->isVisibleTo(f->Panelcon));
-  EXPECT_EQ(f->acabarCua->text(), QStringLiteral("T344"));
-  EXPECT_EQ(f->ImpResul->text(), QStringLiteral("T345"));
+  EXPECT_FALSE(Visible(f->Pagina().Panelinicio));
+  EXPECT_TRUE(Visible(f->Cuestionario().Panelcon));
+  EXPECT_TRUE(Visible(f->Cuestionario().PanelMenuCon));
+  EXPECT_EQ(f->Pagina().TemaAyudaActual(), 3);
+  EXPECT_TRUE(f->Pagina().payuda->isVisibleTo(f->Cuestionario().Panelcon));
+  EXPECT_EQ(f->Cuestionario().acabarCua->text(), QStringLiteral("T344"));
+  EXPECT_EQ(f->Cuestionario().ImpResul->text(), QStringLiteral("T345"));
 
   // The combined result needs both lists first.
-  prueba::Pulsar(f->MenuMedia);
-  EXPECT_EQ(f->TemaAyudaActual(), 18);
-  EXPECT_FALSE(Visible(f->ListResul));
+  prueba::Pulsar(f->Cuestionario().MenuMedia);
+  EXPECT_EQ(f->Pagina().TemaAyudaActual(), 18);
+  EXPECT_FALSE(Visible(f->Cuestionario().ListResul));
 
   // Qualities: a click on a graded item ticks the ones below it; Enter
   // toggles the row it is on.
-  prueba::Pulsar(f->Menucua);
-  EXPECT_EQ(f->TemaAyudaActual(), 4);
-  EXPECT_EQ(f->ListCua->count(), 6);
-  EXPECT_FALSE(Visible(f->MenuGus));
-  EXPECT_TRUE(Visible(f->VerResul));
-  Clic(f->ListCua, 2);
-  EXPECT_EQ(Marcadas(f->ListCua), (QList<int>{0, 1, 2}));
-  Intro(f->ListCua, 1);
-  EXPECT_EQ(Marcadas(f->ListCua), (QList<int>{0, 2}));
-  prueba::Pulsar(f->VerResul);
-  EXPECT_EQ(f->TemaAyudaActual(), 6);
-  EXPECT_EQ(f->PanelResCon->text(), QStringLiteral("T286    T279"));
-  EXPECT_FALSE(Visible(f->ListCua));
+  prueba::Pulsar(f->Cuestionario().Menucua);
+  EXPECT_EQ(f->Pagina().TemaAyudaActual(), 4);
+  EXPECT_EQ(f->Cuestionario().ListCua->count(), 6);
+  EXPECT_FALSE(Visible(f->Cuestionario().MenuGus));
+  EXPECT_TRUE(Visible(f->Cuestionario().VerResul));
+  Clic(f->Cuestionario().ListCua, 2);
+  EXPECT_EQ(Marcadas(f->Cuestionario().ListCua), (QList<int>{0, 1, 2}));
+  Intro(f->Cuestionario().ListCua, 1);
+  EXPECT_EQ(Marcadas(f->Cuestionario().ListCua), (QList<int>{0, 2}));
+  prueba::Pulsar(f->Cuestionario().VerResul);
+  EXPECT_EQ(f->Pagina().TemaAyudaActual(), 6);
+  EXPECT_EQ(f->Cuestionario().PanelResCon->text(), QStringLiteral("T286    T279"));
+  EXPECT_FALSE(Visible(f->Cuestionario().ListCua));
   // Items 1 and 3: 2.01 x 10 / 5, 1.01 x 10 / 3, 0.01 x 10 / 1.
-  EXPECT_EQ(Lineas(f->ListResul), (QStringList{Fila("Sanitario", " 4.0"), Fila("Artistico", " 3.4"),
+  EXPECT_EQ(Lineas(f->Cuestionario().ListResul), (QStringList{Fila("Sanitario", " 4.0"), Fila("Artistico", " 3.4"),
                                                Fila("Tecnologico", " 0.1")}));
   // Review shows the answers as they were.
-  prueba::Pulsar(f->revisa);
-  EXPECT_TRUE(Visible(f->ListCua));
-  EXPECT_EQ(Marcadas(f->ListCua), (QList<int>{0, 2}));
-  prueba::Pulsar(f->VerResul);
-  prueba::Pulsar(f->acabarCua);
-  EXPECT_TRUE(Visible(f->MenuGus));
-  EXPECT_FALSE(Visible(f->ListResul));
+  prueba::Pulsar(f->Cuestionario().revisa);
+  EXPECT_TRUE(Visible(f->Cuestionario().ListCua));
+  EXPECT_EQ(Marcadas(f->Cuestionario().ListCua), (QList<int>{0, 2}));
+  prueba::Pulsar(f->Cuestionario().VerResul);
+  prueba::Pulsar(f->Cuestionario().acabarCua);
+  EXPECT_TRUE(Visible(f->Cuestionario().MenuGus));
+  EXPECT_FALSE(Visible(f->Cuestionario().ListResul));
 
-  prueba::Pulsar(f->MenuGus);
-  EXPECT_EQ(Lineas(f->Listint),
+  prueba::Pulsar(f->Cuestionario().MenuGus);
+  EXPECT_EQ(Lineas(f->Cuestionario().Listint),
             (QStringList{QStringLiteral("Ayudar"), QStringLiteral("Ordenadores"),
                          QStringLiteral("Dibujar")}));
-  Clic(f->Listint, 1);
-  prueba::Pulsar(f->VerResul);
+  Clic(f->Cuestionario().Listint, 1);
+  prueba::Pulsar(f->Cuestionario().VerResul);
   // Equal scores keep the group order.
-  EXPECT_EQ(Lineas(f->ListResul),
+  EXPECT_EQ(Lineas(f->Cuestionario().ListResul),
             (QStringList{Fila("Tecnologico", "10.1"), Fila("Sanitario", " 0.1"),
                          Fila("Artistico", " 0.1")}));
-  prueba::Pulsar(f->acabarCua);
+  prueba::Pulsar(f->Cuestionario().acabarCua);
 
-  prueba::Pulsar(f->MenuMedia);
-  EXPECT_EQ(f->TemaAyudaActual(), 8);
-  EXPECT_EQ(f->PanelResCon->text(), QStringLiteral("T288"));
+  prueba::Pulsar(f->Cuestionario().MenuMedia);
+  EXPECT_EQ(f->Pagina().TemaAyudaActual(), 8);
+  EXPECT_EQ(f->Cuestionario().PanelResCon->text(), QStringLiteral("T288"));
   const QStringList conjunto = {Fila("Tecnologico", " 5.1"), Fila("Sanitario", " 2.1"),
                                 Fila("Artistico", " 1.7")};
-  EXPECT_EQ(Lineas(f->ListResul), conjunto);
-  for (QWidget* w : std::initializer_list<QWidget*>{f->acabarCua, f->ImpResul, f->grabar})
+  EXPECT_EQ(Lineas(f->Cuestionario().ListResul), conjunto);
+  for (QWidget* w : std::initializer_list<QWidget*>{f->Cuestionario().acabarCua, f->Cuestionario().ImpResul, f->Cuestionario().grabar})
     EXPECT_TRUE(Visible(w)) << w->objectName().toStdString();
 
   // A group's studies.
-  Clic(f->ListResul, 1);
-  EXPECT_EQ(f->TemaAyudaActual(), 7);
-  ASSERT_TRUE(Visible(f->ListCarreras));
-  EXPECT_EQ(Lineas(f->ListCarreras),
+  Clic(f->Cuestionario().ListResul, 1);
+  EXPECT_EQ(f->Pagina().TemaAyudaActual(), 7);
+  ASSERT_TRUE(Visible(f->Cuestionario().ListCarreras));
+  EXPECT_EQ(Lineas(f->Cuestionario().ListCarreras),
             (QStringList{QStringLiteral("Sanitario"), QString(), QStringLiteral("T327"),
                          QStringLiteral("Medicina (L)"), QString(), QStringLiteral("T326"),
                          QStringLiteral("Tecnico Superior en Radioterapia")}));
-  QTest::mouseClick(f->ListCarreras->viewport(), Qt::LeftButton);
-  EXPECT_FALSE(Visible(f->ListCarreras));
+  QTest::mouseClick(f->Cuestionario().ListCarreras->viewport(), Qt::LeftButton);
+  EXPECT_FALSE(Visible(f->Cuestionario().ListCarreras));
 
   // Printed: the rankings in portrait, then the three best groups' studies.
   ResponderNombre(QStringLiteral("Ana"));
-  prueba::Pulsar(f->ImpResul);
-  EXPECT_EQ(f->TemaAyudaActual(), 17);
+  prueba::Pulsar(f->Cuestionario().ImpResul);
+  EXPECT_EQ(f->Pagina().TemaAyudaActual(), 17);
   const QStringList impresos = Pdfs();
   ASSERT_EQ(impresos.size(), 2);
   const QString retrato = prueba::TextoDePdf(impresos[0]);
@@ -167,7 +167,7 @@ TEST_F(Cuestionario, DeLaPuertaALasTresClasificacionesElInformeYUnaNuevaVuelta) 
 
   // Cancelling the name prompt saves nothing.
   dialogos.ResponderConBoton(QStringLiteral("ShadowNo"));
-  prueba::Pulsar(f->grabar);
+  prueba::Pulsar(f->Cuestionario().grabar);
   EXPECT_TRUE(dialogos.nombresGuardar.isEmpty());
 
   // Saved under the name, which the prompt offers again.
@@ -176,10 +176,10 @@ TEST_F(Cuestionario, DeLaPuertaALasTresClasificacionesElInformeYUnaNuevaVuelta) 
   dialogos.rutaGuardar = fichero;
   QString propuesto;
   ResponderNombre(QStringLiteral("Ana"), &propuesto);
-  prueba::Pulsar(f->grabar);
+  prueba::Pulsar(f->Cuestionario().grabar);
   EXPECT_EQ(propuesto, QStringLiteral("Ana"));
   EXPECT_EQ(dialogos.nombresGuardar, QStringList{QStringLiteral("Ana.TXT")});
-  EXPECT_EQ(f->TemaAyudaActual(), 19);
+  EXPECT_EQ(f->Pagina().TemaAyudaActual(), 19);
   QFile guardado(fichero);
   ASSERT_TRUE(guardado.open(QIODevice::ReadOnly | QIODevice::Text));
   const QStringList texto = QString::fromUtf8(guardado.readAll()).split(QLatin1Char('\n'));
@@ -190,31 +190,31 @@ TEST_F(Cuestionario, DeLaPuertaALasTresClasificacionesElInformeYUnaNuevaVuelta) 
   EXPECT_TRUE(texto.contains(QStringLiteral("T340")));
 
   // Back to the hall, and in again as the next student.
-  prueba::Pulsar(f->MenuRetroCon);
+  prueba::Pulsar(f->Cuestionario().MenuRetroCon);
   EXPECT_EQ(programa->Ventana().Actual(), hall);
-  EXPECT_TRUE(Visible(f->Panelinicio));
-  EXPECT_FALSE(Visible(f->Panelcon));
+  EXPECT_TRUE(Visible(f->Pagina().Panelinicio));
+  EXPECT_FALSE(Visible(f->Cuestionario().Panelcon));
   dialogos.ResponderConBoton(QStringLiteral("ShadowSi"));
   Puerta(&Tform0::LabelCuesBClick);
   EXPECT_TRUE(dialogos.ejecutados.contains(QStringLiteral("TForm4")));
-  EXPECT_FALSE(Visible(f->ListResul));
-  EXPECT_FALSE(Visible(f->ImpResul));
-  prueba::Pulsar(f->MenuMedia);
-  EXPECT_EQ(f->TemaAyudaActual(), 18);
-  prueba::Pulsar(f->Menucua);
-  EXPECT_TRUE(Marcadas(f->ListCua).isEmpty());
+  EXPECT_FALSE(Visible(f->Cuestionario().ListResul));
+  EXPECT_FALSE(Visible(f->Cuestionario().ImpResul));
+  prueba::Pulsar(f->Cuestionario().MenuMedia);
+  EXPECT_EQ(f->Pagina().TemaAyudaActual(), 18);
+  prueba::Pulsar(f->Cuestionario().Menucua);
+  EXPECT_TRUE(Marcadas(f->Cuestionario().ListCua).isEmpty());
 }
 
 TEST_F(Cuestionario, SinEmpezarDeNuevoLasRespuestasSiguen) {
   Puerta(&Tform0::LabelCuesBClick);
-  prueba::Pulsar(f->Menucua);
-  Clic(f->ListCua, 5);
-  EXPECT_EQ(Marcadas(f->ListCua), (QList<int>{3, 4, 5}));
-  prueba::Pulsar(f->MenuRetroCon);
+  prueba::Pulsar(f->Cuestionario().Menucua);
+  Clic(f->Cuestionario().ListCua, 5);
+  EXPECT_EQ(Marcadas(f->Cuestionario().ListCua), (QList<int>{3, 4, 5}));
+  prueba::Pulsar(f->Cuestionario().MenuRetroCon);
   dialogos.ResponderConBoton(QStringLiteral("ShadowNo"));
   Puerta(&Tform0::LabelCuesBClick);
-  prueba::Pulsar(f->Menucua);
-  EXPECT_EQ(Marcadas(f->ListCua), (QList<int>{3, 4, 5}));
+  prueba::Pulsar(f->Cuestionario().Menucua);
+  EXPECT_EQ(Marcadas(f->Cuestionario().ListCua), (QList<int>{3, 4, 5}));
 }
 
 }  // namespace

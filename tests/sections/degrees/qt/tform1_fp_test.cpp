@@ -34,6 +34,14 @@
 #include "sections/degrees/centros_fp.h"
 #include "sections/degrees/mapa_comunidades.h"
 #include "sections/degrees/qt/lista_marcada.h"
+#include "sections/degrees/qt/pagina_grados.h"
+#include "sections/degrees/qt/visor_artes.h"
+#include "sections/degrees/qt/visor_consulta.h"
+#include "sections/degrees/qt/visor_cuestionario.h"
+#include "sections/degrees/qt/visor_ficha.h"
+#include "sections/degrees/qt/visor_fp.h"
+#include "sections/degrees/qt/visor_nuevas.h"
+#include "sections/degrees/qt/visor_universidades.h"
 #include "sections/degrees/qt/tform1.h"
 #include "sections/degrees/qt/tform6.h"
 #include "sections/degrees/titulos_fp.h"
@@ -115,15 +123,15 @@ class PantallaFP : public testing::Test {
     const QPoint p = PixelDe(Mapa::kComunidades, c);
     ASSERT_GE(p.x(), 1) << c;
     ASSERT_EQ(ComunidadEn(programa->Comunes().puntos, p.x(), p.y()), c);
-    ClicEn(f->mapa, p);
+    ClicEn(f->Pagina().mapa, p);
   }
   // The grid's rows as text.
   QStringList Reja() const {
     QStringList s;
-    for (int r = 0; r < f->reja->rowCount(); ++r) s << f->reja->item(r, 0)->text();
+    for (int r = 0; r < f->FP().reja->rowCount(); ++r) s << f->FP().reja->item(r, 0)->text();
     return s;
   }
-  int TopeReja() const { return f->reja->rowAt(0); }
+  int TopeReja() const { return f->FP().reja->rowAt(0); }
 
   QTemporaryDir pdfs;
   QTemporaryDir copia;
@@ -140,16 +148,16 @@ class PantallaFP : public testing::Test {
 
 TEST_F(PantallaFP, FamiliasTituloVistasImpresionConEleccionYPasarela) {
   PuertaFP();
-  EXPECT_TRUE(Visible(f->PanelFP));
-  EXPECT_EQ(f->TemaAyudaActual(), 2);
-  EXPECT_EQ(f->MenuFP1->text(), Texto(316));
+  EXPECT_TRUE(Visible(f->FP().PanelFP));
+  EXPECT_EQ(f->Pagina().TemaAyudaActual(), 2);
+  EXPECT_EQ(f->FP().MenuFP1->text(), Texto(316));
 
-  prueba::Pulsar(f->MenuFP1);
-  EXPECT_FALSE(Visible(f->PanelFP));
-  EXPECT_TRUE(Visible(f->listSelFP));
-  EXPECT_TRUE(Visible(f->RetroFP));
-  EXPECT_EQ(f->TemaAyudaActual(), 33);
-  const QStringList familias = Filas(f->listSelFP);
+  prueba::Pulsar(f->FP().MenuFP1);
+  EXPECT_FALSE(Visible(f->FP().PanelFP));
+  EXPECT_TRUE(Visible(f->FP().listSelFP));
+  EXPECT_TRUE(Visible(f->FP().RetroFP));
+  EXPECT_EQ(f->Pagina().TemaAyudaActual(), 33);
+  const QStringList familias = Filas(f->FP().listSelFP);
   ASSERT_EQ(familias.size(), Tablas().familiasFP.Cuenta());
   EXPECT_EQ(familias.front(), QStringLiteral("< Actividades Agrarias"));
   for (const QString& fam : familias) {
@@ -163,51 +171,51 @@ TEST_F(PantallaFP, FamiliasTituloVistasImpresionConEleccionYPasarela) {
   EXPECT_GT(segundo, familias.indexOf(QStringLiteral("< Vidrio y Cerámica")));
 
   // A family in the upper half: the pop-up starts level with its row.
-  ClicFila(f->listSelFP, 3);
-  ASSERT_TRUE(Visible(f->ListTitFP));
-  EXPECT_TRUE(Visible(f->ListFPExpli));
-  EXPECT_TRUE(Visible(f->Labeltitulo));
-  EXPECT_EQ(f->ListTitFP->x(), f->listSelFP->mapTo(f->Panelinicio, QPoint(0, 0)).x() - 325);
-  EXPECT_EQ(f->ListFPExpli->y(), f->ListTitFP->geometry().bottom() + 2);
-  EXPECT_GE(f->ListTitFP->count(), 2);
-  EXPECT_EQ(f->ListFPExpli->item(0)->text(), QStringLiteral("      ") + Texto(271));
+  ClicFila(f->FP().listSelFP, 3);
+  ASSERT_TRUE(Visible(f->FP().ListTitFP));
+  EXPECT_TRUE(Visible(f->FP().ListFPExpli));
+  EXPECT_TRUE(Visible(f->FP().Labeltitulo));
+  EXPECT_EQ(f->FP().ListTitFP->x(), f->FP().listSelFP->mapTo(f->Pagina().Panelinicio, QPoint(0, 0)).x() - 325);
+  EXPECT_EQ(f->FP().ListFPExpli->y(), f->FP().ListTitFP->geometry().bottom() + 2);
+  EXPECT_GE(f->FP().ListTitFP->count(), 2);
+  EXPECT_EQ(f->FP().ListFPExpli->item(0)->text(), QStringLiteral("      ") + Texto(271));
   const int filaArriba =
-      f->listSelFP
-          ->mapTo(f->Panelinicio, f->listSelFP->visualItemRect(f->listSelFP->item(3)).topLeft())
+      f->FP().listSelFP
+          ->mapTo(f->Pagina().Panelinicio, f->FP().listSelFP->visualItemRect(f->FP().listSelFP->item(3)).topLeft())
           .y();
-  EXPECT_NEAR(f->ListTitFP->y(), filaArriba, 3);
+  EXPECT_NEAR(f->FP().ListTitFP->y(), filaArriba, 3);
   // Hovering a title shows its own description.
-  const QStringList antes = Filas(f->ListFPExpli);
+  const QStringList antes = Filas(f->FP().ListFPExpli);
   QMouseEvent mover(QEvent::MouseMove,
-                    QPointF(f->ListTitFP->visualItemRect(f->ListTitFP->item(1)).center()),
+                    QPointF(f->FP().ListTitFP->visualItemRect(f->FP().ListTitFP->item(1)).center()),
                     QPointF(), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(f->ListTitFP->viewport(), &mover);
-  EXPECT_NE(Filas(f->ListFPExpli), antes);
+  QCoreApplication::sendEvent(f->FP().ListTitFP->viewport(), &mover);
+  EXPECT_NE(Filas(f->FP().ListFPExpli), antes);
   // The page keeps the pop-up inside it.
-  EXPECT_GE(f->Labeltitulo->y(), 0);
-  EXPECT_LE(f->ListFPExpli->geometry().bottom(), 768);
+  EXPECT_GE(f->FP().Labeltitulo->y(), 0);
+  EXPECT_LE(f->FP().ListFPExpli->geometry().bottom(), 768);
 
   // A title opens its card.
-  const QString nombre = f->ListTitFP->item(0)->text();
-  QTest::mouseClick(f->ListTitFP->viewport(), Qt::LeftButton, {},
-                    f->ListTitFP->visualItemRect(f->ListTitFP->item(0)).center());
-  EXPECT_FALSE(Visible(f->ListTitFP));
-  EXPECT_TRUE(Visible(f->PanelFpTit));
-  EXPECT_EQ(f->PanelCarSel->text(), nombre);
-  EXPECT_EQ(f->TemaAyudaActual(), 14);
-  const int titulo = f->TituloFPSel;
+  const QString nombre = f->FP().ListTitFP->item(0)->text();
+  QTest::mouseClick(f->FP().ListTitFP->viewport(), Qt::LeftButton, {},
+                    f->FP().ListTitFP->visualItemRect(f->FP().ListTitFP->item(0)).center());
+  EXPECT_FALSE(Visible(f->FP().ListTitFP));
+  EXPECT_TRUE(Visible(f->FP().PanelFpTit));
+  EXPECT_EQ(f->Pagina().PanelCarSel->text(), nombre);
+  EXPECT_EQ(f->Pagina().TemaAyudaActual(), 14);
+  const int titulo = f->FP().TituloFPSel;
   ASSERT_GT(titulo, 0);
 
-  prueba::Pulsar(f->MenuFpTit2);
-  EXPECT_EQ(f->PanelSelTit->text(), Texto(277));
-  EXPECT_EQ(f->listSelFP->count(),
+  prueba::Pulsar(f->FP().MenuFpTit2);
+  EXPECT_EQ(f->Pagina().PanelSelTit->text(), Texto(277));
+  EXPECT_EQ(f->FP().listSelFP->count(),
             static_cast<int>(Tablas().datosCarreras.RequisitosTitulo(titulo).size()));
-  prueba::Pulsar(f->MenuFpTit3);
-  EXPECT_GE(f->listSelFP->count(), 14);
-  EXPECT_EQ(f->listSelFP->font().family(), QStringLiteral("Courier New"));
-  prueba::Pulsar(f->MenuFpTit4);
-  EXPECT_GE(f->listSelFP->count(), 3);
-  EXPECT_TRUE(f->MenuFpTit4->font().italic());
+  prueba::Pulsar(f->FP().MenuFpTit3);
+  EXPECT_GE(f->FP().listSelFP->count(), 14);
+  EXPECT_EQ(f->FP().listSelFP->font().family(), QStringLiteral("Courier New"));
+  prueba::Pulsar(f->FP().MenuFpTit4);
+  EXPECT_GE(f->FP().listSelFP->count(), 3);
+  EXPECT_TRUE(f->FP().MenuFpTit4->font().italic());
 
   // The bridge dialog from the card.
   dialogos.ResponderConBoton(QStringLiteral("BotCerrar1"), [](QDialog& d) {
@@ -219,40 +227,40 @@ TEST_F(PantallaFP, FamiliasTituloVistasImpresionConEleccionYPasarela) {
                       puente->ListCar->visualItemRect(puente->ListCar->item(0)).center());
     EXPECT_GT(puente->ListFP->count(), 0);
   });
-  prueba::Pulsar(f->MenuFpTit42);
+  prueba::Pulsar(f->FP().MenuFpTit42);
   EXPECT_EQ(dialogos.ejecutados.value(0), QStringLiteral("TForm6"));
 
   // The whole printout on screen, then printed: it is long, so the choice opens.
-  prueba::Pulsar(f->MenuFPTitTodo);
-  EXPECT_GT(f->listSelFP->count(), 150);
-  EXPECT_TRUE(f->listSelFP->item(0)->font().bold());
-  prueba::Pulsar(f->MenuFpTit5);
-  EXPECT_TRUE(Visible(f->PanelImp));
-  EXPECT_TRUE(Visible(f->mapa));
-  EXPECT_FALSE(Visible(f->PanelFpTit));
+  prueba::Pulsar(f->FP().MenuFPTitTodo);
+  EXPECT_GT(f->FP().listSelFP->count(), 150);
+  EXPECT_TRUE(f->FP().listSelFP->item(0)->font().bold());
+  prueba::Pulsar(f->FP().MenuFpTit5);
+  EXPECT_TRUE(Visible(f->FP().PanelImp));
+  EXPECT_TRUE(Visible(f->Pagina().mapa));
+  EXPECT_FALSE(Visible(f->FP().PanelFpTit));
   EXPECT_TRUE(Pdfs(pdfs.path()).isEmpty());
   // Esc gives it up; the map then picks nothing for it.
   QTest::keyClick(f, Qt::Key_Escape);
-  EXPECT_FALSE(Visible(f->PanelImp));
-  EXPECT_TRUE(Visible(f->PanelFpTit));
-  EXPECT_FALSE(Visible(f->mapa));
+  EXPECT_FALSE(Visible(f->FP().PanelImp));
+  EXPECT_TRUE(Visible(f->FP().PanelFpTit));
+  EXPECT_FALSE(Visible(f->Pagina().mapa));
   // Accepting with nothing chosen prints nothing.
-  prueba::Pulsar(f->MenuFpTit5);
-  prueba::Pulsar(f->BotAceptar);
+  prueba::Pulsar(f->FP().MenuFpTit5);
+  prueba::Pulsar(f->FP().BotAceptar);
   EXPECT_TRUE(Pdfs(pdfs.path()).isEmpty());
-  EXPECT_TRUE(Visible(f->PanelFpTit));
+  EXPECT_TRUE(Visible(f->FP().PanelFpTit));
   // Three communities, one twice, one taken off again: two are printed.
-  prueba::Pulsar(f->MenuFpTit5);
+  prueba::Pulsar(f->FP().MenuFpTit5);
   ClicComunidad(9);
   ClicComunidad(13);
   ClicComunidad(9);
   ClicComunidad(1);
-  ASSERT_EQ(f->ListImp->count(), 3);
-  QTest::mouseClick(f->ListImp->viewport(), Qt::LeftButton, {},
-                    f->ListImp->visualItemRect(f->ListImp->item(2)).center());
-  ASSERT_EQ(f->ListImp->count(), 2);
-  prueba::Pulsar(f->BotAceptar);
-  EXPECT_FALSE(Visible(f->PanelImp));
+  ASSERT_EQ(f->FP().ListImp->count(), 3);
+  QTest::mouseClick(f->FP().ListImp->viewport(), Qt::LeftButton, {},
+                    f->FP().ListImp->visualItemRect(f->FP().ListImp->item(2)).center());
+  ASSERT_EQ(f->FP().ListImp->count(), 2);
+  prueba::Pulsar(f->FP().BotAceptar);
+  EXPECT_FALSE(Visible(f->FP().PanelImp));
   const QStringList hechos = Pdfs(pdfs.path());
   ASSERT_EQ(hechos.size(), 1);
   const QString texto = TextoPdf(QDir(pdfs.path()).filePath(hechos.front()));
@@ -263,41 +271,41 @@ TEST_F(PantallaFP, FamiliasTituloVistasImpresionConEleccionYPasarela) {
   EXPECT_TRUE(cabecera("CATALUÑA")) << texto.toStdString();
   EXPECT_TRUE(cabecera("MADRID \\(COMUNIDAD DE\\)"));
   EXPECT_FALSE(cabecera("ANDALUCÍA"));
-  const auto& negritas = f->UltimaImpresionFP().negritas;
+  const auto& negritas = f->FP().UltimaImpresionFP().negritas;
   EXPECT_EQ(negritas.size(), 6u);
 
   // Choose another title, then back to the vocational menu with Esc.
-  prueba::Pulsar(f->MenuFpTit6);
-  EXPECT_TRUE(Visible(f->listSelFP));
-  EXPECT_TRUE(Visible(f->ListTitFP));
-  QTest::keyClick(f->listSelFP, Qt::Key_Escape);
-  EXPECT_TRUE(Visible(f->PanelFP));
-  EXPECT_FALSE(Visible(f->ListTitFP));
-  EXPECT_FALSE(f->ModoFP);
-  prueba::Pulsar(f->menuFP3);
+  prueba::Pulsar(f->FP().MenuFpTit6);
+  EXPECT_TRUE(Visible(f->FP().listSelFP));
+  EXPECT_TRUE(Visible(f->FP().ListTitFP));
+  QTest::keyClick(f->FP().listSelFP, Qt::Key_Escape);
+  EXPECT_TRUE(Visible(f->FP().PanelFP));
+  EXPECT_FALSE(Visible(f->FP().ListTitFP));
+  EXPECT_FALSE(f->FP().ModoFP);
+  prueba::Pulsar(f->FP().menuFP3);
   EXPECT_EQ(programa->Ventana().Actual(), hall);
 }
 
 TEST_F(PantallaFP, CentrosPorLugarHastaLaRejaImpresaYUnTituloDesdeElla) {
   PuertaFP();
-  prueba::Pulsar(f->MenuFP2);
-  EXPECT_TRUE(Visible(f->mapa));
-  EXPECT_TRUE(Visible(f->BotRetrocederFP));
-  EXPECT_EQ(f->TemaAyudaActual(), 31);
+  prueba::Pulsar(f->FP().MenuFP2);
+  EXPECT_TRUE(Visible(f->Pagina().mapa));
+  EXPECT_TRUE(Visible(f->FP().BotRetrocederFP));
+  EXPECT_EQ(f->Pagina().TemaAyudaActual(), 31);
   ClicComunidad(1);
-  EXPECT_EQ(f->TemaAyudaActual(), 32);
-  EXPECT_FALSE(Visible(f->mapa));
-  EXPECT_EQ(Filas(f->ListSelLugFP).size(), 8);
-  EXPECT_EQ(f->ComBachi->count(), 5);
-  EXPECT_TRUE(Visible(f->botTelefono));
-  EXPECT_TRUE(Visible(f->BotInternetC));
+  EXPECT_EQ(f->Pagina().TemaAyudaActual(), 32);
+  EXPECT_FALSE(Visible(f->Pagina().mapa));
+  EXPECT_EQ(Filas(f->FP().ListSelLugFP).size(), 8);
+  EXPECT_EQ(f->FP().ComBachi->count(), 5);
+  EXPECT_TRUE(Visible(f->FP().botTelefono));
+  EXPECT_TRUE(Visible(f->FP().BotInternetC));
 
   // A province lists its towns; a town shows the province's grid from it.
-  ClicFila(f->ListSelLugFP, 3);  // Granada
-  const QStringList pueblos = Filas(f->ListSelLugFP);
+  ClicFila(f->FP().ListSelLugFP, 3);  // Granada
+  const QStringList pueblos = Filas(f->FP().ListSelLugFP);
   ASSERT_GE(pueblos.size(), 3);
-  ClicFila(f->ListSelLugFP, 2);
-  ASSERT_TRUE(Visible(f->reja));
+  ClicFila(f->FP().ListSelLugFP, 2);
+  ASSERT_TRUE(Visible(f->FP().reja));
   const QStringList filas = Reja();
   ASSERT_GT(filas.size(), 8);
   EXPECT_EQ(filas[2], QString(34, QLatin1Char('_')));
@@ -308,24 +316,24 @@ TEST_F(PantallaFP, CentrosPorLugarHastaLaRejaImpresaYUnTituloDesdeElla) {
   }
   ASSERT_GT(esperada, 4);
   const int tope = TopeReja();
-  EXPECT_TRUE(tope == esperada || (tope < esperada && f->reja->verticalScrollBar()->value() ==
-                                                          f->reja->verticalScrollBar()->maximum()))
+  EXPECT_TRUE(tope == esperada || (tope < esperada && f->FP().reja->verticalScrollBar()->value() ==
+                                                          f->FP().reja->verticalScrollBar()->maximum()))
       << tope << " " << esperada;
   EXPECT_TRUE(filas[4].startsWith(QLatin1Char('-') + pueblos[0]));  // the other towns stay
-  EXPECT_TRUE(f->PanelSelTit->text().startsWith(QStringLiteral("Granada - ")));
-  EXPECT_TRUE(f->reja->item(4, 1)->text().isEmpty());
+  EXPECT_TRUE(f->Pagina().PanelSelTit->text().startsWith(QStringLiteral("Granada - ")));
+  EXPECT_TRUE(f->FP().reja->item(4, 1)->text().isEmpty());
 
   // Phones, then a branch: fewer titles, every one allowed for it.
-  prueba::Pulsar(f->botTelefono);
-  EXPECT_FALSE(f->reja->item(4, 1)->text().isEmpty());
-  f->ComBachi->setCurrentIndex(3);
-  emit f->ComBachi->activated(3);
-  EXPECT_LT(f->reja->rowCount(), filas.size());
-  EXPECT_TRUE(f->PanelSelTit->text().contains(f->ComBachi->itemText(3)));
+  prueba::Pulsar(f->FP().botTelefono);
+  EXPECT_FALSE(f->FP().reja->item(4, 1)->text().isEmpty());
+  f->FP().ComBachi->setCurrentIndex(3);
+  emit f->FP().ComBachi->activated(3);
+  EXPECT_LT(f->FP().reja->rowCount(), filas.size());
+  EXPECT_TRUE(f->Pagina().PanelSelTit->text().contains(f->FP().ComBachi->itemText(3)));
 
   // The printed grid.
-  ASSERT_TRUE(Visible(f->BotImprimir));
-  prueba::Pulsar(f->BotImprimir);
+  ASSERT_TRUE(Visible(f->Pagina().BotImprimir));
+  prueba::Pulsar(f->Pagina().BotImprimir);
   const QStringList hechos = Pdfs(pdfs.path());
   ASSERT_EQ(hechos.size(), 1);
   const QString texto = TextoPdf(QDir(pdfs.path()).filePath(hechos.front()));
@@ -333,74 +341,74 @@ TEST_F(PantallaFP, CentrosPorLugarHastaLaRejaImpresaYUnTituloDesdeElla) {
 
   // A title row opens its card.
   int filaTitulo = -1;
-  for (int r = 5; r < f->reja->rowCount() && filaTitulo < 0; ++r) {
-    if (!f->reja->item(r, 0)->text().startsWith(QLatin1Char('-')) &&
-        !f->reja->item(r, 0)->text().trimmed().isEmpty())
+  for (int r = 5; r < f->FP().reja->rowCount() && filaTitulo < 0; ++r) {
+    if (!f->FP().reja->item(r, 0)->text().startsWith(QLatin1Char('-')) &&
+        !f->FP().reja->item(r, 0)->text().trimmed().isEmpty())
       filaTitulo = r;
   }
   ASSERT_GT(filaTitulo, 0);
-  const QString titulo = f->reja->item(filaTitulo, 0)->text().trimmed();
-  f->reja->setCurrentCell(filaTitulo, 0);
-  f->rejaDblClick();
-  EXPECT_TRUE(Visible(f->PanelFpTit));
-  EXPECT_FALSE(Visible(f->reja));
-  EXPECT_FALSE(Visible(f->ComBachi));
-  EXPECT_EQ(f->PanelCarSel->text(), titulo);
-  EXPECT_FALSE(f->ModoLugaresFP);
+  const QString titulo = f->FP().reja->item(filaTitulo, 0)->text().trimmed();
+  f->FP().reja->setCurrentCell(filaTitulo, 0);
+  f->FP().rejaDblClick();
+  EXPECT_TRUE(Visible(f->FP().PanelFpTit));
+  EXPECT_FALSE(Visible(f->FP().reja));
+  EXPECT_FALSE(Visible(f->FP().ComBachi));
+  EXPECT_EQ(f->Pagina().PanelCarSel->text(), titulo);
+  EXPECT_FALSE(f->FP().ModoLugaresFP);
 
   // The title's centres in Catalonia, by province; back to the card.
-  prueba::Pulsar(f->MenuFpTit1);
-  EXPECT_TRUE(Visible(f->mapa));
+  prueba::Pulsar(f->FP().MenuFpTit1);
+  EXPECT_TRUE(Visible(f->Pagina().mapa));
   ClicComunidad(9);
-  EXPECT_EQ(f->PanelSelTit->text(), Texto(323));
-  EXPECT_TRUE(Visible(f->reja));
-  prueba::Pulsar(f->BotRetrocederFP);
-  EXPECT_FALSE(Visible(f->reja));
-  EXPECT_TRUE(Visible(f->PanelFpTit));
+  EXPECT_EQ(f->Pagina().PanelSelTit->text(), Texto(323));
+  EXPECT_TRUE(Visible(f->FP().reja));
+  prueba::Pulsar(f->FP().BotRetrocederFP);
+  EXPECT_FALSE(Visible(f->FP().reja));
+  EXPECT_TRUE(Visible(f->FP().PanelFpTit));
 }
 
 TEST_F(PantallaFP, CataluniaPorComarcasBarcelonaYMadridPorZonas) {
   PuertaFP();
-  prueba::Pulsar(f->MenuFP2);
+  prueba::Pulsar(f->FP().MenuFP2);
   ClicComunidad(9);
-  ASSERT_TRUE(Visible(f->mapac));
-  EXPECT_FALSE(Visible(f->ListSelLugFP));
-  EXPECT_GT(f->ComBachi->y(), f->mapac->geometry().bottom());
-  ClicEn(f->mapac, PixelDe(Mapa::kComarcas, 7));  // Bages
-  ASSERT_TRUE(Visible(f->reja));
-  EXPECT_GT(f->reja->rowCount(), 6);
-  EXPECT_EQ(f->PanelSelTit->text(), QStringLiteral("Bages"));
+  ASSERT_TRUE(Visible(f->FP().mapac));
+  EXPECT_FALSE(Visible(f->FP().ListSelLugFP));
+  EXPECT_GT(f->FP().ComBachi->y(), f->FP().mapac->geometry().bottom());
+  ClicEn(f->FP().mapac, PixelDe(Mapa::kComarcas, 7));  // Bages
+  ASSERT_TRUE(Visible(f->FP().reja));
+  EXPECT_GT(f->FP().reja->rowCount(), 6);
+  EXPECT_EQ(f->Pagina().PanelSelTit->text(), QStringLiteral("Bages"));
   EXPECT_EQ(TopeReja(), 0);
   // A branch change rebuilds the comarca's grid too.
-  const int todas = f->reja->rowCount();
-  f->ComBachi->setCurrentIndex(4);
-  emit f->ComBachi->activated(4);
-  EXPECT_LT(f->reja->rowCount(), todas);
-  f->ComBachi->setCurrentIndex(0);
-  emit f->ComBachi->activated(0);
+  const int todas = f->FP().reja->rowCount();
+  f->FP().ComBachi->setCurrentIndex(4);
+  emit f->FP().ComBachi->activated(4);
+  EXPECT_LT(f->FP().reja->rowCount(), todas);
+  f->FP().ComBachi->setCurrentIndex(0);
+  emit f->FP().ComBachi->activated(0);
   // Barcelona: its sub-areas.
-  ClicEn(f->mapac, PixelDe(Mapa::kComarcas, 37));
-  ASSERT_TRUE(Visible(f->listBarcelona));
-  EXPECT_TRUE(Visible(f->BotCerrar));
-  QTest::mouseClick(f->listBarcelona->viewport(), Qt::LeftButton, {},
-                    f->listBarcelona->visualItemRect(f->listBarcelona->item(0)).center());
-  EXPECT_GT(f->reja->rowCount(), 6);
-  prueba::Pulsar(f->BotCerrar);
-  EXPECT_FALSE(Visible(f->listBarcelona));
+  ClicEn(f->FP().mapac, PixelDe(Mapa::kComarcas, 37));
+  ASSERT_TRUE(Visible(f->FP().listBarcelona));
+  EXPECT_TRUE(Visible(f->FP().BotCerrar));
+  QTest::mouseClick(f->FP().listBarcelona->viewport(), Qt::LeftButton, {},
+                    f->FP().listBarcelona->visualItemRect(f->FP().listBarcelona->item(0)).center());
+  EXPECT_GT(f->FP().reja->rowCount(), 6);
+  prueba::Pulsar(f->FP().BotCerrar);
+  EXPECT_FALSE(Visible(f->FP().listBarcelona));
 
   // Back to the communities map, then Madrid's zones.
-  prueba::Pulsar(f->BotRetrocederFP);
-  EXPECT_TRUE(Visible(f->mapa));
-  EXPECT_FALSE(Visible(f->mapac));
+  prueba::Pulsar(f->FP().BotRetrocederFP);
+  EXPECT_TRUE(Visible(f->Pagina().mapa));
+  EXPECT_FALSE(Visible(f->FP().mapac));
   ClicComunidad(13);
-  ASSERT_TRUE(Visible(f->mapam));
-  ClicEn(f->mapam, PixelDe(Mapa::kZonas, 1));
-  EXPECT_GT(f->reja->rowCount(), 6);
-  EXPECT_TRUE(f->PanelSelTit->text().contains(QStringLiteral(" - ")));
-  prueba::Pulsar(f->BotRetrocederFP);
-  prueba::Pulsar(f->BotRetrocederFP);
-  EXPECT_TRUE(Visible(f->PanelFP));
-  EXPECT_FALSE(f->ModoLugaresFP);
+  ASSERT_TRUE(Visible(f->FP().mapam));
+  ClicEn(f->FP().mapam, PixelDe(Mapa::kZonas, 1));
+  EXPECT_GT(f->FP().reja->rowCount(), 6);
+  EXPECT_TRUE(f->Pagina().PanelSelTit->text().contains(QStringLiteral(" - ")));
+  prueba::Pulsar(f->FP().BotRetrocederFP);
+  prueba::Pulsar(f->FP().BotRetrocederFP);
+  EXPECT_TRUE(Visible(f->FP().PanelFP));
+  EXPECT_FALSE(f->FP().ModoLugaresFP);
 }
 
 // Every province of the sample gives centres with titles for every branch;
@@ -468,22 +476,22 @@ TEST_F(PantallaFP, BotFPDeLaFichaDeCarreraAbreLaPasarela) {
   hall->LabelCarrerasClick();
   for (int i = 0; i < 10 && hall->TimerPuerta->isActive(); ++i) hall->TimerPuertaTimer();
   for (int i = 0; i < 30 && hall->TimerZoom->isActive(); ++i) hall->TimerZoomTimer();
-  prueba::Pulsar(f->MenuCarUni1);
+  prueba::Pulsar(f->Pagina().MenuCarUni1);
   int fila = -1;
-  for (int r = 0; r < static_cast<int>(f->IndiceCarreras.size()) && fila < 0; ++r) {
-    if (Tablas().datosCarreras.Tipo(f->IndiceCarreras[static_cast<std::size_t>(r)]) != 3) fila = r;
+  for (int r = 0; r < static_cast<int>(f->Ficha().IndiceCarreras.size()) && fila < 0; ++r) {
+    if (Tablas().datosCarreras.Tipo(f->Ficha().IndiceCarreras[static_cast<std::size_t>(r)]) != 3) fila = r;
   }
   ASSERT_GE(fila, 0);
-  f->ListSel->setCurrentRow(fila);
-  QTest::keyClick(f->ListSel, Qt::Key_Return);
-  prueba::Pulsar(f->MenuCar[4]);
-  ASSERT_TRUE(Visible(f->BotFP));
-  EXPECT_LE(f->BotFP->y(), f->ListSel->geometry().bottom());
+  f->Pagina().ListSel->setCurrentRow(fila);
+  QTest::keyClick(f->Pagina().ListSel, Qt::Key_Return);
+  prueba::Pulsar(f->Ficha().MenuCar[4]);
+  ASSERT_TRUE(Visible(f->Ficha().BotFP));
+  EXPECT_LE(f->Ficha().BotFP->y(), f->Pagina().ListSel->geometry().bottom());
   dialogos.ResponderConBoton(QStringLiteral("BotCerrar1"));
-  prueba::Pulsar(f->BotFP);
+  prueba::Pulsar(f->Ficha().BotFP);
   EXPECT_EQ(dialogos.ejecutados.value(0), QStringLiteral("TForm6"));
-  prueba::Pulsar(f->MenuCar[0]);
-  EXPECT_FALSE(Visible(f->BotFP));
+  prueba::Pulsar(f->Ficha().MenuCar[0]);
+  EXPECT_FALSE(Visible(f->Ficha().BotFP));
 }
 
 }  // namespace

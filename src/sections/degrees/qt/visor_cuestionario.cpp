@@ -1,5 +1,5 @@
-// The qualities and interests questionnaire on its own page: the two answer
-// lists, the rankings, a group's studies, the printout and the saved report.
+#include "sections/degrees/qt/visor_cuestionario.h"
+
 #include <QEvent>
 #include <QFrame>
 #include <QKeyEvent>
@@ -12,7 +12,7 @@
 #include "data/impresion/buffers_impresion.h"
 #include "data/impresion/informes.h"
 #include "data/texto.h"
-#include "sections/degrees/qt/tform1.h"
+#include "sections/degrees/qt/pagina_grados.h"
 #include "ui/dialogos.h"
 #include "ui/guardar_texto.h"
 #include "ui/mosaico.h"
@@ -36,43 +36,6 @@ constexpr int kTextoNombre = 339;
 constexpr int kAltoFilaResultado = 20;
 
 constexpr int kAnchoLista = 548;
-
-// Keys and pointer moves the page's lists react to.
-class FiltroCuestionario : public QObject {
- public:
-  FiltroCuestionario(TForm1* f) : QObject(f), f_(f) {}
-
- protected:
-  bool eventFilter(QObject* objeto, QEvent* evento) override {
-    const QEvent::Type tipo = evento->type();
-    if (tipo == QEvent::KeyPress && (objeto == f_->ListCua || objeto == f_->Listint)) {
-      const int tecla = static_cast<QKeyEvent*>(evento)->key();
-      if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
-        auto* lista = static_cast<QListWidget*>(objeto);
-        if (QListWidgetItem* fila = lista->currentItem()) {
-          fila->setSelected(!fila->isSelected());
-          if (lista == f_->ListCua) f_->ListCuaClick(lista->currentRow());
-        }
-        return true;
-      }
-    }
-    if (tipo == QEvent::MouseMove) {
-      if (objeto == f_->ListResul->viewport()) {
-        f_->ListResulMouseMove(static_cast<QMouseEvent*>(evento)->position().toPoint().y());
-      } else if (objeto == f_->PanelListCon || objeto == f_->Panelcon || objeto == f_->degradecon) {
-        f_->LabelAviso->hide();
-      }
-    }
-    if (tipo == QEvent::MouseButtonPress &&
-        (objeto == f_->PanelListCon || objeto == f_->ListCarreras->viewport())) {
-      f_->ListCarreras->hide();
-    }
-    return false;
-  }
-
- private:
-  TForm1* f_;
-};
 
 void Visitado(QPushButton* b) {
   b->setStyleSheet(QStringLiteral("QPushButton { color: purple; }"));
@@ -107,26 +70,58 @@ QStringList AQt(const std::vector<std::string>& filas) {
 
 }  // namespace
 
-void TForm1::CrearCuestionario() {
-  Panelcon = new QWidget(this);
+VisorCuestionario::VisorCuestionario(PaginaGrados& pagina) : QObject(&pagina), p_(pagina) {
+  Crear();
+  Preparar();
+}
+
+bool VisorCuestionario::eventFilter(QObject* objeto, QEvent* evento) {
+  const QEvent::Type tipo = evento->type();
+  if (tipo == QEvent::KeyPress && (objeto == ListCua || objeto == Listint)) {
+    const int tecla = static_cast<QKeyEvent*>(evento)->key();
+    if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
+      auto* lista = static_cast<QListWidget*>(objeto);
+      if (QListWidgetItem* fila = lista->currentItem()) {
+        fila->setSelected(!fila->isSelected());
+        if (lista == ListCua) ListCuaClick(lista->currentRow());
+      }
+      return true;
+    }
+  }
+  if (tipo == QEvent::MouseMove) {
+    if (objeto == ListResul->viewport()) {
+      ListResulMouseMove(static_cast<QMouseEvent*>(evento)->position().toPoint().y());
+    } else if (objeto == PanelListCon || objeto == Panelcon || objeto == degradecon) {
+      LabelAviso->hide();
+    }
+  }
+  if (tipo == QEvent::MouseButtonPress &&
+      (objeto == PanelListCon || objeto == ListCarreras->viewport())) {
+    ListCarreras->hide();
+  }
+  return false;
+}
+
+void VisorCuestionario::Crear() {
+  Panelcon = new QWidget(p_.Pantalla());
   Panelcon->setObjectName(QStringLiteral("Panelcon"));
-  Panelcon->setGeometry(rect());
+  Panelcon->setGeometry(p_.Pantalla()->rect());
   degradecon = new Mosaico(Panelcon);
   degradecon->setObjectName(QStringLiteral("degradecon"));
   degradecon->setGeometry(0, 0, 1024, 768);
-  degradecon->FijarTesela(servicios_.recursos.Suelo);
+  degradecon->FijarTesela(p_.servicios().recursos.Suelo);
   TilIzqC = new Mosaico(Panelcon);
   TilIzqC->setObjectName(QStringLiteral("TilIzqC"));
   TilIzqC->setGeometry(0, 0, 23, 768);
-  TilIzqC->FijarTesela(servicios_.recursos.MarcoIzquierdo);
+  TilIzqC->FijarTesela(p_.servicios().recursos.MarcoIzquierdo);
   TilDerC = new Mosaico(Panelcon);
   TilDerC->setObjectName(QStringLiteral("TilDerC"));
   TilDerC->setGeometry(1024 - 23, 0, 23, 768);
-  TilDerC->FijarTesela(servicios_.recursos.MarcoDerecho);
+  TilDerC->FijarTesela(p_.servicios().recursos.MarcoDerecho);
   TilArrC = new Mosaico(Panelcon);
   TilArrC->setObjectName(QStringLiteral("TilArrC"));
   TilArrC->setGeometry(23, 0, 1024 - 46, 12);
-  TilArrC->FijarTesela(servicios_.recursos.Lateral);
+  TilArrC->FijarTesela(p_.servicios().recursos.Lateral);
 
   PanelMenuCon = Panel(Panelcon, "PanelMenuCon", {60, 130, 320, 16 + 4 * 52 - 6});
   const char* nombres[] = {"Menucua", "MenuGus", "MenuMedia", "MenuRetroCon"};
@@ -168,16 +163,18 @@ void TForm1::CrearCuestionario() {
   LabelAviso->setFrameShape(QFrame::Box);
   LabelAviso->hide();
   Panelcon->hide();
+}
 
+void VisorCuestionario::Preparar() {
   // Captions, colours and fonts.
   const std::pair<QPushButton*, int> rotulos[] = {
       {Menucua, 301},  {MenuGus, 302}, {MenuMedia, 303},          {MenuRetroCon, 82},
       {VerResul, 287}, {revisa, 328},  {acabarCua, kTextoAcabar}, {ImpResul, kTextoImprime},
       {grabar, 330},
   };
-  for (const auto& [boton, n] : rotulos) boton->setText(T(n));
-  LabelAviso->setText(T(283));
-  const Tema& tema = servicios_.TemaActual();
+  for (const auto& [boton, n] : rotulos) boton->setText(p_.T(n));
+  LabelAviso->setText(p_.T(283));
+  const Tema& tema = p_.servicios().TemaActual();
   Pintar(PanelMenuCon, ColorQ(ColorMenu));
   PanelMenuCon->setStyleSheet(
       QStringLiteral("QFrame#PanelMenuCon { background-color: %1; border: 2px solid;"
@@ -190,58 +187,50 @@ void TForm1::CrearCuestionario() {
   PintarLista(ListCarreras, ColorQ(ColorListas));
   const QString times = QStringLiteral("Times New Roman");
   for (QWidget* w : std::initializer_list<QWidget*>{ListCua, Listint})
-    w->setFont(LetraQt(times, Letra(13)));
-  ListResul->setFont(LetraQt(QStringLiteral("Courier New"), Letra(12)));
+    w->setFont(LetraQt(times, p_.Letra(13)));
+  ListResul->setFont(LetraQt(QStringLiteral("Courier New"), p_.Letra(12)));
   ListResul->setStyleSheet(
       ListResul->styleSheet() +
       QStringLiteral(" QListWidget::item { height: %1px; }").arg(kAltoFilaResultado));
   ListResul->setMouseTracking(true);
   ListResul->setCursor(Qt::PointingHandCursor);
-  ListCarreras->setFont(LetraQt(times, Letra(11)));
-  PanelResCon->setFont(LetraQt(times, Letra(12), true));
+  ListCarreras->setFont(LetraQt(times, p_.Letra(11)));
+  PanelResCon->setFont(LetraQt(times, p_.Letra(12), true));
 
-  auto* filtro = new FiltroCuestionario(this);
   for (QObject* o :
        std::initializer_list<QObject*>{ListCua, Listint, ListResul->viewport(), PanelListCon,
                                        Panelcon, degradecon, ListCarreras->viewport()}) {
-    o->installEventFilter(filtro);
+    o->installEventFilter(this);
   }
   degradecon->setMouseTracking(true);
   Panelcon->setMouseTracking(true);
   PanelListCon->setMouseTracking(true);
 
-  connect(Menucua, &QPushButton::clicked, this, &TForm1::MenuCuaClick);
-  connect(MenuGus, &QPushButton::clicked, this, &TForm1::MenuGusClick);
-  connect(MenuMedia, &QPushButton::clicked, this, &TForm1::MenuMediaClick);
-  connect(MenuRetroCon, &QPushButton::clicked, this, &TForm1::MenuRetroConClick);
+  connect(Menucua, &QPushButton::clicked, this, &VisorCuestionario::MenuCuaClick);
+  connect(MenuGus, &QPushButton::clicked, this, &VisorCuestionario::MenuGusClick);
+  connect(MenuMedia, &QPushButton::clicked, this, &VisorCuestionario::MenuMediaClick);
+  connect(MenuRetroCon, &QPushButton::clicked, this, &VisorCuestionario::MenuRetroConClick);
   connect(ListCua, &QListWidget::itemClicked, this,
           [this](QListWidgetItem* item) { ListCuaClick(ListCua->row(item)); });
-  connect(VerResul, &QPushButton::clicked, this, &TForm1::verresulClick);
-  connect(revisa, &QPushButton::clicked, this, &TForm1::revisaClick);
-  connect(acabarCua, &QPushButton::clicked, this, &TForm1::acabarCuaClick);
-  connect(ImpResul, &QPushButton::clicked, this, &TForm1::IMpResulClick);
-  connect(grabar, &QPushButton::clicked, this, &TForm1::grabarClick);
+  connect(VerResul, &QPushButton::clicked, this, &VisorCuestionario::verresulClick);
+  connect(revisa, &QPushButton::clicked, this, &VisorCuestionario::revisaClick);
+  connect(acabarCua, &QPushButton::clicked, this, &VisorCuestionario::acabarCuaClick);
+  connect(ImpResul, &QPushButton::clicked, this, &VisorCuestionario::IMpResulClick);
+  connect(grabar, &QPushButton::clicked, this, &VisorCuestionario::grabarClick);
   connect(ListResul, &QListWidget::itemClicked, this,
           [this](QListWidgetItem* item) { ListResulClick(ListResul->row(item)); });
 }
 
-FuentesCuestionario TForm1::FuentesCues() const {
-  const TablasDatos& t = servicios_.tablas;
-  return {t.grupos, t.carreras, t.titulosFP, t.datosCarreras, servicios_.catalogo};
+FuentesCuestionario VisorCuestionario::FuentesCues() const {
+  const TablasDatos& t = p_.servicios().tablas;
+  return {t.grupos, t.carreras, t.titulosFP, t.datosCarreras, p_.servicios().catalogo};
 }
 
-void TForm1::botSendaroClick() {
-  Panelinicio->hide();
-  Panelcon->setGeometry(rect());
-  Panelcon->show();
-  Panelcon->raise();
-  degradecon->show();
-  // The help bubble goes with the page on view.
-  payuda->setParent(Panelcon);
+void VisorCuestionario::Empezar() {
   NombreAlumno.clear();
   if (CualidadesRellenas || InteresesRellenos) {
-    TForm4* dialogo = servicios_.Dialogo();
-    if (dialogo != nullptr && dialogo->Preguntar(T(kTextoEmpezar))) {
+    TForm4* dialogo = p_.servicios().Dialogo();
+    if (dialogo != nullptr && dialogo->Preguntar(p_.T(kTextoEmpezar))) {
       // A new student: no answer, score or ranking of the last one stays.
       CualidadesRellenas = false;
       InteresesRellenos = false;
@@ -256,17 +245,17 @@ void TForm1::botSendaroClick() {
       for (QPushButton* b : {Menucua, MenuGus, MenuMedia}) SinVisitar(b);
     }
   }
-  MostrarAyuda(3);
+  p_.MostrarAyuda(3);
   PanelMenuCon->show();
   for (QPushButton* b : {Menucua, MenuGus, MenuMedia, MenuRetroCon}) b->show();
   revisa->hide();
   VerResul->hide();
 }
 
-void TForm1::AbrirListaCuestionario(bool cualidades) {
+void VisorCuestionario::AbrirListaCuestionario(bool cualidades) {
   QPushButton* boton = cualidades ? Menucua : MenuGus;
   Visitado(boton);
-  MostrarAyuda(cualidades ? 4 : 5);
+  p_.MostrarAyuda(cualidades ? 4 : 5);
   EnCualidades = cualidades;
   for (QPushButton* b : {Menucua, MenuGus, MenuMedia, MenuRetroCon}) b->setVisible(b == boton);
   QListWidget* lista = cualidades ? ListCua : Listint;
@@ -278,7 +267,7 @@ void TForm1::AbrirListaCuestionario(bool cualidades) {
   bool& rellena = cualidades ? CualidadesRellenas : InteresesRellenos;
   if (!rellena) {
     const TablaLinea& tabla =
-        cualidades ? servicios_.tablas.cualidades : servicios_.tablas.intereses;
+        cualidades ? p_.servicios().tablas.cualidades : p_.servicios().tablas.intereses;
     lista->clear();
     for (int i = 1; i <= tabla.Cuenta(); ++i) lista->addItem(RecortadoQt(DeWin(tabla[i])));
     rellena = true;
@@ -288,11 +277,11 @@ void TForm1::AbrirListaCuestionario(bool cualidades) {
   lista->setFocus();
 }
 
-void TForm1::MenuCuaClick() { AbrirListaCuestionario(true); }
+void VisorCuestionario::MenuCuaClick() { AbrirListaCuestionario(true); }
 
-void TForm1::MenuGusClick() { AbrirListaCuestionario(false); }
+void VisorCuestionario::MenuGusClick() { AbrirListaCuestionario(false); }
 
-void TForm1::ListCuaClick(int fila) {
+void VisorCuestionario::ListCuaClick(int fila) {
   QListWidgetItem* item = ListCua->item(fila);
   if (item == nullptr || !item->isSelected()) return;
   for (const int otra : CualidadesGraduadas(fila)) {
@@ -300,14 +289,14 @@ void TForm1::ListCuaClick(int fila) {
   }
 }
 
-Clasificacion TForm1::PuntuarLista(bool cualidades) {
-  Clasificacion c = Clasificar(servicios_.tablas.grupos, PuntosDe(cualidades ? ListCua : Listint,
-                                                                  servicios_.tablas, cualidades));
+Clasificacion VisorCuestionario::PuntuarLista(bool cualidades) {
+  Clasificacion c = Clasificar(p_.servicios().tablas.grupos, PuntosDe(cualidades ? ListCua : Listint,
+                                                                  p_.servicios().tablas, cualidades));
   (cualidades ? Resultados.cualidades : Resultados.intereses) = c;
   return c;
 }
 
-void TForm1::MostrarClasificacion(const Clasificacion& c, const QString& cabecera) {
+void VisorCuestionario::MostrarClasificacion(const Clasificacion& c, const QString& cabecera) {
   OrdenGrupos = c.orden;
   PanelResCon->setText(cabecera);
   PanelResCon->show();
@@ -318,16 +307,16 @@ void TForm1::MostrarClasificacion(const Clasificacion& c, const QString& cabecer
   ListResul->show();
 }
 
-void TForm1::verresulClick() {
+void VisorCuestionario::verresulClick() {
   VerResul->hide();
   revisa->show();
   acabarCua->show();
-  MostrarAyuda(6);
+  p_.MostrarAyuda(6);
   const Clasificacion c = PuntuarLista(EnCualidades);
-  MostrarClasificacion(c, T(kTextoTuPerfil) + QStringLiteral("    ") + T(EnCualidades ? 279 : 280));
+  MostrarClasificacion(c, p_.T(kTextoTuPerfil) + QStringLiteral("    ") + p_.T(EnCualidades ? 279 : 280));
 }
 
-void TForm1::revisaClick() {
+void VisorCuestionario::revisaClick() {
   for (QWidget* w : std::initializer_list<QWidget*>{revisa, PanelResCon, acabarCua, ListResul,
                                                     ListCarreras, LabelAviso}) {
     w->hide();
@@ -338,9 +327,9 @@ void TForm1::revisaClick() {
   lista->setFocus();
 }
 
-void TForm1::MenuMediaClick() {
+void VisorCuestionario::MenuMediaClick() {
   if (!CualidadesRellenas || !InteresesRellenos) {
-    MostrarAyuda(18);
+    p_.MostrarAyuda(18);
     return;
   }
   Visitado(MenuMedia);
@@ -348,25 +337,25 @@ void TForm1::MenuMediaClick() {
   for (QWidget* w : std::initializer_list<QWidget*>{acabarCua, ImpResul, grabar}) w->show();
   // Both lists are scored from their current ticks, so the average never
   // mixes in a score left from an earlier run.
-  const TablasDatos& t = servicios_.tablas;
+  const TablasDatos& t = p_.servicios().tablas;
   const std::vector<double> a = PuntosDe(ListCua, t, true);
   const std::vector<double> b = PuntosDe(Listint, t, false);
   Resultados.cualidades = Clasificar(t.grupos, a);
   Resultados.intereses = Clasificar(t.grupos, b);
   Resultados.conjunto = Clasificar(t.grupos, PromediarPuntos(a, b));
-  MostrarAyuda(8);
-  MostrarClasificacion(Resultados.conjunto, T(kTextoResultadoJunto));
+  p_.MostrarAyuda(8);
+  MostrarClasificacion(Resultados.conjunto, p_.T(kTextoResultadoJunto));
 }
 
-void TForm1::ListResulMouseMove(int y) {
+void VisorCuestionario::ListResulMouseMove(int y) {
   LabelAviso->move(LabelAviso->x(), PanelListCon->y() + ListResul->y() + y - 10);
   LabelAviso->show();
   LabelAviso->raise();
 }
 
-void TForm1::ListResulClick(int fila) {
+void VisorCuestionario::ListResulClick(int fila) {
   if (fila < 0 || fila >= static_cast<int>(OrdenGrupos.size())) return;
-  MostrarAyuda(7);
+  p_.MostrarAyuda(7);
   ListCarreras->clear();
   ListCarreras->addItems(
       AQt(DetalleGrupo(FuentesCues(), OrdenGrupos[static_cast<std::size_t>(fila)])));
@@ -374,7 +363,7 @@ void TForm1::ListResulClick(int fila) {
   VerResul->hide();
 }
 
-void TForm1::acabarCuaClick() {
+void VisorCuestionario::acabarCuaClick() {
   if (!ListCarreras->isHidden()) {
     ListCarreras->hide();
     return;
@@ -387,21 +376,21 @@ void TForm1::acabarCuaClick() {
   }
 }
 
-std::optional<InformeCuestionario> TForm1::InformeCuestionarioPedido() {
-  TForm4* dialogo = servicios_.Dialogo();
+std::optional<InformeCuestionario> VisorCuestionario::InformeCuestionarioPedido() {
+  TForm4* dialogo = p_.servicios().Dialogo();
   if (dialogo == nullptr) return std::nullopt;
-  const std::optional<QString> nombre = dialogo->PedirNombre(T(kTextoNombre), NombreAlumno);
+  const std::optional<QString> nombre = dialogo->PedirNombre(p_.T(kTextoNombre), NombreAlumno);
   if (!nombre) return std::nullopt;
   NombreAlumno = *nombre;
   return InformeCualidades(FuentesCues(), Resultados, AWin(NombreAlumno));
 }
 
-void TForm1::IMpResulClick() {
+void VisorCuestionario::IMpResulClick() {
   const std::optional<InformeCuestionario> informe = InformeCuestionarioPedido();
   if (!informe) return;
   BuffersCompartidos& b = Compartidos();
   const DatosCabecera cabecera =
-      DatosCabeceraDe(servicios_.catalogo, servicios_.estado.NombreCentro);
+      DatosCabeceraDe(p_.servicios().catalogo, p_.servicios().estado.NombreCentro);
   auto llenar = [&](const std::string& titulo, const std::vector<std::string>& lineas,
                     const std::vector<int>& negritas) {
     b.LineasImpresion.Vaciar();
@@ -412,37 +401,33 @@ void TForm1::IMpResulClick() {
     for (const int n : negritas) b.Secciones.Agregar(n);
   };
   llenar(informe->titulo, informe->retrato, informe->negritasRetrato);
-  servicios_.estado.ModoImpresion = true;
+  p_.servicios().estado.ModoImpresion = true;
   const bool impreso =
-      ImprimirVertical(*impresora_, cabecera, b.LineasImpresion,
+      ImprimirVertical(p_.LaImpresora(), cabecera, b.LineasImpresion,
                        static_cast<int>(informe->retrato.size()), true, 12, b.Secciones);
   if (!impreso) {
-    servicios_.estado.ModoImpresion = false;
+    p_.servicios().estado.ModoImpresion = false;
     return;
   }
   llenar(informe->tituloEstudios, informe->estudios, informe->negritasEstudios);
-  ImprimirTresColumnas(*impresora_, cabecera, b.LineasImpresion,
+  ImprimirTresColumnas(p_.LaImpresora(), cabecera, b.LineasImpresion,
                        static_cast<int>(informe->estudios.size()), false, b.Secciones);
-  servicios_.estado.ModoImpresion = false;
-  MostrarAyuda(17);
+  p_.servicios().estado.ModoImpresion = false;
+  p_.MostrarAyuda(17);
 }
 
-void TForm1::grabarClick() {
+void VisorCuestionario::grabarClick() {
   const std::optional<InformeCuestionario> informe = InformeCuestionarioPedido();
   if (!informe) return;
-  if (GuardarTexto(servicios_.dialogos, NombreAlumno, AQt(informe->Completo()))) {
-    MostrarAyuda(19);
+  if (GuardarTexto(p_.servicios().dialogos, NombreAlumno, AQt(informe->Completo()))) {
+    p_.MostrarAyuda(19);
   }
 }
 
-void TForm1::MenuRetroConClick() {
+void VisorCuestionario::MenuRetroConClick() {
   NombreAlumno.clear();
   LabelAviso->hide();
-  payuda->setParent(Panelinicio);
-  payuda->hide();
-  Panelinicio->show();
-  Panelcon->hide();
-  menui5Click();
+  emit Volver();
 }
 
 }  // namespace sendaro

@@ -1,6 +1,5 @@
-// The new degrees: the list with its category filter, a degree's views and
-// printout, the universities of a community that teach them, and the
-// animated diagram that explains them.
+#include "sections/degrees/qt/visor_nuevas.h"
+
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QFrame>
@@ -16,7 +15,9 @@
 #include "data/texto.h"
 #include "sections/degrees/consulta.h"
 #include "sections/degrees/qt/lista_marcada.h"
-#include "sections/degrees/qt/tform1.h"
+#include "sections/degrees/qt/pagina_grados.h"
+#include "sections/degrees/qt/visor_artes.h"
+#include "sections/degrees/qt/visor_fp.h"
 #include "ui/piezas.h"
 #include "ui/servicios.h"
 
@@ -27,6 +28,7 @@ using namespace piezas;
 namespace {
 
 constexpr int kTextoNoHay = 292;
+constexpr int kAltoLista = 430;
 constexpr int kAnchoGrado = 609;
 constexpr int kAltoGrado = 489;
 
@@ -77,14 +79,35 @@ QString Renglones(const QString& texto, const QFontMetrics& m, int ancho) {
 
 }  // namespace
 
-void TForm1::CrearNuevas() {
-  ComboNuevas = Lista<QComboBox>(Panelinicio, "ComboNuevas", {60, 54, 390, 30});
+VisorNuevas::VisorNuevas(PaginaGrados& pagina) : QObject(&pagina), p_(pagina) {
+  const int fila = kAltoLista + 6;
+  BotUni = Boton(p_.PanelSel, "BotUni", {6, fila, 150, 32});
+  BotReq = Boton(p_.PanelSel, "BotReq", {166, fila, 150, 32});
+  BotSal = Boton(p_.PanelSel, "BotSal", {326, fila, 150, 32});
+  for (QWidget* w : std::initializer_list<QWidget*>{BotUni, BotReq, BotSal}) w->hide();
+  ComboNuevas = Lista<QComboBox>(p_.Panelinicio, "ComboNuevas", {60, 54, 390, 30});
   ComboNuevas->hide();
-  BotImprimirN = Boton(Panelinicio, "BotImprimirN", {640, 612, 160, 38});
+  BotImprimirN = Boton(p_.Panelinicio, "BotImprimirN", {640, 612, 160, 38});
   BotImprimirN->hide();
+  CrearDiagrama();
 
+  connect(p_.menunuevo0, &QPushButton::clicked, this, &VisorNuevas::menunuevo0Click);
+  connect(p_.menunuevo1, &QPushButton::clicked, this, &VisorNuevas::menunuevo1Click);
+  connect(p_.menunuevo2, &QPushButton::clicked, this, &VisorNuevas::menunuevo2Click);
+  connect(ComboNuevas, &QComboBox::activated, this, &VisorNuevas::ComboNuevasChange);
+  connect(BotUni, &QPushButton::clicked, this, &VisorNuevas::BotUniClick);
+  connect(BotReq, &QPushButton::clicked, this, &VisorNuevas::BotReqClick);
+  connect(BotSal, &QPushButton::clicked, this, &VisorNuevas::BotSalClick);
+  connect(BotImprimirN, &QPushButton::clicked, this, &VisorNuevas::BotImprimirNClick);
+  connect(BotAvanza, &QPushButton::clicked, this, &VisorNuevas::BotAvanzaClick);
+  connect(BotAcabarG, &QPushButton::clicked, this, &VisorNuevas::BotAcabarGClick);
+  connect(Timergrado, &QTimer::timeout, this, &VisorNuevas::TimergradoTimer);
+  connect(Timerfrase, &QTimer::timeout, this, &VisorNuevas::TimerfraseTimer);
+}
+
+void VisorNuevas::CrearDiagrama() {
   // The diagram: boxes, arrows and labels, with the covering panels above.
-  PanelGrado = Panel(Panelinicio, "PanelGrado", {392, 60, kAnchoGrado, kAltoGrado});
+  PanelGrado = Panel(p_.Panelinicio, "PanelGrado", {392, 60, kAnchoGrado, kAltoGrado});
   PanelGrado->setFrameShape(QFrame::NoFrame);
   const QColor fondo(255, 250, 236);
   Pintar(PanelGrado, fondo);
@@ -144,16 +167,16 @@ void TForm1::CrearNuevas() {
     QLabel* l = Etiqueta(PanelGrado, nombre.constData(), etiquetas[i]);
     l->setAlignment(Qt::AlignCenter);
     l->setFont(LetraQt(QStringLiteral("Times New Roman"),
-                       Letra(i == 0 || i == 1 || i == 5 || i == 8 ? 13 : 11),
+                       p_.Letra(i == 0 || i == 1 || i == 5 || i == 8 ? 13 : 11),
                        i == 0 || i == 1 || i == 5 || i == 8));
     LabelG[static_cast<std::size_t>(i)] = l;
   }
   LabelG[4]->setGeometry(10, 376, 589, 26);
   LabelGT = Etiqueta(PanelGrado, "LabelGT", {558, 146, 36, 214});
   LabelGT->setAlignment(Qt::AlignCenter);
-  LabelGT->setFont(LetraQt(QStringLiteral("Times New Roman"), Letra(12), true));
+  LabelGT->setFont(LetraQt(QStringLiteral("Times New Roman"), p_.Letra(12), true));
   LabelGTexto = Etiqueta(PanelGrado, "LabelGTexto", {6, 408, 0, 38});
-  LabelGTexto->setFont(LetraQt(QStringLiteral("Times New Roman"), Letra(11), true));
+  LabelGTexto->setFont(LetraQt(QStringLiteral("Times New Roman"), p_.Letra(11), true));
   LabelGTexto->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
   // What each step uncovers.
@@ -186,92 +209,81 @@ void TForm1::CrearNuevas() {
 
   Timergrado = piezas::Temporizador(this, "Timergrado", 10);
   Timerfrase = piezas::Temporizador(this, "Timerfrase", 10);
-
-  connect(menunuevo0, &QPushButton::clicked, this, &TForm1::menunuevo0Click);
-  connect(menunuevo1, &QPushButton::clicked, this, &TForm1::menunuevo1Click);
-  connect(menunuevo2, &QPushButton::clicked, this, &TForm1::menunuevo2Click);
-  connect(ComboNuevas, &QComboBox::activated, this, &TForm1::ComboNuevasChange);
-  connect(BotUni, &QPushButton::clicked, this, &TForm1::BotUniClick);
-  connect(BotReq, &QPushButton::clicked, this, &TForm1::BotReqClick);
-  connect(BotSal, &QPushButton::clicked, this, &TForm1::BotSalClick);
-  connect(BotImprimirN, &QPushButton::clicked, this, &TForm1::BotImprimirNClick);
-  connect(BotAvanza, &QPushButton::clicked, this, &TForm1::BotAvanzaClick);
-  connect(BotAcabarG, &QPushButton::clicked, this, &TForm1::BotAcabarGClick);
-  connect(Timergrado, &QTimer::timeout, this, &TForm1::TimergradoTimer);
-  connect(Timerfrase, &QTimer::timeout, this, &TForm1::TimerfraseTimer);
 }
 
-void TForm1::PrepararNuevas() {
+void VisorNuevas::Preparar() {
+  for (const auto& [b, n] : {std::pair{BotUni, 276}, std::pair{BotReq, 277}, std::pair{BotSal, 278}})
+    b->setText(p_.T(n));
   ComboNuevas->clear();
-  for (const int n : {523, 515, 516, 517, 518, 519}) ComboNuevas->addItem(T(n));
-  ComboNuevas->setPlaceholderText(T(40) + QStringLiteral(" - ") + T(523));
+  for (const int n : {523, 515, 516, 517, 518, 519}) ComboNuevas->addItem(p_.T(n));
+  ComboNuevas->setPlaceholderText(p_.T(40) + QStringLiteral(" - ") + p_.T(523));
   ComboNuevas->setCurrentIndex(-1);
-  PintarCombo(ComboNuevas, ColorQ(servicios_.TemaActual().ColorTitulo),
-              ColorQ(servicios_.TemaActual().ColorTextoTitulo));
-  ComboNuevas->setFont(LetraQt(QStringLiteral("Times New Roman"), Letra(12)));
-  BotImprimirN->setText(T(36));
-  BotAcabarG->setText(T(222));
+  PintarCombo(ComboNuevas, ColorQ(p_.servicios().TemaActual().ColorTitulo),
+              ColorQ(p_.servicios().TemaActual().ColorTextoTitulo));
+  ComboNuevas->setFont(LetraQt(QStringLiteral("Times New Roman"), p_.Letra(12)));
+  BotImprimirN->setText(p_.T(36));
+  BotAcabarG->setText(p_.T(222));
   const std::pair<int, QString> textos[] = {
-      {0, T(502)},
-      {1, T(522)},
-      {2, T(670) + QLatin1Char(' ') + T(664)},
-      {3, T(667) + QLatin1Char(' ') + T(665)},
-      {4, T(552)},
-      {5, T(550)},
-      {6, T(466)},
-      {7, T(666) + QLatin1Char(' ') + T(665)},
-      {8, T(551)},
-      {9, T(485)},
-      {10, T(550)},
-      {11, T(668) + QLatin1Char(' ') + T(664)},
-      {12, T(669) + QLatin1Char(' ') + T(665)},
+      {0, p_.T(502)},
+      {1, p_.T(522)},
+      {2, p_.T(670) + QLatin1Char(' ') + p_.T(664)},
+      {3, p_.T(667) + QLatin1Char(' ') + p_.T(665)},
+      {4, p_.T(552)},
+      {5, p_.T(550)},
+      {6, p_.T(466)},
+      {7, p_.T(666) + QLatin1Char(' ') + p_.T(665)},
+      {8, p_.T(551)},
+      {9, p_.T(485)},
+      {10, p_.T(550)},
+      {11, p_.T(668) + QLatin1Char(' ') + p_.T(664)},
+      {12, p_.T(669) + QLatin1Char(' ') + p_.T(665)},
   };
   for (const auto& [i, texto] : textos) LabelG[static_cast<std::size_t>(i)]->setText(texto);
   // Read downwards: one character a line.
   QStringList letras;
-  for (const QChar c : T(671)) letras << QString(c);
+  for (const QChar c : p_.T(671)) letras << QString(c);
   LabelGT->setText(letras.join(QLatin1Char('\n')));
 }
 
-FuentesNuevas TForm1::FuentesN() const {
-  const TablasDatos& t = servicios_.tablas;
+FuentesNuevas VisorNuevas::FuentesN() const {
+  const TablasDatos& t = p_.servicios().tablas;
   return {t.carrerasNuevas, t.bloquesCarrerasNuevas, t.universidades,    t.requisitos,
-          t.salidas,        t.datosCarreras,         servicios_.catalogo};
+          t.salidas,        t.datosCarreras,         p_.servicios().catalogo};
 }
 
-void TForm1::MostrarNuevas(int categoria) {
+void VisorNuevas::MostrarNuevas(int categoria) {
   const FilasLista lista = ListaNuevas(FuentesN(), categoria);
   IndiceCarreras = lista.carreras;
-  ListComunidad->clear();
-  ListComunidad->addItems(AQt(lista.filas));
+  p_.ListComunidad->clear();
+  p_.ListComunidad->addItems(AQt(lista.filas));
 }
 
-void TForm1::menunuevo1Click() {
-  PanelMenu3->hide();
-  PanelMenu->hide();
+void VisorNuevas::menunuevo1Click() {
+  p_.PanelMenu3->hide();
+  p_.PanelMenu->hide();
   ModoGrados = true;
   ModoLista = true;
   for (QWidget* w :
-       std::initializer_list<QWidget*>{PanelSel, PanelSelTit, ListSel, BotRetroceder, ComboNuevas})
+       std::initializer_list<QWidget*>{p_.PanelSel, p_.PanelSelTit, p_.ListSel, p_.BotRetroceder, ComboNuevas})
     w->show();
-  ListSel->clear();
-  PanelSelTit->clear();
+  p_.ListSel->clear();
+  p_.PanelSelTit->clear();
   ComboNuevas->setCurrentIndex(-1);
   MostrarNuevas(0);
-  ListComunidad->show();
-  ListComunidad->raise();
+  p_.ListComunidad->show();
+  p_.ListComunidad->raise();
 }
 
-void TForm1::ComboNuevasChange(int item) {
+void VisorNuevas::ComboNuevasChange(int item) {
   MostrarNuevas(std::max(item, 0));
   // No degree is chosen in the new list.
   for (QWidget* w : std::initializer_list<QWidget*>{BotUni, BotReq, BotSal, BotImprimirN})
     w->hide();
-  ListSel->clear();
-  PanelSelTit->clear();
+  p_.ListSel->clear();
+  p_.PanelSelTit->clear();
 }
 
-void TForm1::MostrarNueva(int fila) {
+void VisorNuevas::MostrarNueva(int fila) {
   const int d = fila >= 0 && fila < static_cast<int>(IndiceCarreras.size())
                     ? IndiceCarreras[static_cast<std::size_t>(fila)]
                     : 0;
@@ -279,40 +291,40 @@ void TForm1::MostrarNueva(int fila) {
   CarreraSel = d;
   for (QWidget* w : std::initializer_list<QWidget*>{BotUni, BotReq, BotSal, BotImprimirN})
     w->show();
-  PanelSelTit->setText(ListComunidad->item(fila)->text());
-  PanelSelTit->show();
+  p_.PanelSelTit->setText(p_.ListComunidad->item(fila)->text());
+  p_.PanelSelTit->show();
   BotUniClick();
 }
 
-void TForm1::MostrarVistaNueva(const std::vector<std::string>& filas, const QString& letra,
+void VisorNuevas::MostrarVistaNueva(const std::vector<std::string>& filas, const QString& letra,
                                int mas) {
-  ListSel->setFont(LetraQt(letra, Letra(mas)));
-  listSelFP->hide();
-  RevelarPanel(PanelSel, 0);
-  ListSel->show();
-  ListSel->Rellenar(AQt(filas));
-  RevelarPanel(PanelSel, 1);
-  ListaActiva = false;
+  p_.ListSel->setFont(LetraQt(letra, p_.Letra(mas)));
+  p_.fp->listSelFP->hide();
+  p_.RevelarPanel(p_.PanelSel, 0);
+  p_.ListSel->show();
+  p_.ListSel->Rellenar(AQt(filas));
+  p_.RevelarPanel(p_.PanelSel, 1);
+  p_.ListaActiva = false;
 }
 
-void TForm1::BotUniClick() {
+void VisorNuevas::BotUniClick() {
   MostrarVistaNueva(VistaUniversidadesNueva(FuentesN(), CarreraSel), QStringLiteral("Courier New"),
                     10);
 }
 
-void TForm1::BotReqClick() {
+void VisorNuevas::BotReqClick() {
   MostrarVistaNueva(VistaRequisitosNueva(FuentesN(), CarreraSel), QStringLiteral("Times New Roman"),
                     10);
 }
 
-void TForm1::BotSalClick() {
+void VisorNuevas::BotSalClick() {
   MostrarVistaNueva(VistaSalidasNueva(FuentesN(), CarreraSel), QStringLiteral("Times New Roman"),
                     10);
 }
 
-void TForm1::BotImprimirNClick() {
-  if (ModoArtes) {
-    ImprimirArteElegido();
+void VisorNuevas::BotImprimirNClick() {
+  if (p_.artes->ModoArtes) {
+    p_.artes->ImprimirArteElegido();
     return;
   }
   const InformeNueva inf = InformeCarreraNueva(FuentesN(), CarreraSel);
@@ -320,7 +332,7 @@ void TForm1::BotImprimirNClick() {
   // The whole document on screen, then on paper.
   std::vector<std::string> documento = {inf.titulo};
   documento.insert(documento.end(), inf.lineas.begin(), inf.lineas.end());
-  ListSel->Rellenar(AQt(documento));
+  p_.ListSel->Rellenar(AQt(documento));
   BuffersCompartidos& b = Compartidos();
   b.LineasImpresion.Vaciar();
   b.LineasImpresion.Fijar(0, inf.titulo);
@@ -328,57 +340,76 @@ void TForm1::BotImprimirNClick() {
     b.LineasImpresion.Fijar(static_cast<int>(i) + 1, inf.lineas[i]);
   b.Secciones.Vaciar();
   for (const int n : inf.negritas) b.Secciones.Agregar(n);
-  ImprimirTresColumnas(*impresora_,
-                       DatosCabeceraDe(servicios_.catalogo, servicios_.estado.NombreCentro),
+  ImprimirTresColumnas(p_.LaImpresora(),
+                       DatosCabeceraDe(p_.servicios().catalogo, p_.servicios().estado.NombreCentro),
                        b.LineasImpresion, static_cast<int>(inf.lineas.size()), false, b.Secciones);
 }
 
-void TForm1::menunuevo2Click() {
-  PanelMenu3->hide();
-  PanelMenu->hide();
+void VisorNuevas::ListComunidadClick(int fila) {
+  if (ModoLista) {
+    MostrarNueva(fila);
+  } else {
+    MostrarNuevasDeUniversidad(fila);
+  }
+}
+
+void VisorNuevas::Cerrar() {
+  for (QWidget* w : std::initializer_list<QWidget*>{
+           BotUni, BotReq, BotSal, BotImprimirN, ComboNuevas, p_.PanelSel, p_.PanelSelTit,
+           p_.ListSel, p_.BotRetroceder, p_.ListComunidad, p_.mapa}) {
+    w->hide();
+  }
+  p_.ListSel->clear();
+  p_.PanelMenu->show();
+  ModoGrados = false;
+}
+
+void VisorNuevas::menunuevo2Click() {
+  p_.PanelMenu3->hide();
+  p_.PanelMenu->hide();
   ModoGrados = true;
   ModoLista = false;
-  ModoFP = false;
-  mapa->show();
-  MostrarAyuda(31);
-  for (QWidget* w : std::initializer_list<QWidget*>{PanelSel, PanelSelTit, ListSel, BotRetroceder})
+  p_.fp->ModoFP = false;
+  p_.mapa->show();
+  p_.MostrarAyuda(31);
+  for (QWidget* w : std::initializer_list<QWidget*>{p_.PanelSel, p_.PanelSelTit, p_.ListSel, p_.BotRetroceder})
     w->show();
-  ListSel->clear();
-  PanelSelTit->clear();
+  p_.ListSel->clear();
+  p_.PanelSelTit->clear();
 }
 
-void TForm1::NuevasDeComunidad() {
-  UniversidadesLista = UniversidadesConNuevas(FuentesN(), ComunidadSel);
-  ListComunidad->clear();
+void VisorNuevas::NuevasDeComunidad() {
+  UniversidadesLista = UniversidadesConNuevas(FuentesN(), p_.ComunidadSel);
+  p_.ListComunidad->clear();
   if (UniversidadesLista.empty()) {
     // A notice row: it opens nothing.
-    ListComunidad->addItem(T(kTextoNoHay));
-    ListaActiva = false;
+    p_.ListComunidad->addItem(p_.T(kTextoNoHay));
+    p_.ListaActiva = false;
   } else {
-    ListComunidad->addItems(
-        AQt(NombresUniversidades(servicios_.tablas.universidades, UniversidadesLista)));
-    ListaActiva = true;
+    p_.ListComunidad->addItems(
+        AQt(NombresUniversidades(p_.servicios().tablas.universidades, UniversidadesLista)));
+    p_.ListaActiva = true;
   }
-  mapa->hide();
-  PanelMapa->hide();
-  ListComunidad->show();
-  ListComunidad->raise();
+  p_.mapa->hide();
+  p_.PanelMapa->hide();
+  p_.ListComunidad->show();
+  p_.ListComunidad->raise();
 }
 
-void TForm1::MostrarNuevasDeUniversidad(int fila) {
+void VisorNuevas::MostrarNuevasDeUniversidad(int fila) {
   if (fila < 0 || fila >= static_cast<int>(UniversidadesLista.size())) return;
   const int u = UniversidadesLista[static_cast<std::size_t>(fila)];
-  PanelSelTit->setText(ListComunidad->item(fila)->text());
-  PanelSelTit->show();
+  p_.PanelSelTit->setText(p_.ListComunidad->item(fila)->text());
+  p_.PanelSelTit->show();
   MostrarVistaNueva(NuevasDeUniversidad(FuentesN(), u).filas, QStringLiteral("Courier New"), 10);
 }
 
-void TForm1::menunuevo0Click() {
-  PanelMenu3->hide();
+void VisorNuevas::menunuevo0Click() {
+  p_.PanelMenu3->hide();
   PanelGrado->show();
   PanelGrado->raise();
   BotAvanza->setEnabled(true);
-  for (QPushButton* b : {MenuCarUni1, menuCarUni3, Menui3, menui2, Menui4, menui6, menui5})
+  for (QPushButton* b : {p_.MenuCarUni1, p_.menuCarUni3, p_.Menui3, p_.menui2, p_.Menui4, p_.menui6, p_.menui5})
     b->setEnabled(false);
   LabelGTexto->resize(0, LabelGTexto->height());
   pasoGrado_ = 0;
@@ -386,12 +417,12 @@ void TForm1::menunuevo0Click() {
   Timergrado->start();
 }
 
-void TForm1::BotAvanzaClick() {
+void VisorNuevas::BotAvanzaClick() {
   Timergrado->start();
   ++pasoGrado_;
 }
 
-void TForm1::TimergradoTimer() {
+void VisorNuevas::TimergradoTimer() {
   const PasoDiagrama& paso = PasoDelDiagrama(pasoGrado_);
   for (const int n : paso.aCero) {
     QFrame* c = Cubiertas[static_cast<std::size_t>(n - 1)];
@@ -409,7 +440,7 @@ void TForm1::TimergradoTimer() {
   if (!fin) return;
   Timergrado->stop();
   QStringList textos;
-  for (const int n : paso.textos) textos << T(n);
+  for (const int n : paso.textos) textos << p_.T(n);
   // Broken into lines for the whole width, so that widening the label
   // uncovers the text without moving it.
   LabelGTexto->setText(
@@ -418,17 +449,17 @@ void TForm1::TimergradoTimer() {
   Timerfrase->start();
 }
 
-void TForm1::TimerfraseTimer() {
+void VisorNuevas::TimerfraseTimer() {
   const int ancho = LabelGTexto->width() + kPasoFrase;
   LabelGTexto->resize(ancho, LabelGTexto->height());
   if (ancho > kAnchoFrase) Timerfrase->stop();
 }
 
-void TForm1::BotAcabarGClick() {
+void VisorNuevas::BotAcabarGClick() {
   Timergrado->stop();
   Timerfrase->stop();
   PanelGrado->hide();
-  for (QPushButton* b : {MenuCarUni1, menuCarUni3, Menui3, menui2, Menui4, menui6, menui5})
+  for (QPushButton* b : {p_.MenuCarUni1, p_.menuCarUni3, p_.Menui3, p_.menui2, p_.Menui4, p_.menui6, p_.menui5})
     b->setEnabled(true);
   BotAvanza->setEnabled(true);
 }
