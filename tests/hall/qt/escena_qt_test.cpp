@@ -191,6 +191,36 @@ TEST(DXDraw, DibujaLaEscenaYElClicMueveLaFigura) {
   EXPECT_FALSE(d->DXTimer->isActive());
 }
 
+TEST(DXDraw, QuietaDuermeElTemporizadorYElRatonLoDespierta) {
+  Instalacion ins;
+  QString error;
+  auto d = DXDraw::Crear(ins.Carpeta(), *BuscarTema('C'), Datos(), error);
+  ASSERT_TRUE(d) << error.toStdString();
+  d->show();
+  d->DXDrawInitialize();
+  while (d->Escena().IntroActiva()) d->DXTimerTimer();
+  // Upstairs, where no flag or sword is in view.
+  d->Escena().Figura().X = 60;
+  d->Escena().Figura().Y = -1400;
+  for (int i = 0; i < 30 && d->DXTimer->isActive(); ++i) d->DXTimerTimer();
+  // Standing still: no frame until the next blink of the map's target.
+  EXPECT_FALSE(d->DXTimer->isActive());
+  ASSERT_TRUE(d->DXSueno->isActive());
+  EXPECT_LE(d->DXSueno->interval(), 11 * 33);
+  // Its wake-up is one frame, and it sleeps again.
+  const int frames = d->Escena().Frames();
+  QMetaObject::invokeMethod(d->DXSueno, "timeout");
+  EXPECT_GT(d->Escena().Frames(), frames);
+  // The pointer wakes the frame timer at its fixed step.
+  QTest::mouseMove(d.get(), QPoint(300, 300));
+  EXPECT_TRUE(d->DXTimer->isActive());
+  EXPECT_FALSE(d->DXSueno->isActive());
+  EXPECT_EQ(d->DXTimer->interval(), 33);
+  d->hide();
+  EXPECT_FALSE(d->DXTimer->isActive());
+  EXPECT_FALSE(d->DXSueno->isActive());
+}
+
 TEST(DXDraw, LaLupaLevantaLaCortinaYAbreLaAyuda) {
   Instalacion ins;
   QString error;
