@@ -68,6 +68,7 @@ TForm1::TForm1(Servicios& servicios, QWidget* padre) : QWidget(padre), servicios
   p.PanelSelTit->clear();
   Conectar();
   NombrarAccesibles(this);
+  fp_->NombrarAccesos();
 }
 
 TForm1::~TForm1() = default;

@@ -177,6 +177,7 @@ void VisorConsulta::Consultar(bool imprimir) {
     case EstadoConsulta::kNada:
       return;
     case EstadoConsulta::kFalta: {
+      BotImprimirCon->hide();
       Listcon->show();
       QStringList filas;
       for (const std::string& f : r.filas) filas << DeWin(f);

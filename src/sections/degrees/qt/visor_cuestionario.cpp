@@ -228,28 +228,35 @@ FuentesCuestionario VisorCuestionario::FuentesCues() const {
 
 void VisorCuestionario::Empezar() {
   NombreAlumno.clear();
-  if (CualidadesRellenas || InteresesRellenos) {
-    TForm4* dialogo = p_.servicios().Dialogo();
-    if (dialogo != nullptr && dialogo->Preguntar(p_.T(kTextoEmpezar))) {
-      // A new student: no answer, score or ranking of the last one stays.
-      CualidadesRellenas = false;
-      InteresesRellenos = false;
-      Resultados = {};
-      OrdenGrupos.clear();
-      for (QListWidget* l : {ListCua, Listint, ListResul, ListCarreras}) {
-        l->clear();
-        l->hide();
-      }
-      for (QWidget* w : std::initializer_list<QWidget*>{PanelResCon, acabarCua, ImpResul, grabar})
-        w->hide();
-      for (QPushButton* b : {Menucua, MenuGus, MenuMedia}) SinVisitar(b);
-    }
-  }
   p_.MostrarAyuda(3);
   PanelMenuCon->show();
   for (QPushButton* b : {Menucua, MenuGus, MenuMedia, MenuRetroCon}) b->show();
   revisa->hide();
   VerResul->hide();
+  // The page is put on view after its way in: the question about the last
+  // student's answers waits for it.
+  if (CualidadesRellenas || InteresesRellenos) {
+    QTimer::singleShot(0, this, &VisorCuestionario::PreguntarEmpezar);
+  }
+}
+
+void VisorCuestionario::PreguntarEmpezar() {
+  // The student may have left the page already.
+  if (Panelcon->isHidden()) return;
+  TForm4* dialogo = p_.servicios().Dialogo();
+  if (dialogo == nullptr || !dialogo->Preguntar(p_.T(kTextoEmpezar))) return;
+  // A new student: no answer, score or ranking of the last one stays.
+  CualidadesRellenas = false;
+  InteresesRellenos = false;
+  Resultados = {};
+  OrdenGrupos.clear();
+  for (QListWidget* l : {ListCua, Listint, ListResul, ListCarreras}) {
+    l->clear();
+    l->hide();
+  }
+  for (QWidget* w : std::initializer_list<QWidget*>{PanelResCon, acabarCua, ImpResul, grabar})
+    w->hide();
+  for (QPushButton* b : {Menucua, MenuGus, MenuMedia}) SinVisitar(b);
 }
 
 void VisorCuestionario::AbrirListaCuestionario(bool cualidades) {

@@ -82,7 +82,7 @@ class VisorCuestionario : public QObject {
  private:
   void Crear();
   void Preparar();
-  void EmpezarDeNuevo();
+  void PreguntarEmpezar();
   void AbrirListaCuestionario(bool cualidades);
   Clasificacion PuntuarLista(bool cualidades);
   void MostrarClasificacion(const Clasificacion& c, const QString& cabecera);

@@ -214,6 +214,12 @@ void VisorFP::Preparar() {
   listSelFP->setFont(LetraQt(QStringLiteral("Times New Roman"), p_.Letra(12)));
 }
 
+void VisorFP::NombrarAccesos() {
+  const QString acceso = p_.T(298) + QLatin1Char(' ') + p_.T(46) + QStringLiteral(": ");
+  MenuFpTit4->setAccessibleName(acceso + p_.T(324));   // the degrees this title leads to
+  MenuFpTit42->setAccessibleName(acceso + p_.T(491));  // the titles that lead to each degree
+}
+
 void VisorFP::Conectar() {
   fp_->indice.Construir(p_.servicios().tablas.titulosFP, p_.servicios().tablas.centros,
                         p_.servicios().tablas.datosCarreras);

@@ -24,6 +24,7 @@ namespace sendaro {
 
 class PaginaGrados;
 struct FuentesFP;
+struct RejaFP;
 
 class VisorFP : public QObject {
   Q_OBJECT
@@ -78,6 +79,8 @@ class VisorFP : public QObject {
 
   // Colours and fonts that follow the page's style sheet.
   void Preparar();
+  // The title card's two "Acceso a Carreras" buttons say which way each goes.
+  void NombrarAccesos();
 
   void AbrirFP();
   // The vocational door: the families list starts again at its first row.
@@ -128,6 +131,8 @@ class VisorFP : public QObject {
   void SalirDelTitulo();
   void SobreMapaDetalle(bool comarcas, int x, int y);
   FuentesFP FuentesTitulosFP() const;
+  // The grid of the place chosen, with the branch chosen.
+  RejaFP RejaElegida(const std::vector<int>& centros) const;
 
   PaginaGrados& p_;
   std::unique_ptr<EstadoFP> fp_;

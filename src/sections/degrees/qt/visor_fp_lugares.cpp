@@ -37,6 +37,7 @@ namespace {
 constexpr int kComunidadComarcas = 9;  // Catalonia: the comarca map
 constexpr int kComunidadZonas = 13;    // Madrid: the zone map
 constexpr int kAltoListaFP = 430;      // listSelFP's designed height
+constexpr int kTextoNoHay = 292;
 
 QStringList AQt(const std::vector<std::string>& filas) {
   QStringList l;
@@ -256,10 +257,7 @@ void VisorFP::ListSelLugFPClick() {
     fp_->latchPueblos = true;
     return;
   }
-  const int rama = std::max(0, ComBachi->currentIndex());
-  fp_->reja = RejaDelLugar(FuentesTitulosFP(), fp_->indice, lugar, centros, rama,
-                           fp_->ramas[static_cast<std::size_t>(std::min(rama, kRamasFP - 1))],
-                           fp_->pueblo);
+  fp_->reja = RejaElegida(centros);
   const std::vector<FilaReja>& filas = fp_->reja.filas;
   p_.PanelSelTit->setText(
       lugar.modo == ModoLugarFP::kComarca
@@ -409,8 +407,23 @@ void VisorFP::BotRetrocederFPClick() {
   PanelFpTit->raise();
 }
 
+RejaFP VisorFP::RejaElegida(const std::vector<int>& centros) const {
+  const int rama = std::max(0, ComBachi->currentIndex());
+  return RejaDelLugar(FuentesTitulosFP(), fp_->indice, fp_->lugar, centros, rama,
+                      fp_->ramas[static_cast<std::size_t>(std::min(rama, kRamasFP - 1))],
+                      fp_->pueblo);
+}
+
 void VisorFP::BotImprimirFPClick() {
-  if (!ModoLugaresFP || !fp_->hayLugar || fp_->reja.filas.empty()) return;
+  if (!ModoLugaresFP || !fp_->hayLugar) return;
+  // The rows of the place chosen now (a province alone prints all of it),
+  // with the branch chosen now.
+  fp_->reja = RejaElegida(
+      CentrosDelLugar(p_.servicios().tablas.centros, fp_->indice, fp_->lugar));
+  if (fp_->reja.filas.empty()) {
+    p_.servicios().dialogos.Aviso(p_.T(kTextoNoHay));
+    return;
+  }
   BuffersCompartidos& b = Compartidos();
   b.LineasImpresion.Vaciar();
   b.LineasImpresion.Fijar(0, RecortarDerecha(p_.servicios().catalogo.Texto(289)) + ": " +

@@ -97,6 +97,7 @@ void VisorUniversidades::ComunidadElegida() {
     if (UniversidadesLista.empty()) {
       // Nothing of the last community stays listed.
       p_.ListSel->Rellenar({p_.T(kTextoNoHay)});
+      p_.BotImprimir->hide();
       p_.ListaActiva = false;
       return;
     }

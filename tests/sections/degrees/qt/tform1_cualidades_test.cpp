@@ -194,9 +194,19 @@ TEST_F(Cuestionario, DeLaPuertaALasTresClasificacionesElInformeYUnaNuevaVuelta) 
   EXPECT_EQ(programa->Ventana().Actual(), hall);
   EXPECT_TRUE(Visible(f->Pagina().Panelinicio));
   EXPECT_FALSE(Visible(f->Cuestionario().Panelcon));
-  dialogos.ResponderConBoton(QStringLiteral("ShadowSi"));
+  // The question comes once the page is on view, the hall gone.
+  bool paginaALaVista = false;
+  dialogos.ResponderConBoton(QStringLiteral("ShadowSi"), [&](QDialog&) {
+    paginaALaVista = programa->Ventana().Actual() == f && Visible(f->Cuestionario().Panelcon) &&
+                     !Visible(f->Pagina().Panelinicio) && !hall->isVisible();
+  });
+  const qsizetype preguntas = dialogos.ejecutados.size();
   Puerta(&Tform0::LabelCuesBClick);
-  EXPECT_TRUE(dialogos.ejecutados.contains(QStringLiteral("TForm4")));
+  EXPECT_EQ(dialogos.ejecutados.size(), preguntas);
+  QCoreApplication::processEvents();
+  ASSERT_EQ(dialogos.ejecutados.size(), preguntas + 1);
+  EXPECT_EQ(dialogos.ejecutados.back(), QStringLiteral("TForm4"));
+  EXPECT_TRUE(paginaALaVista);
   EXPECT_FALSE(Visible(f->Cuestionario().ListResul));
   EXPECT_FALSE(Visible(f->Cuestionario().ImpResul));
   prueba::Pulsar(f->Cuestionario().MenuMedia);
@@ -213,6 +223,7 @@ TEST_F(Cuestionario, SinEmpezarDeNuevoLasRespuestasSiguen) {
   prueba::Pulsar(f->Cuestionario().MenuRetroCon);
   dialogos.ResponderConBoton(QStringLiteral("ShadowNo"));
   Puerta(&Tform0::LabelCuesBClick);
+  QCoreApplication::processEvents();
   prueba::Pulsar(f->Cuestionario().Menucua);
   EXPECT_EQ(Marcadas(f->Cuestionario().ListCua), (QList<int>{3, 4, 5}));
 }

@@ -494,5 +494,57 @@ TEST_F(PantallaFP, BotFPDeLaFichaDeCarreraAbreLaPasarela) {
   EXPECT_FALSE(Visible(f->Ficha().BotFP));
 }
 
+// A province alone prints its centres, and the printout follows the province
+// chosen after going back from another one's town.
+TEST_F(PantallaFP, LaProvinciaElegidaEsLaQueSeImprime) {
+  PuertaFP();
+  prueba::Pulsar(f->FP().MenuFP2);
+  ClicComunidad(1);
+  ASSERT_GE(Filas(f->FP().ListSelLugFP).size(), 4);
+  const QString granada = f->FP().ListSelLugFP->item(3)->text();
+  const QString almeria = f->FP().ListSelLugFP->item(0)->text();
+  const auto impreso = [this] {
+    const QStringList hechos = Pdfs(pdfs.path());
+    return hechos.isEmpty() ? QString()
+                            : TextoPdf(QDir(pdfs.path()).filePath(hechos.back()));
+  };
+
+  ClicFila(f->FP().ListSelLugFP, 3);
+  const QStringList pueblosGranada = Filas(f->FP().ListSelLugFP);
+  ASSERT_TRUE(Visible(f->Pagina().BotImprimir));
+  prueba::Pulsar(f->Pagina().BotImprimir);
+  ASSERT_EQ(Pdfs(pdfs.path()).size(), 1);
+  const QString deGranada = impreso();
+  EXPECT_TRUE(deGranada.contains(Texto(289) + QStringLiteral(": ") + granada));
+  EXPECT_TRUE(deGranada.contains(pueblosGranada.front())) << deGranada.toStdString();
+
+  // A town, back to the provinces, another province: its own centres.
+  ClicFila(f->FP().ListSelLugFP, 0);
+  ASSERT_TRUE(Visible(f->FP().reja));
+  prueba::Pulsar(f->FP().BotRetrocederFP);
+  ClicFila(f->FP().ListSelLugFP, 0);
+  const QStringList pueblosAlmeria = Filas(f->FP().ListSelLugFP);
+  prueba::Pulsar(f->Pagina().BotImprimir);
+  ASSERT_EQ(Pdfs(pdfs.path()).size(), 2);
+  const QString deAlmeria = impreso();
+  EXPECT_TRUE(deAlmeria.contains(Texto(289) + QStringLiteral(": ") + almeria));
+  EXPECT_TRUE(deAlmeria.contains(pueblosAlmeria.front())) << deAlmeria.toStdString();
+  for (const QString& pueblo : pueblosGranada) {
+    if (!pueblosAlmeria.contains(pueblo)) {
+      EXPECT_FALSE(deAlmeria.contains(pueblo)) << pueblo.toStdString();
+    }
+  }
+}
+
+// The title card's two "Acceso a Carreras" buttons read the same but are
+// named for the way each goes.
+TEST_F(PantallaFP, LosDosAccesosACarrerasSeNombranPorSuCamino) {
+  const QString acceso = Texto(298) + QLatin1Char(' ') + Texto(46) + QStringLiteral(": ");
+  EXPECT_EQ(f->FP().MenuFpTit4->text(), f->FP().MenuFpTit42->text());
+  EXPECT_EQ(f->FP().MenuFpTit4->accessibleName(), acceso + Texto(324));
+  EXPECT_EQ(f->FP().MenuFpTit42->accessibleName(), acceso + Texto(491));
+  EXPECT_NE(f->FP().MenuFpTit4->accessibleName(), f->FP().MenuFpTit42->accessibleName());
+}
+
 }  // namespace
 }  // namespace sendaro

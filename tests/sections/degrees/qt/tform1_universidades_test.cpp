@@ -156,6 +156,11 @@ TEST_F(Universidades, DoblesPorUniversidadYUnaComunidadSinEllas) {
   EXPECT_EQ(Lineas(f->Pagina().ListSel), QStringList{QStringLiteral("T292")});
   EXPECT_EQ(f->Pagina().ListComunidad->count(), 0);
   EXPECT_FALSE(f->Pagina().ListaActiva);
+  // Nothing to print: no print button, and the last university's printout is not made again.
+  EXPECT_FALSE(Visible(f->Pagina().BotImprimir));
+  const int impresos = Pdfs().size();
+  prueba::Pulsar(f->Pagina().BotImprimir);
+  EXPECT_EQ(Pdfs().size(), impresos);
 }
 
 TEST_F(Universidades, OtrasCarrerasConSuDescripcionEInforme) {
