@@ -64,10 +64,11 @@ class SonidoPrueba : public Sonido {
   void FijarMotor(const QByteArray& datos) override { motor = datos; }
   void SonidoTecla(bool) override {}
   void SonidoMotor(bool activo) override { arranquesMotor += activo ? 1 : 0; }
-  void MotorEnBucle(bool) override {}
+  void MotorEnBucle(bool activo) override { enBucle = activo; }
 
   int inicios = 0;
   int arranquesMotor = 0;
+  bool enBucle = false;  // the engine's sound is looping
   QByteArray motor;
 };
 

@@ -26,9 +26,7 @@ class MapaItinerarios : public prueba::ProgramaMuestra {
   void SetUp() override {
     ProgramaMuestra::SetUp();
     f = &programa->Navegar().Pantalla<TForm2>();
-    hall->LabelItiClick();
-    for (int i = 0; i < 10 && hall->TimerPuerta->isActive(); ++i) hall->TimerPuertaTimer();
-    for (int i = 0; i < 30 && hall->TimerZoom->isActive(); ++i) hall->TimerZoomTimer();
+    CruzarPuerta(&Tform0::LabelItiClick);
     ASSERT_EQ(Actual(), f);
   }
   QString T(int n) { return S().Texto(n).trimmed(); }

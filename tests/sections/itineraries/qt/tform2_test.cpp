@@ -24,9 +24,9 @@
 #include <memory>
 
 #include "app/qt/programa.h"
-#include "qt/arranque_completo.h"
 #include "hall/qt/tform0.h"
 #include "qt/apoyo.h"
+#include "qt/programa_muestra.h"
 #include "ui/tform4.h"
 #include "ui/ventana_principal.h"
 
@@ -84,40 +84,22 @@ void EscribirCuestionario(prueba::InstalacionPrueba& ins) {
   ins.Escribir(QStringLiteral("datitine"), areas);
 }
 
-QString TextoPdf(const QString& carpeta) { return prueba::TextoPdf(prueba::UltimoPdf(carpeta)); }
-
 QString Area(int k, const char* nota) {
   return QStringLiteral("Area %1").arg(k).leftJustified(45) + QLatin1String(nota);
 }
 
-class CuestionarioEstudios : public testing::Test {
+class CuestionarioEstudios : public prueba::ProgramaPrueba {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(pdfs.isValid());
-    habiaPdf_ = qEnvironmentVariableIsSet("SENDARO_PDF_DIR");
-    anteriorPdf_ = qgetenv("SENDARO_PDF_DIR");
-    qputenv("SENDARO_PDF_DIR", pdfs.path().toUtf8());
+    ProgramaPrueba::SetUp();
     EscribirCuestionario(ins);
-    programa = std::make_unique<Programa>(dialogos, sonido, pantalla);
-    ASSERT_TRUE(prueba::ArrancarDelTodo(*programa, {ins.Carpeta(), {}}));
-    hall = programa->Vestibulo();
+    ASSERT_NO_FATAL_FAILURE(Arrancar(ins.Carpeta()));
     f = &programa->Navegar().Pantalla<TForm2>();
     ASSERT_NE(f, nullptr);
-    programa->Ventana().show();
   }
-  void TearDown() override {
-    qApp->setStyleSheet(QString());
-    if (habiaPdf_) {
-      qputenv("SENDARO_PDF_DIR", anteriorPdf_);
-    } else {
-      qunsetenv("SENDARO_PDF_DIR");
-    }
-  }
-  // The ESO questionnaires door, its opening and zoom stepped to the end.
+  // The ESO questionnaires door.
   void PuertaDelCuestionario() {
-    hall->LabelCuesEClick();
-    for (int i = 0; i < 10 && hall->TimerPuerta->isActive(); ++i) hall->TimerPuertaTimer();
-    for (int i = 0; i < 30 && hall->TimerZoom->isActive(); ++i) hall->TimerZoomTimer();
+    CruzarPuerta(&Tform0::LabelCuesEClick);
     ASSERT_EQ(programa->Ventana().Actual(), f);
   }
   // The pointer over the questionnaires' button opens their submenu.
@@ -138,11 +120,6 @@ class CuestionarioEstudios : public testing::Test {
     const QTableWidgetItem* c = f->Gcuestio->item(fila - 1, columna);
     return c != nullptr ? c->text() : QStringLiteral("(nada)");
   }
-  QStringList Filas(const QListWidget* l) const {
-    QStringList filas;
-    for (int i = 0; i < l->count(); ++i) filas << l->item(i)->text();
-    return filas;
-  }
   void PulsarLinea(int linea) {
     QListWidget* l = f->ListresCues;
     l->scrollToItem(l->item(linea - 1));
@@ -156,16 +133,8 @@ class CuestionarioEstudios : public testing::Test {
   }
   bool Visible(const QWidget* w) const { return !w->isHidden(); }
 
-  QTemporaryDir pdfs;
   prueba::InstalacionPrueba ins;
-  prueba::DialogosPrueba dialogos;
-  prueba::SonidoPrueba sonido;
-  prueba::PantallaPrueba pantalla;
-  std::unique_ptr<Programa> programa;
-  Tform0* hall = nullptr;
   TForm2* f = nullptr;
-  bool habiaPdf_ = false;
-  QByteArray anteriorPdf_;
 };
 
 TEST_F(CuestionarioEstudios, CuestionarioEnteroResultadoImpresoYGuardado) {
@@ -252,7 +221,7 @@ TEST_F(CuestionarioEstudios, CuestionarioEnteroResultadoImpresoYGuardado) {
                                             {},
                                             QStringLiteral("Titulo 90")}));
   prueba::Pulsar(f->BotImpTit);
-  const QString titulos = TextoPdf(pdfs.path());
+  const QString titulos = TextoUltimoPdf();
   EXPECT_TRUE(titulos.contains(QStringLiteral("IES Pe\u00f1a Grande"))) << qPrintable(titulos);
   EXPECT_TRUE(titulos.contains(QStringLiteral("Titulo 90"))) << qPrintable(titulos);
   QTest::keyClick(f, Qt::Key_Escape);
@@ -263,7 +232,7 @@ TEST_F(CuestionarioEstudios, CuestionarioEnteroResultadoImpresoYGuardado) {
   ResponderNombre(QStringLiteral("Ana Mu\u00f1oz"));
   prueba::Pulsar(f->ImpResul);
   EXPECT_EQ(dialogos.ejecutados, QStringList{QStringLiteral("TForm4")});
-  const QString informe = TextoPdf(pdfs.path());
+  const QString informe = TextoUltimoPdf();
   for (const QString& esperado :
        {QStringLiteral("Ana Mu\u00f1oz - 4T342"), QStringLiteral("T152 8.6"),
         QStringLiteral("Mod 22"), QStringLiteral("Area 4"), QStringLiteral("Consejo 47"),

@@ -19,9 +19,9 @@
 #include <memory>
 
 #include "app/qt/programa.h"
-#include "qt/arranque_completo.h"
 #include "hall/qt/tform0.h"
 #include "qt/apoyo.h"
+#include "qt/programa_muestra.h"
 #include "sections/itineraries/qt/tform2.h"
 #include "sections/middle_grade/qt/datos_gm.h"
 #include "ui/navegacion.h"
@@ -31,55 +31,24 @@
 namespace sendaro {
 namespace {
 
-class SonidoMotor : public prueba::SonidoPrueba {
- public:
-  void MotorEnBucle(bool activo) override {
-    enBucle = activo;
-    ++cambios;
-  }
-  bool enBucle = false;
-  int cambios = 0;
-};
-
-class PantallaGM : public testing::Test {
+class PantallaGM : public prueba::ProgramaPrueba {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(pdfs.isValid());
-    habiaPdf_ = qEnvironmentVariableIsSet("SENDARO_PDF_DIR");
-    anteriorPdf_ = qgetenv("SENDARO_PDF_DIR");
-    qputenv("SENDARO_PDF_DIR", pdfs.path().toUtf8());
+    ProgramaPrueba::SetUp();
     prueba::EscribirDatosGM(ins);
     prueba::EscribirLugaresGM(ins);
     prueba::EscribirCuestionarioGM(ins);
     Arrancar();
   }
+  // Starts the program (again) on the test's installation.
   void Arrancar() {
-    programa = std::make_unique<Programa>(dialogos, sonido, pantalla);
-    ASSERT_TRUE(prueba::ArrancarDelTodo(*programa, {ins.Carpeta(), {}}));
-    hall = programa->Vestibulo();
+    ASSERT_NO_FATAL_FAILURE(ProgramaPrueba::Arrancar(ins.Carpeta()));
     f = &programa->Navegar().Pantalla<TForm3>();
-    programa->Ventana().show();
-  }
-  void TearDown() override {
-    qApp->setStyleSheet(QString());
-    if (habiaPdf_) {
-      qputenv("SENDARO_PDF_DIR", anteriorPdf_);
-    } else {
-      qunsetenv("SENDARO_PDF_DIR");
-    }
-  }
-  QStringList Pdfs() const {
-    return QDir(pdfs.path()).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
-  }
-  QString TextoPdf(const QString& nombre) const {
-    return prueba::TextoPdf(QDir(pdfs.path()).filePath(nombre));
   }
 
-  // The C.F.G.M. door, with its opening and zoom stepped to the end.
+  // The C.F.G.M. door.
   void Puerta() {
-    hall->LabelFPMClick();
-    for (int i = 0; i < 10 && hall->TimerPuerta->isActive(); ++i) hall->TimerPuertaTimer();
-    for (int i = 0; i < 30 && hall->TimerZoom->isActive(); ++i) hall->TimerZoomTimer();
+    CruzarPuerta(&Tform0::LabelFPMClick);
     ASSERT_EQ(programa->Ventana().Actual(), f);
   }
   // The whole introduction: each leg, its pilot, up to the end.
@@ -100,12 +69,6 @@ class PantallaGM : public testing::Test {
     lista->scrollToItem(lista->item(fila));
     const QRect r = lista->visualItemRect(lista->item(fila));
     QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, r.center());
-  }
-  void Sobre(QListWidget* lista, int fila) {
-    const QPoint p = lista->visualItemRect(lista->item(fila)).center();
-    QMouseEvent mover(QEvent::MouseMove, QPointF(p), lista->viewport()->mapToGlobal(QPointF(p)),
-                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(lista->viewport(), &mover);
   }
   void ClicMapa(QLabel* imagen, int x, int y) {
     QMouseEvent mover(QEvent::MouseMove, QPointF(x, y), imagen->mapToGlobal(QPointF(x, y)),
@@ -137,23 +100,10 @@ class PantallaGM : public testing::Test {
   void Elegir(QListWidget* lista, std::initializer_list<int> filas) {
     for (const int r : filas) PulsarFila(lista, r);
   }
-  QStringList Filas(const QListWidget* l) const {
-    QStringList filas;
-    for (int i = 0; i < l->count(); ++i) filas << l->item(i)->text();
-    return filas;
-  }
   bool Visible(const QWidget* w) const { return !w->isHidden(); }
   QRect EnPagina(const QWidget* w) const { return {w->mapTo(f, QPoint(0, 0)), w->size()}; }
 
-  QTemporaryDir pdfs;
-  bool habiaPdf_ = false;
-  QByteArray anteriorPdf_;
   prueba::InstalacionPrueba ins;
-  prueba::DialogosPrueba dialogos;
-  SonidoMotor sonido;
-  prueba::PantallaPrueba pantalla;
-  std::unique_ptr<Programa> programa;
-  Tform0* hall = nullptr;
   TForm3* f = nullptr;
 };
 

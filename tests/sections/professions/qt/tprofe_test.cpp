@@ -21,8 +21,8 @@
 #include <memory>
 
 #include "app/qt/programa.h"
-#include "qt/arranque_completo.h"
 #include "qt/apoyo.h"
+#include "qt/programa_muestra.h"
 #include "ui/navegacion.h"
 #include "ui/servicios.h"
 #include "ui/ventana_principal.h"
@@ -50,13 +50,10 @@ std::string Prof(const std::string& a, const std::string& b, std::string nombre,
   return a + " " + b + " " + nombre + numeros + estudios;
 }
 
-QString TextoPdf(const QString& carpeta) { return prueba::TextoPdf(prueba::UltimoPdf(carpeta)); }
-
-class PantallaProfesiones : public testing::Test {
+class PantallaProfesiones : public prueba::ProgramaPrueba {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(pdfs.isValid());
-    qputenv("SENDARO_PDF_DIR", pdfs.path().toUtf8());
+    ProgramaPrueba::SetUp();
     // Long phrases: 0 health, 1 teaching, 2 computing, 3 cooking.
     ins.Escribir(QStringLiteral("FRALARGAS"),
                  Lineas({Larga("Me gusta cuidar a las personas", "SALU           "),
@@ -77,14 +74,8 @@ class PantallaProfesiones : public testing::Test {
                          Prof("INFO", "    ", "Programador", 5, 0, "S003")}));
     ins.Escribir(QStringLiteral("CARRERA"), Lineas({"Medicina (L)", "Magisterio (D)"}));
     ins.Escribir(QStringLiteral("FP"), Lineas({"-Sanidad", "Laboratorio clinico", "DAI"}));
-    programa = std::make_unique<Programa>(dialogos, sonido, pantalla);
-    ASSERT_TRUE(prueba::ArrancarDelTodo(*programa, {ins.Carpeta(), {}}));
-    programa->Ventana().show();
+    ASSERT_NO_FATAL_FAILURE(Arrancar(ins.Carpeta()));
     servicios = &programa->Comunes();
-  }
-  void TearDown() override {
-    qunsetenv("SENDARO_PDF_DIR");
-    qApp->setStyleSheet(QString());
   }
 
   void Abrir() {
@@ -96,11 +87,6 @@ class PantallaProfesiones : public testing::Test {
     for (int i = 0; i < 100 && p->TimerFrase->isActive(); ++i)
       QMetaObject::invokeMethod(p->TimerFrase, "timeout");
   }
-  static QStringList Filas(const QListWidget* l) {
-    QStringList filas;
-    for (int i = 0; i < l->count(); ++i) filas << l->item(i)->text();
-    return filas;
-  }
   static std::vector<int> Elegidas(const QListWidget* l) {
     std::vector<int> filas;
     for (int i = 0; i < l->count(); ++i)
@@ -111,12 +97,6 @@ class PantallaProfesiones : public testing::Test {
     const QRect r = l->visualItemRect(l->item(fila));
     QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, r.center());
   }
-  static void Mover(QListWidget* l, int fila) {
-    const QPoint punto = l->visualItemRect(l->item(fila)).center();
-    QMouseEvent mover(QEvent::MouseMove, QPointF(punto), l->viewport()->mapToGlobal(QPointF(punto)),
-                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(l->viewport(), &mover);
-  }
   // Answers the long phrases in order (true: Yes) and closes the closing message.
   void Responder(const std::vector<bool>& respuestas) {
     Abrir();
@@ -126,12 +106,7 @@ class PantallaProfesiones : public testing::Test {
     Crecer();
   }
 
-  QTemporaryDir pdfs;
   prueba::InstalacionPrueba ins;
-  prueba::DialogosPrueba dialogos;
-  prueba::SonidoPrueba sonido;
-  prueba::PantallaPrueba pantalla;
-  std::unique_ptr<Programa> programa;
   Servicios* servicios = nullptr;
   Tprofe* p = nullptr;
 };
@@ -190,11 +165,11 @@ TEST_F(PantallaProfesiones, DeLasFrasesAlResultadoImpresoYVuelta) {
                          QStringLiteral("2\u00ba Ensenanza")}));
   EXPECT_EQ(Filas(p->ListResulProf), (QStringList{QString(), QStringLiteral("\u2022 Enfermero"),
                                                   QStringLiteral("\u2022 Pediatra")}));
-  Mover(p->ListResulProf, 2);
+  Sobre(p->ListResulProf, 2);
   EXPECT_FALSE(p->ListTit->isHidden());
   EXPECT_EQ(p->LabelTit3->text(), QStringLiteral("Pediatra"));
   EXPECT_TRUE(p->ListTit->toPlainText().contains(QStringLiteral("Medicina (L)")));
-  Mover(p->ListResulAct, 2);
+  Sobre(p->ListResulAct, 2);
   EXPECT_EQ(Filas(p->ListResProf).value(0), QStringLiteral("     T624 2\u00ba"));
   EXPECT_TRUE(Filas(p->ListResProf).contains(QStringLiteral("\u2022 Maestro")));
 
@@ -203,7 +178,7 @@ TEST_F(PantallaProfesiones, DeLasFrasesAlResultadoImpresoYVuelta) {
     d.findChild<QLineEdit*>(QStringLiteral("EditNombre"))->setText(QStringLiteral("Ana Ruiz"));
   });
   prueba::Pulsar(p->BotImp);
-  const QString texto = TextoPdf(pdfs.path());
+  const QString texto = TextoUltimoPdf();
   EXPECT_TRUE(texto.contains(QStringLiteral("Ana Ruiz")));
   EXPECT_TRUE(texto.contains(QStringLiteral("Enfermero")));
   EXPECT_TRUE(texto.contains(QStringLiteral("Medicina (L) (T\u00edt. Univers.)")));
