@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStatusTipEvent>
+#include <algorithm>
 
 #include "data/carreras/datos_carreras.h"
 #include "data/impresion/impresora.h"
@@ -32,6 +33,12 @@
 namespace sendaro {
 
 using namespace piezas;
+
+namespace {
+
+constexpr int kAnchoEtiquetaMapa = 115;  // the map's name label at its narrowest
+
+}  // namespace
 
 TForm1::TForm1(Servicios& servicios, QWidget* padre) : QWidget(padre), servicios_(servicios) {
   setObjectName(QStringLiteral("TForm1"));
@@ -155,7 +162,6 @@ void TForm1::mapaMouseMove(int x, int y) {
   p.PanelMapa->show();
   p.PanelMapa->raise();
   p.RegionMapa = ComunidadEn(servicios_.puntos, x, y);
-  p.PanelMapa->setGeometry(x, y + 110, 115, p.PanelMapa->height());
   QString pista;
   if (EsComunidad(p.RegionMapa)) {
     pista = p.NombreComunidad(p.RegionMapa);
@@ -164,6 +170,10 @@ void TForm1::mapaMouseMove(int x, int y) {
     p.mapa->setCursor(Qt::ArrowCursor);
   }
   p.mapa->setToolTip(pista);
+  // The label is as wide as the name it shows.
+  const int ancho = p.PanelMapa->fontMetrics().horizontalAdvance(pista) + 2 * p.PanelMapa->frameWidth() +
+                    2 * p.PanelMapa->margin() + 10;
+  p.PanelMapa->setGeometry(x, y + 110, std::max(kAnchoEtiquetaMapa, ancho), p.PanelMapa->height());
   // The hint changes under the pointer: the label follows it.
   p.PanelMapa->setText(pista);
   p.PanelMapa->setVisible(!pista.isEmpty());

@@ -53,6 +53,12 @@ TForm6::TForm6(Servicios& servicios, QWidget* padre) : QDialog(padre), servicios
   ListFP->setGeometry(288, 86, 268, 240);
   ListFP->setCursor(Qt::ForbiddenCursor);
   ListFP->setSelectionMode(QAbstractItemView::NoSelection);
+  // Long names wrap inside the lists instead of running under a scrollbar.
+  for (QListWidget* l : {ListCar, ListFP}) {
+    l->setWordWrap(true);
+    l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    l->setResizeMode(QListView::Adjust);
+  }
   BotCerrar1 = new QPushButton(PanelFP);
   BotCerrar1->setObjectName(QStringLiteral("BotCerrar1"));
   BotCerrar1->setGeometry(208, 336, 150, 34);

@@ -147,8 +147,10 @@ void VisorFP::Crear() {
   const int bajoMapa = 53 + std::max(mapac->height(), 214) + 6;
   ComBachi = Lista<QComboBox>(p_.Panelinicio, "ComBachi", {73, bajoMapa, 340, 28});
   ComBachi->hide();
-  listBarcelona = Lista<QListWidget>(p_.Panelinicio, "listBarcelona", {240, 70, 220, 300});
-  BotCerrar = Boton(p_.Panelinicio, "BotCerrar", {275, 374, 150, 34});
+  // Barcelona's list opens over the empty result panel, clear of the map and
+  // of the branch combo under it.
+  listBarcelona = Lista<QListWidget>(p_.Panelinicio, "listBarcelona", {470, 124, 260, 300});
+  BotCerrar = Boton(p_.Panelinicio, "BotCerrar", {525, 430, 150, 34});
   listBarcelona->setCursor(Qt::PointingHandCursor);
   listBarcelona->hide();
   BotCerrar->hide();
@@ -398,7 +400,8 @@ void VisorFP::listSelFPMouseUp(int fila) {
   m.altoFila = altoFila;
   m.titulos = static_cast<int>(fp_->titulosEmergente.size());
   m.altoDescripcion = ListFPExpli->height();
-  m.altoPagina = p_.Panelinicio->height();
+  // The pop-up stays above the help bubble.
+  m.altoPagina = p_.payuda->y();
   const ColocacionEmergente c = ColocarEmergente(m);
   ListTitFP->setGeometry(c.izquierda, c.arribaTitulos, ListTitFP->width(), c.altoTitulos);
   ListFPExpli->move(c.izquierda, c.arribaDescripcion);

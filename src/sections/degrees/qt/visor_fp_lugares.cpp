@@ -38,6 +38,9 @@ constexpr int kComunidadComarcas = 9;  // Catalonia: the comarca map
 constexpr int kComunidadZonas = 13;    // Madrid: the zone map
 constexpr int kAltoListaFP = 430;      // listSelFP's designed height
 constexpr int kTextoNoHay = 292;
+constexpr int kAnchoCombo = 340;         // ComBachi's designed width
+constexpr int kAnchoComboMaximo = 392;   // up to the result panel
+constexpr int kMargenCombo = 44;         // its frame and arrow
 
 QStringList AQt(const std::vector<std::string>& filas) {
   QStringList l;
@@ -175,6 +178,13 @@ bool VisorFP::MapaClick() {
     ComBachi->clear();
     for (const std::string& r : fp_->ramas) ComBachi->addItem(DeWin(r));
     ComBachi->setCurrentIndex(0);
+    // Wide enough for its longest branch, short of the result panel.
+    int ancho = 0;
+    for (int i = 0; i < ComBachi->count(); ++i) {
+      ancho = std::max(ancho, ComBachi->fontMetrics().horizontalAdvance(ComBachi->itemText(i)));
+    }
+    ComBachi->resize(std::clamp(ancho + kMargenCombo, kAnchoCombo, kAnchoComboMaximo),
+                     ComBachi->height());
     fp_->rellenarRamas = false;
   }
   ComBachi->show();

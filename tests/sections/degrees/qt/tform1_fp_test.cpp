@@ -191,6 +191,15 @@ TEST_F(PantallaFP, FamiliasTituloVistasImpresionConEleccionYPasarela) {
                     QPointF(), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
   QCoreApplication::sendEvent(f->FP().ListTitFP->viewport(), &mover);
   EXPECT_NE(Filas(f->FP().ListFPExpli), antes);
+  // The last family's pop-up stays clear of the help bubble.
+  ClicFila(f->FP().listSelFP, f->FP().listSelFP->count() - 1);
+  ASSERT_TRUE(Visible(f->Pagina().payuda));
+  for (QWidget* w : std::initializer_list<QWidget*>{f->FP().ListTitFP, f->FP().ListFPExpli,
+                                                    f->FP().Labeltitulo}) {
+    EXPECT_FALSE(w->geometry().intersects(f->Pagina().payuda->geometry()))
+        << w->objectName().toStdString();
+  }
+  ClicFila(f->FP().listSelFP, 3);
   // The page keeps the pop-up inside it.
   EXPECT_GE(f->FP().Labeltitulo->y(), 0);
   EXPECT_LE(f->FP().ListFPExpli->geometry().bottom(), 768);
@@ -226,6 +235,17 @@ TEST_F(PantallaFP, FamiliasTituloVistasImpresionConEleccionYPasarela) {
     QTest::mouseClick(puente->ListCar->viewport(), Qt::LeftButton, {},
                       puente->ListCar->visualItemRect(puente->ListCar->item(0)).center());
     EXPECT_GT(puente->ListFP->count(), 0);
+    // Long names wrap inside the lists: nothing runs past their right edge.
+    for (QListWidget* l : {puente->ListCar, puente->ListFP}) {
+      EXPECT_EQ(l->horizontalScrollBar()->maximum(), 0) << l->objectName().toStdString();
+      for (int i = 0; i < l->count(); ++i) {
+        const QListWidgetItem* fila = l->item(i);
+        if (l->fontMetrics().horizontalAdvance(fila->text()) > l->viewport()->width()) {
+          EXPECT_GT(l->visualItemRect(fila).height(), l->fontMetrics().height() * 3 / 2)
+              << fila->text().toStdString();
+        }
+      }
+    }
   });
   prueba::Pulsar(f->FP().MenuFpTit42);
   EXPECT_EQ(dialogos.ejecutados.value(0), QStringLiteral("TForm6"));
@@ -390,6 +410,17 @@ TEST_F(PantallaFP, CataluniaPorComarcasBarcelonaYMadridPorZonas) {
   ClicEn(f->FP().mapac, PixelDe(Mapa::kComarcas, 37));
   ASSERT_TRUE(Visible(f->FP().listBarcelona));
   EXPECT_TRUE(Visible(f->FP().BotCerrar));
+  // The list leaves the map and the branch combo uncovered; the combo shows
+  // its longest branch whole.
+  for (QWidget* w : std::initializer_list<QWidget*>{f->FP().listBarcelona, f->FP().BotCerrar}) {
+    EXPECT_FALSE(w->geometry().intersects(f->FP().ComBachi->geometry()));
+    EXPECT_FALSE(w->geometry().intersects(f->FP().mapac->geometry()));
+  }
+  for (int i = 0; i < f->FP().ComBachi->count(); ++i) {
+    EXPECT_LE(f->FP().ComBachi->fontMetrics().horizontalAdvance(f->FP().ComBachi->itemText(i)) + 30,
+              f->FP().ComBachi->width())
+        << f->FP().ComBachi->itemText(i).toStdString();
+  }
   QTest::mouseClick(f->FP().listBarcelona->viewport(), Qt::LeftButton, {},
                     f->FP().listBarcelona->visualItemRect(f->FP().listBarcelona->item(0)).center());
   EXPECT_GT(f->FP().reja->rowCount(), 6);

@@ -520,6 +520,23 @@ TEST_F(PantallaGrados, LasTeclasMuevenLaListaDesdeLaPrimeraPulsacion) {
   EXPECT_EQ(f->Ficha().CarreraSel, 2);
 }
 
+TEST_F(PantallaGrados, LaEtiquetaDelMapaMuestraElNombreEntero) {
+  std::vector<std::string> comunidades;
+  for (int c = 1; c <= 19; ++c) comunidades.push_back((c < 10 ? "0" : "") + std::to_string(c) + "Comunidad");
+  comunidades[2] = "03Asturias (Principado de)";
+  ins.Escribir(QStringLiteral("COMUNIDA"), prueba::Lineas(comunidades));
+  Arrancar();
+  PuertaDeCarreras();
+  prueba::Pulsar(f->Pagina().MenuCarUni1);
+  prueba::Pulsar(f->Consulta().MenuCarUni2);
+  SobreMapa(70, 30);
+  QLabel* etiqueta = f->Pagina().PanelMapa;
+  EXPECT_EQ(etiqueta->text(), QStringLiteral("Asturias (Principado de)"));
+  EXPECT_GE(etiqueta->contentsRect().width(),
+            etiqueta->fontMetrics().horizontalAdvance(etiqueta->text()));
+  EXPECT_EQ(etiqueta->geometry().topLeft(), QPoint(70, 140));
+}
+
 TEST_F(PantallaGrados, LasPistasVanALaEtiquetaDelMapa) {
   QStatusTipEvent pista(QStringLiteral("T231"));
   QCoreApplication::sendEvent(f, &pista);
