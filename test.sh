@@ -2,7 +2,8 @@
 # Sets everything up like run.sh, then runs every test: the release build's
 # tests; in one tree built with AddressSanitizer and UndefinedBehaviorSanitizer,
 # the domain tests and the whole program on broken copies of the sample
-# installation (tests/rotas); and a short run of the fuzz targets.
+# installation (tests/rotas); a short run of the fuzz targets; and the Debian
+# package, built from the release tree and tried in a temporary root.
 #
 # The build trees (build, build-asan, build-fuzz) stay between runs, so a
 # second run builds only what changed; each tree builds only the targets its
@@ -61,6 +62,9 @@ CC=clang CXX=clang++ cmake -S "$raiz" -B "$raiz/build-fuzz" -G Ninja -DCMAKE_BUI
   -DSENDARO_SOLO_DOMINIO=ON -DSENDARO_FUZZ=ON "${cmake_extra[@]:1}"
 cmake --build "$raiz/build-fuzz" --target fuzz_lectores
 ctest --test-dir "$raiz/build-fuzz" --output-on-failure -L fuzz
+
+etapa "Paquete Debian: construido, desempaquetado en una raíz temporal y probado allí"
+"$raiz/packaging/probar_paquete.sh" "$raiz/build"
 
 cerrar_etapa
 echo "Tiempos:"

@@ -12,6 +12,7 @@ paquetes=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-comic-neue fontconfig
   xvfb xauth x11-utils xdotool imagemagick poppler-utils strace
+  appstream desktop-file-utils lintian
 )
 
 faltan=()

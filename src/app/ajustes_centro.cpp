@@ -84,7 +84,25 @@ std::optional<AjustesCentro> AnalizarAjustesCentro(std::string_view contenido) {
 }
 
 std::optional<AjustesCentro> LeerAjustesCentro(const std::filesystem::path& carpeta) {
-  const auto ruta = carpeta / std::string(kFicheroAjustes);
+  return LeerFicheroAjustes(carpeta / std::string(kFicheroAjustes));
+}
+
+std::filesystem::path FicheroAjustes(const std::filesystem::path& carpeta,
+                                     const RutasInstaladas& rutas) {
+  const auto sistema = rutas.ajustes / std::string(kFicheroAjustes);
+  std::error_code error;
+  if (std::filesystem::equivalent(carpeta, rutas.datos, error) &&
+      std::filesystem::is_regular_file(sistema, error)) {
+    return sistema;
+  }
+  return carpeta / std::string(kFicheroAjustes);
+}
+
+std::optional<AjustesCentro> LeerAjustesInstalacion(const std::filesystem::path& carpeta) {
+  return LeerFicheroAjustes(FicheroAjustes(carpeta, RutasDesde(CarpetaPrograma())));
+}
+
+std::optional<AjustesCentro> LeerFicheroAjustes(const std::filesystem::path& ruta) {
   std::error_code error;
   if (!std::filesystem::is_regular_file(ruta, error)) return std::nullopt;
   std::ifstream fichero(ruta, std::ios::binary);

@@ -1,5 +1,6 @@
-// Centre settings: the INI file "centro.ini" in the program folder, edited
-// once by the school's administrator.
+// Centre settings: the INI file "centro.ini" in the program folder (or, for
+// an installed program, in /etc/sendaro), edited once by the school's
+// administrator.
 //
 //   [Centro]
 //   NombreCentro=IES Ejemplo
@@ -22,6 +23,7 @@
 #include <string>
 #include <string_view>
 
+#include "data/instalado.h"
 #include "data/texto.h"
 
 namespace sendaro {
@@ -42,8 +44,23 @@ inline constexpr std::string_view kFicheroAjustes = "centro.ini";
 // one of the six theme letters).
 std::optional<AjustesCentro> AnalizarAjustesCentro(std::string_view contenido);
 
-// Reads and parses "centro.ini" in the folder; nothing when it is missing,
-// unreadable or invalid.
+// Reads and parses a settings file; nothing when it is missing, unreadable
+// or invalid.
+std::optional<AjustesCentro> LeerFicheroAjustes(const std::filesystem::path& fichero);
+
+// Reads and parses "centro.ini" in the folder.
 std::optional<AjustesCentro> LeerAjustesCentro(const std::filesystem::path& carpeta);
+
+// The settings file for the installation in `carpeta`: the system's one
+// when `carpeta` is the installed folder and that file exists, otherwise
+// "centro.ini" in `carpeta`. A build tree or a folder given with --datos keeps
+// its own settings even on a machine where Sendaro is installed.
+std::filesystem::path FicheroAjustes(const std::filesystem::path& carpeta,
+                                     const RutasInstaladas& rutas);
+
+// The settings the running program uses for the installation in `carpeta`:
+// those of the system (/etc/sendaro/centro.ini) when `carpeta` is the
+// installed one and that file exists, otherwise "centro.ini" in the folder.
+std::optional<AjustesCentro> LeerAjustesInstalacion(const std::filesystem::path& carpeta);
 
 }  // namespace sendaro

@@ -9,11 +9,36 @@ namespace {
 constexpr std::string_view kOpcionDatos = "--datos";
 }
 
+std::string TextoAyuda(const std::filesystem::path& datos, const std::filesystem::path& ajustes) {
+  return std::string(kUso) +
+         "\n"
+         "Sendaro: orientación académica y profesional para la ESO y el Bachillerato.\n"
+         "\n"
+         "  --datos CARPETA  carpeta de la instalación: ficheros de datos, imágenes y sonidos\n"
+         "  TEMA             tema del vestíbulo, por su primera letra: I inca, F flores,\n"
+         "                   C castillo, N nieve, A azteca, P prehistórico; otra letra deja\n"
+         "                   el de los ajustes del centro\n"
+         "  S|N              vestíbulo animado (S) o estático (N)\n"
+         "  IDIOMA           1 catalán/valenciano, 2 gallego, 3 euskera, 0 castellano\n"
+         "  -h, --help       muestra esta ayuda y termina\n"
+         "  -V, --version    muestra la versión y termina\n"
+         "\n"
+         "Sin --datos, la instalación está en " +
+         datos.string() +
+         "\n"
+         "y los ajustes del centro en " +
+         ajustes.string() + "\n";
+}
+
 LineaOrdenes AnalizarLineaOrdenes(const std::vector<std::string>& argumentos) {
   LineaOrdenes linea;
   for (std::size_t i = 0; i < argumentos.size(); ++i) {
     const std::string& arg = argumentos[i];
-    if (arg == kOpcionDatos) {
+    if (arg == "-h" || arg == "--help") {
+      linea.ayuda = true;
+    } else if (arg == "-V" || arg == "--version") {
+      linea.version = true;
+    } else if (arg == kOpcionDatos) {
       if (i + 1 >= argumentos.size()) {
         linea.error = "Falta la carpeta tras --datos";
         return linea;

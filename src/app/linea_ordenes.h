@@ -1,8 +1,11 @@
-// The program's command line: `sendaro [--datos DIR] [TEMA [S|N [IDIOMA]]]`.
+// The program's command line: `sendaro [--datos DIR] [TEMA [S|N [IDIOMA]]]`,
+// and `sendaro --help` or `--version`.
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace sendaro {
@@ -12,10 +15,18 @@ namespace sendaro {
 struct LineaOrdenes {
   std::optional<std::string> datos;  // --datos DIR or --datos=DIR
   std::vector<std::string> posicionales;
-  std::string error;  // not empty when the line cannot be understood
+  std::string error;     // not empty when the line cannot be understood
+  bool ayuda = false;    // -h or --help: print the help and end
+  bool version = false;  // -V or --version: print the version and end
 };
 
 LineaOrdenes AnalizarLineaOrdenes(const std::vector<std::string>& argumentos);
+
+inline constexpr std::string_view kUso = "Uso: sendaro [--datos CARPETA] [TEMA [S|N [IDIOMA]]]";
+
+// What `sendaro --help` prints: the usage, every parameter, and the folder
+// and settings file used without --datos.
+std::string TextoAyuda(const std::filesystem::path& datos, const std::filesystem::path& ajustes);
 
 // The three choices the positional parameters can override: the theme letter,
 // the animation switch and the language subfolder ("", "catVal", "galego" or

@@ -7,24 +7,26 @@
 #include <QLibrary>
 #include <QStringList>
 
+#include "data/instalado.h"
+
 #ifndef SENDARO_MODULO_AUDIO_COMPILADO
 #define SENDARO_MODULO_AUDIO_COMPILADO ""
-#endif
-#ifndef SENDARO_MODULO_AUDIO_INSTALADO
-#define SENDARO_MODULO_AUDIO_INSTALADO ""
 #endif
 
 namespace sendaro {
 
 namespace {
 
-// The module beside the program first, then where the build and the
-// installation put it.
+// The module beside the program first (the build tree), then where the
+// installation puts it, <prefijo>/lib/sendaro, then where the build put it
+// (for the tests, whose executables live elsewhere).
 QStringList LugaresModulo() {
-  QStringList lugares{
-      QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("libsendaro_audio.so"))};
-  for (const char* ruta : {SENDARO_MODULO_AUDIO_COMPILADO, SENDARO_MODULO_AUDIO_INSTALADO}) {
-    if (*ruta != '\0') lugares << QFile::decodeName(ruta);
+  const QString nombre = QStringLiteral("libsendaro_audio.so");
+  const std::filesystem::path instalado = RutasDesde(CarpetaPrograma()).modulos;
+  QStringList lugares{QDir(QCoreApplication::applicationDirPath()).filePath(nombre),
+                      QDir(QFile::decodeName(instalado.c_str())).filePath(nombre)};
+  if (*SENDARO_MODULO_AUDIO_COMPILADO != '\0') {
+    lugares << QFile::decodeName(SENDARO_MODULO_AUDIO_COMPILADO);
   }
   return lugares;
 }

@@ -83,6 +83,33 @@ TEST(AjustesCentro, LeerDeCarpeta) {
   std::filesystem::remove_all(carpeta);
 }
 
+// An installed program reads the system's settings first; a build tree or a
+// folder given with --datos keeps its own, even where Sendaro is installed.
+TEST(AjustesCentro, FicheroDelSistemaSoloParaLaInstalada) {
+  namespace fs = std::filesystem;
+  const fs::path raiz = fs::path(testing::TempDir()) / "ajustes_sistema_test";
+  fs::remove_all(raiz);
+  const RutasInstaladas rutas = RutasDesde(raiz / "usr" / "bin");
+  const fs::path copia = raiz / "copia";
+  for (const fs::path& carpeta : {rutas.datos, rutas.ajustes, copia}) {
+    fs::create_directories(carpeta);
+    std::ofstream(carpeta / "centro.ini")
+        << "NombreCentro=" << carpeta.parent_path().filename().string()
+        << "\nConAnimacion=0\nCodigoIdioma=0\nLetraTema=I\n";
+  }
+  EXPECT_EQ(FicheroAjustes(rutas.datos, rutas), rutas.ajustes / "centro.ini");
+  // The same folder by another spelling.
+  EXPECT_EQ(FicheroAjustes(rutas.datos / "." / "", rutas), rutas.ajustes / "centro.ini");
+  EXPECT_EQ(FicheroAjustes(copia, rutas), copia / "centro.ini");
+  const auto sistema = LeerFicheroAjustes(FicheroAjustes(rutas.datos, rutas));
+  ASSERT_TRUE(sistema);
+  EXPECT_EQ(sistema->NombreCentro, "etc");  // not share/sendaro's
+  // Without the system's file, the one beside the data.
+  fs::remove(rutas.ajustes / "centro.ini");
+  EXPECT_EQ(FicheroAjustes(rutas.datos, rutas), rutas.datos / "centro.ini");
+  fs::remove_all(raiz);
+}
+
 TEST(AjustesCentro, Utf8NoValido) {
   for (const char* malo : {"\xC3", "\xC3(", "\xC0\xAF", "\xED\xA0\x80", "\xF8\x88\x80\x80\x80"}) {
     EXPECT_FALSE(Utf8AWindows1252(malo)) << malo;

@@ -74,6 +74,39 @@ TEST(LineaOrdenes, OpcionDatos) {
   }
 }
 
+TEST(LineaOrdenes, AyudaYVersion) {
+  struct Caso {
+    std::vector<std::string> argumentos;
+    bool ayuda;
+    bool version;
+    std::vector<std::string> posicionales;
+  };
+  const std::vector<Caso> casos = {
+      {{"--help"}, true, false, {}},
+      {{"-h"}, true, false, {}},
+      {{"--version"}, false, true, {}},
+      {{"-V"}, false, true, {}},
+      {{"C", "S", "--help"}, true, false, {"C", "S"}},
+      {{"--datos", "--help"}, false, false, {}},  // the folder's name
+      {{"-help", "-v", "--Help"}, false, false, {"-help", "-v", "--Help"}},
+      {{"I", "S", "-1"}, false, false, {"I", "S", "-1"}},  // a language, not an option
+  };
+  for (const auto& caso : casos) {
+    const LineaOrdenes l = AnalizarLineaOrdenes(caso.argumentos);
+    EXPECT_TRUE(l.error.empty());
+    EXPECT_EQ(l.ayuda, caso.ayuda) << caso.argumentos[0];
+    EXPECT_EQ(l.version, caso.version) << caso.argumentos[0];
+    EXPECT_EQ(l.posicionales, caso.posicionales) << caso.argumentos[0];
+  }
+}
+
+TEST(LineaOrdenes, LaAyudaNombraDondeLeeSinDatos) {
+  const std::string ayuda = TextoAyuda("/usr/share/sendaro", "/etc/sendaro/centro.ini");
+  EXPECT_EQ(ayuda.rfind(std::string(kUso) + "\n", 0), 0u);
+  EXPECT_NE(ayuda.find("la instalación está en /usr/share/sendaro\n"), std::string::npos);
+  EXPECT_NE(ayuda.find("los ajustes del centro en /etc/sendaro/centro.ini\n"), std::string::npos);
+}
+
 TEST(LineaOrdenes, NumeroEntero) {
   EXPECT_EQ(NumeroEntero("0"), 0);
   EXPECT_EQ(NumeroEntero("-1"), -1);

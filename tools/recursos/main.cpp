@@ -3,7 +3,10 @@
 // map geometry as the map pictures.
 //
 //   sendaro-recursos DESTINO [--vistas CARPETA]
+//   sendaro-recursos --icono CARPETA NOMBRE
 // With --vistas, a PNG copy of every picture is written too, for looking at.
+// With --icono, the program's icon is written as an icon theme's tree:
+// CARPETA/hicolor/<n>x<n>/apps/NOMBRE.png and .../scalable/apps/NOMBRE.svg.
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -14,6 +17,7 @@
 
 #include "dibujo.h"
 #include "escena.h"
+#include "icono_programa.h"
 #include "iconos.h"
 #include "mapas/dibujo_mapas.h"
 #include "piel.h"
@@ -43,6 +47,18 @@ bool Escribir(const QString& ruta, const std::string& bytes) {
   return f.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size());
 }
 
+int EscribirIcono(const QString& carpeta, const QString& nombre) {
+  bool bien = true;
+  for (const int lado : icono::kTamanos) {
+    const QString apps = QStringLiteral("%1/hicolor/%2x%2/apps").arg(carpeta).arg(lado);
+    bien = QDir().mkpath(apps) && icono::Png(lado).save(apps + QLatin1Char('/') + nombre + QStringLiteral(".png"), "PNG") && bien;
+  }
+  const QString escalable = carpeta + QStringLiteral("/hicolor/scalable/apps");
+  bien = QDir().mkpath(escalable) && icono::Svg(escalable + QLatin1Char('/') + nombre + QStringLiteral(".svg")) && bien;
+  if (!bien) std::fprintf(stderr, "no se puede escribir el icono en %s\n", qPrintable(carpeta));
+  return bien ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -50,8 +66,11 @@ int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
   const QStringList args = app.arguments();
+  if (args.size() == 4 && args[1] == QStringLiteral("--icono")) return EscribirIcono(args[2], args[3]);
   if (args.size() != 2 && !(args.size() == 4 && args[2] == QStringLiteral("--vistas"))) {
-    std::fprintf(stderr, "Uso: sendaro-recursos DESTINO [--vistas CARPETA]\n");
+    std::fprintf(stderr,
+                 "Uso: sendaro-recursos DESTINO [--vistas CARPETA]\n"
+                 "     sendaro-recursos --icono CARPETA NOMBRE\n");
     return 2;
   }
   const QString destino = args[1];

@@ -7,16 +7,36 @@
 
 #include <cstdio>
 
+#include "app/ajustes_centro.h"
 #include "app/linea_ordenes.h"
 #include "app/qt/precarga.h"
 #include "app/qt/programa.h"
+#include "data/instalado.h"
 #include "ui/dialogos.h"
 #include "ui/pantalla_modos.h"
 #include "ui/sonido.h"
 #include "ui/traza.h"
 
+#ifndef SENDARO_VERSION
+#define SENDARO_VERSION ""
+#endif
+
 int main(int argc, char** argv) {
   sendaro::Traza("main");
+  const sendaro::LineaOrdenes previa =
+      sendaro::AnalizarLineaOrdenes(std::vector<std::string>(argv + 1, argv + argc));
+  // Help and version need no display and no lock: they print and end.
+  if (previa.ayuda) {
+    const std::filesystem::path datos = sendaro::CarpetaDatosPorDefecto();
+    const std::string texto = sendaro::TextoAyuda(
+        datos, sendaro::FicheroAjustes(datos, sendaro::RutasDesde(sendaro::CarpetaPrograma())));
+    std::fputs(texto.c_str(), stdout);
+    return 0;
+  }
+  if (previa.version) {
+    std::printf("Sendaro %s\n", SENDARO_VERSION);
+    return 0;
+  }
   // One running copy per user: a second one ends at once, silently. The
   // lock is an flock on a file in the temporary folder: the kernel drops it
   // when the process ends, however it ends, so no lock is ever left behind,
@@ -32,14 +52,10 @@ int main(int argc, char** argv) {
   // options out of it below, and what was read is used only when the line
   // then means the same.
   std::future<sendaro::Lecturas> lecturas;
-  {
-    const sendaro::LineaOrdenes previa =
-        sendaro::AnalizarLineaOrdenes(std::vector<std::string>(argv + 1, argv + argc));
-    if (previa.error.empty()) {
-      lecturas = sendaro::Precargar(previa.datos ? std::filesystem::path(*previa.datos)
-                                                 : sendaro::CarpetaDatosPorDefecto(),
-                                    previa.posicionales);
-    }
+  if (previa.error.empty()) {
+    lecturas = sendaro::Precargar(previa.datos ? std::filesystem::path(*previa.datos)
+                                               : sendaro::CarpetaDatosPorDefecto(),
+                                  previa.posicionales);
   }
 
   QApplication aplicacion(argc, argv);
@@ -60,8 +76,7 @@ int main(int argc, char** argv) {
   }
   const sendaro::LineaOrdenes linea = sendaro::AnalizarLineaOrdenes(argumentos);
   if (!linea.error.empty()) {
-    std::fprintf(stderr, "%s\nUso: sendaro [--datos CARPETA] [TEMA [S|N [IDIOMA]]]\n",
-                 linea.error.c_str());
+    std::fprintf(stderr, "%s\n%s\n", linea.error.c_str(), sendaro::kUso.data());
     return 2;
   }
 

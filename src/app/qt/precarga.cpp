@@ -48,7 +48,7 @@ Lecturas Leer(std::filesystem::path carpeta, std::vector<std::string> posicional
 
   // The settings and the command line choose the theme and whether the hall
   // is animated.
-  const auto ajustes = LeerAjustesCentro(l.carpeta);
+  const auto ajustes = LeerAjustesInstalacion(l.carpeta);
   if (!ajustes) return l;
   const Preferencias p = AplicarLineaOrdenes(
       {ajustes->LetraTema, ajustes->ConAnimacion != 0, SubcarpetaIdioma(ajustes->CodigoIdioma)},

@@ -13,6 +13,7 @@
 #include "app/ajustes_centro.h"
 #include "app/linea_ordenes.h"
 #include "app/qt/tbienvenida.h"
+#include "data/instalado.h"
 #include "data/qt/impresora_qt.h"
 #include "data/texto.h"
 #include "hall/qt/escena_vestibulo.h"
@@ -37,10 +38,6 @@
 #include "ui/traduccion_qt.h"
 #include "ui/traza.h"
 #include "ui/ventana_principal.h"
-
-#ifndef SENDARO_DATOS_INSTALADOS
-#define SENDARO_DATOS_INSTALADOS "/usr/local/share/sendaro"
-#endif
 
 namespace sendaro {
 
@@ -95,13 +92,11 @@ class SinEntrada : public QObject {
 std::filesystem::path CarpetaDatosPorDefecto() {
   // The program's own folder from the kernel, so that this works before the
   // application object exists.
+  const std::filesystem::path programa = CarpetaPrograma();
+  const std::filesystem::path junto = programa / "instalacion";
   std::error_code error;
-  const std::filesystem::path programa = std::filesystem::read_symlink("/proc/self/exe", error);
-  if (!error) {
-    const std::filesystem::path junto = programa.parent_path() / "instalacion";
-    if (std::filesystem::is_directory(junto, error)) return junto;
-  }
-  return std::filesystem::path(SENDARO_DATOS_INSTALADOS);
+  if (!programa.empty() && std::filesystem::is_directory(junto, error)) return junto;
+  return RutasDesde(programa).datos;
 }
 
 Programa::Programa(Dialogos& dialogos, Sonido& sonido, PantallaModos& pantalla)
@@ -173,7 +168,7 @@ void Programa::PrepararVestibulo(const OpcionesArranque& opciones) {
   }
 
   Traza("vestibulo: inicio");
-  const auto ajustes = LeerAjustesCentro(carpeta);
+  const auto ajustes = LeerAjustesInstalacion(carpeta);
   if (!ajustes) {
     dialogos_.Pitido();
     dialogos_.Aviso(QStringLiteral("El programa no funcionar\u00e1 correctamente. Faltan ficheros "

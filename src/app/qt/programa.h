@@ -46,7 +46,7 @@ struct OpcionesArranque {
 };
 
 // `instalacion/` beside the executable when it exists (the build tree), else
-// the installed data folder.
+// the installed data folder, <prefijo>/share/sendaro (data/instalado.h).
 std::filesystem::path CarpetaDatosPorDefecto();
 
 class Programa {

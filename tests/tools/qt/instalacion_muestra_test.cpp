@@ -267,6 +267,40 @@ TEST(InstalacionMuestra, ComprobarNoSeRompeConUnaCarpetaQueNoEs) {
   EXPECT_TRUE(salida.contains(QStringLiteral("textos: falta el fichero")));
 }
 
+// Installed under a root (<raiz>/usr/bin/sendaro-datos), "comprobar" without a
+// folder checks <raiz>/usr/share/sendaro and the school's settings in
+// <raiz>/etc/sendaro, which the installed program reads first.
+TEST(InstalacionMuestra, ComprobarSinCarpetaMiraLaInstaladaYLosAjustesDelSistema) {
+  QTemporaryDir raiz;
+  const QString bin = raiz.path() + QStringLiteral("/usr/bin");
+  const QString etc = raiz.path() + QStringLiteral("/etc/sendaro");
+  ASSERT_TRUE(QDir().mkpath(bin) && QDir().mkpath(etc) &&
+              QDir().mkpath(raiz.path() + QStringLiteral("/usr/share")));
+  const QString herramienta = bin + QStringLiteral("/sendaro-datos");
+  ASSERT_TRUE(QFile::copy(QStringLiteral(SENDARO_DATOS_HERRAMIENTA), herramienta));
+  ASSERT_TRUE(QFile::link(kInstalacion, raiz.path() + QStringLiteral("/usr/share/sendaro")));
+  const auto comprobar = [&herramienta](QString& salida) {
+    QProcess p;
+    p.start(herramienta, {QStringLiteral("comprobar")});
+    p.waitForFinished(60000);
+    salida = QString::fromUtf8(p.readAllStandardOutput());
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+  };
+  const auto ajustes = [&etc](const char* texto) {
+    QFile f(etc + QStringLiteral("/centro.ini"));
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(texto) > 0;
+  };
+
+  QString salida;
+  EXPECT_EQ(comprobar(salida), 0) << qPrintable(salida);  // no system settings: the folder's
+  ASSERT_TRUE(ajustes("NombreCentro=IES Sin Tema\nConAnimacion=1\nCodigoIdioma=0\n"));
+  EXPECT_EQ(comprobar(salida), 1);
+  EXPECT_TRUE(salida.contains(etc + QStringLiteral("/centro.ini: "))) << qPrintable(salida);
+  EXPECT_TRUE(salida.contains(QStringLiteral("1 problema en "))) << qPrintable(salida);
+  ASSERT_TRUE(ajustes("NombreCentro=IES Con Tema\nConAnimacion=1\nCodigoIdioma=0\nLetraTema=C\n"));
+  EXPECT_EQ(comprobar(salida), 0) << qPrintable(salida);
+}
+
 }  // namespace
 
 // The certificates screen reads families from columns 9-60 and areas and
