@@ -1,5 +1,6 @@
 #include "data/certificados.h"
 
+#include "data/impresion/lineas_enteras.h"
 #include "data/texto.h"
 
 namespace sendaro {
@@ -12,7 +13,6 @@ constexpr int kTextoRequisitos = 581;
 constexpr int kTextoHoras = 582;
 constexpr int kAnchoDetalle = 97;
 constexpr int kAnchoRequisito = 28;
-constexpr int kAnchoRequisitoInforme = 25;
 
 char Columna(const std::string& linea, int columna) {
   const auto i = static_cast<std::size_t>(columna - 1);
@@ -133,13 +133,14 @@ InformeImpresion InformeAreaCertificados(const TablasCertificados& t,
     const std::string detalle = LineaDetalle(t, c);
     informe.lineas.push_back(TextoCertificado(t, c));
     negrita();
-    informe.lineas.push_back(Trozo(detalle, 8, 60));
+    for (std::string& l : LineasEnteras(Trozo(detalle, 8, kAnchoDetalle - 7)))
+      informe.lineas.push_back(std::move(l));
     informe.lineas.push_back(texto(kTextoRequisitos));
     for (int i = 1; i <= 3; ++i) {
       const char codigo = Columna(detalle, i);
       std::string hueco;
       for (int r = 1; r <= kRequisitosCertificado && codigo != ' '; ++r) {
-        if (CodigoRequisito(t, r) == codigo) hueco = TextoRequisito(t, r, kAnchoRequisitoInforme);
+        if (CodigoRequisito(t, r) == codigo) hueco = TextoRequisito(t, r, kAnchoRequisito);
       }
       if (!hueco.empty()) informe.lineas.push_back(std::string(7, ' ') + hueco);
     }

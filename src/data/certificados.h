@@ -65,9 +65,10 @@ DetalleCertificado Detalle(const TablasCertificados& t, int c);
 
 // The printout of an area: title text 580; "<583>:", the area heading (bold)
 // and a blank line; per certificate its name (bold), its description
-// (characters 8-67), text 581, one line per requirement slot (the last
-// requirement matching each code character, 25 characters, after seven
-// blanks), "<582>: <hours>" and a blank line. Nothing without certificates.
+// (characters 8-97, on as many lines as it takes), text 581, one line per
+// requirement slot (the last requirement matching each code character,
+// characters 2-29, after seven blanks), "<582>: <hours>" and a blank line.
+// Nothing without certificates.
 InformeImpresion InformeAreaCertificados(const TablasCertificados& t,
                                          const CatalogoTextos& catalogo, int cabecera,
                                          const std::vector<int>& certificados);

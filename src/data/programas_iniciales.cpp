@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "data/impresion/lineas_enteras.h"
 #include "data/provincias.h"
 #include "data/texto.h"
 
@@ -295,7 +296,7 @@ InformeImpresion InformePrograma(const TablasProgramas& t, const CatalogoTextos&
   informe.Anadir(Texto(catalogo, kTextoCentros), true);
   informe.Anadir("***  " + std::string(comunidadMayusculas) + "  ***", true);
   for (const FilaCentroIP& f : filas) {
-    informe.Anadir(RecortarDerecha(ColumnaCentro(f.texto) + "  " + f.telefono));
+    for (const std::string& l : LineasConCampo(f.texto, f.telefono, 0, 2)) informe.Anadir(l);
   }
   return informe;
 }
@@ -305,15 +306,10 @@ InformeImpresion InformeLugar(const CatalogoTextos& catalogo, std::string_view l
   InformeImpresion informe;
   informe.titulo = Texto(catalogo, kTextoConsulta) + ": " + RecortarDerecha(lugar) + " - " +
                    Texto(catalogo, kTextoPCPI);
-  // A centre's 44 characters and its phone; a programme line keeps its
-  // whole name (it has no phone to make room for).
+  // A centre with its phone from column 45, a programme its whole name.
   for (const FilaCentroIP& f : filas) {
-    std::string texto = f.telefono.empty() ? f.texto : ColumnaCentro(f.texto);
-    if (!f.telefono.empty()) {
-      texto.resize(kAnchoCentro, ' ');
-      texto += f.telefono;
-    }
-    informe.Anadir(RecortarDerecha(Cortar(texto, 60)));
+    for (const std::string& l : LineasConCampo(f.texto, f.telefono, kAnchoCentro + 1))
+      informe.Anadir(l);
   }
   return informe;
 }

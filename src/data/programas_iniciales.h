@@ -124,14 +124,15 @@ ListadoLugarIP ListadoDeProvincia(const TablasProgramas& t, const CentrosProvinc
 
 // The programme's report: title "<programme> (<229>)", its requirements,
 // what is studied, modules and jobs, then text 323, "***  <COMMUNITY>  ***"
-// and one line per centre row (text 44 characters, two blanks, phone).
+// and each centre row whole with its phone two blanks after it.
 // `comunidadMayusculas` is the community's name (columns 3-32) in capitals.
 InformeImpresion InformePrograma(const TablasProgramas& t, const CatalogoTextos& catalogo, int p,
                                  std::string_view comunidadMayusculas,
                                  const std::vector<FilaCentroIP>& filas);
 
-// The place report: "<289>: <place> - <229>", then each centre's 44
-// characters followed by its phone, and each programme's whole name.
+// The place report: "<289>: <place> - <229>", then each centre whole with
+// its phone from column 45 (or a blank after the name), and each
+// programme's whole name. Rows longer than a report line wrap.
 InformeImpresion InformeLugar(const CatalogoTextos& catalogo, std::string_view lugar,
                               const std::vector<FilaCentroIP>& filas);
 

@@ -17,6 +17,9 @@ class TablaLinea {
   static constexpr int kLimiteNormal = 60;
   static constexpr int kLimiteLargo = 75;
   static constexpr int kLimite90 = 90;
+  // The certificates' details ("certificaH"), whose descriptions end at
+  // character 97.
+  static constexpr int kLimiteDetalles = 97;
 
   // Slots 0..capacidad, stored as they are written; every stored text is
   // cut to limite.

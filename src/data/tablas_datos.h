@@ -76,8 +76,8 @@ struct TablasDatos {
   TablaCentros centrosIniciales;
 
   // Professional certificates screen.
-  TablaLinea certificados;                                                  // "certifica"
-  TablaLinea textosCertificados{TablaLinea::kLimite90, kCapacidadTabla90};  // "certificaH"
+  TablaLinea certificados;                                                        // "certifica"
+  TablaLinea textosCertificados{TablaLinea::kLimiteDetalles, kCapacidadTabla90};  // "certificaH"
 
   // Titles catalogue.
   TablaLinea familias;                                         // "familias"

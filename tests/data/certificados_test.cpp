@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "data/impresion/lineas_prueba.h"
 #include "data/lectores.h"
 
 namespace sendaro {
@@ -44,7 +45,10 @@ constexpr std::string_view kCertificaH =
     "1  270 Copias y archivo.\r\n"        // 4
     "7 3880 Contabilidad completa.\r\n"   // 5
     "\r\n"                                // 6 heading
-    "12\r\n";                             // 7: short line, 8 none
+    "12\r\n"                              // 7: short line
+    "245880 Compras y ventas, n\xF3minas sencillas, tesorer\xED"
+    "a y archivo en las peque\xF1"
+    "as empresas locales.\r\n";  // 8: a description to character 97; 9 none
 
 struct Tablas {
   Tablas() {
@@ -57,7 +61,7 @@ struct Tablas {
   }
   TablasCertificados Vista() const { return {certifica, textos}; }
   TablaLinea certifica;
-  TablaLinea textos{TablaLinea::kLimite90, kCapacidadTabla90};
+  TablaLinea textos{TablaLinea::kLimiteDetalles, kCapacidadTabla90};
   CatalogoTextos catalogo;
 };
 
@@ -126,7 +130,7 @@ TEST(Certificados, DetalleConRequisitosPorCodigoEnOrden) {
             (std::vector<std::string>{"Sin requisitos academicos", "Graduado en ESO"}));
   EXPECT_EQ(corto.horas, "");
   EXPECT_EQ(corto.descripcion, "");
-  EXPECT_TRUE(Detalle(v, 8).requisitos.empty());
+  EXPECT_TRUE(Detalle(v, 9).requisitos.empty());
 }
 
 TEST(Certificados, InformeDelArea) {
@@ -147,8 +151,8 @@ TEST(Certificados, InformeDelArea) {
       "Gestion contable",
       "Contabilidad completa.",
       "T581",
-      // Only the later of the two entries with code 7, cut to 25 characters.
-      "       Segunda del siete con un",
+      // Only the later of the two entries with code 7, its characters 2-29.
+      "       Segunda del siete con un tex",
       "       O certificado de nivel 2",
       "T582: 880",
       "",
@@ -157,6 +161,24 @@ TEST(Certificados, InformeDelArea) {
   EXPECT_EQ(informe.negritas, (std::vector<int>{2, 4, 10}));
   // An area with no certificates prints nothing.
   EXPECT_TRUE(InformeAreaCertificados(v, t.catalogo, 3, {}).lineas.empty());
+}
+
+// A description that reaches character 97 is read, shown and printed whole:
+// on paper it goes on as many lines as it takes.
+TEST(Certificados, DescripcionHastaElCaracter97) {
+  const Tablas t;
+  const TablasCertificados v = t.Vista();
+  const std::string descripcion =
+      "Compras y ventas, n\xF3minas sencillas, tesorer\xED"
+      "a y archivo en las peque\xF1"
+      "as empresas locales.";
+  ASSERT_EQ(descripcion.size(), 90u);
+  EXPECT_EQ(Detalle(v, 8).descripcion, descripcion);
+  const InformeImpresion informe = InformeAreaCertificados(v, t.catalogo, 1, {8});
+  EXPECT_LE(prueba::LargoMayor(informe.lineas), 60u);
+  const std::vector<std::string> impresas(informe.lineas.begin() + 4, informe.lineas.begin() + 6);
+  EXPECT_EQ(prueba::Palabras(impresas), prueba::Palabras(std::string_view(descripcion)));
+  EXPECT_EQ(impresas[1].substr(0, 2), "  ");
 }
 
 }  // namespace

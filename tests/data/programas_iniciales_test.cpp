@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "data/impresion/lineas_prueba.h"
 #include "data/lectores.h"
 
 namespace sendaro {
@@ -216,11 +217,42 @@ TEST(Programas, InformesDelProgramaYDelLugar) {
   EXPECT_EQ(l.lineas[0], centro + "911111111");
   EXPECT_EQ(l.lineas[1], "Auxiliar de oficina");
   EXPECT_TRUE(l.negritas.empty());
-  // A programme keeps its whole name; a centre gives way to its phone.
+  // A programme keeps its whole name; a centre too, its phone after a blank.
   const InformeImpresion largas =
       InformeLugar(t.catalogo, "X", {{std::string(50, 'p'), ""}, {std::string(50, 'c'), "123"}});
   EXPECT_EQ(largas.lineas[0], std::string(50, 'p'));
-  EXPECT_EQ(largas.lineas[1], std::string(44, 'c') + "123");
+  EXPECT_EQ(largas.lineas[1], std::string(50, 'c') + " 123");
+}
+
+// Centres and programmes longer than a report line keep every word, on both
+// printouts.
+TEST(Programas, InformesNoPierdenPalabras) {
+  const Tablas t;
+  const TablasProgramas v = t.Vista();
+  const std::vector<FilaCentroIP> filas = {
+      {"-La Almunia de Do\xF1"
+       "a Godina IES Miguel Servet",
+       "976000129"},
+      {"Operaciones auxiliares de montaje de instalaciones electrot\xE9"
+       "cnicas y de "
+       "telecomunicaciones en edificios",
+       ""},
+      {"-Centro Integrado de Formaci\xF3n Profesional de la Comarca del Bajo Arag\xF3n",
+       "978000001"},
+  };
+  std::vector<std::string> entrada;
+  for (const FilaCentroIP& f : filas) entrada.push_back(f.texto + " " + f.telefono);
+  const InformeImpresion lugar = InformeLugar(t.catalogo, "X", filas);
+  EXPECT_EQ(prueba::Palabras(lugar.lineas), prueba::Palabras(entrada));
+  EXPECT_LE(prueba::LargoMayor(lugar.lineas), 60u);
+  EXPECT_EQ(lugar.lineas[0],
+            "-La Almunia de Do\xF1"
+            "a Godina IES Miguel Servet 976000129");
+
+  const InformeImpresion programa = InformePrograma(v, t.catalogo, 2, "UNO", filas);
+  const std::vector<std::string> centros(programa.lineas.end() - 5, programa.lineas.end());
+  EXPECT_EQ(prueba::Palabras(centros), prueba::Palabras(entrada));
+  EXPECT_LE(prueba::LargoMayor(programa.lineas), 60u);
 }
 
 }  // namespace

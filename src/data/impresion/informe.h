@@ -4,9 +4,11 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "data/impresion/buffers_impresion.h"
+#include "data/impresion/lineas_enteras.h"
 
 namespace sendaro {
 
@@ -15,10 +17,13 @@ struct InformeImpresion {
   std::vector<std::string> lineas;
   std::vector<int> negritas;
 
-  // Appends a line; with `negrita` its number joins the bold lines.
-  void Anadir(std::string linea, bool negrita = false) {
-    lineas.push_back(std::move(linea));
-    if (negrita) negritas.push_back(static_cast<int>(lineas.size()));
+  // Appends a line, on several when it is longer than the print buffer
+  // keeps (LineasEnteras); with `negrita` their numbers join the bold lines.
+  void Anadir(std::string_view linea, bool negrita = false) {
+    for (std::string& l : LineasEnteras(linea)) {
+      lineas.push_back(std::move(l));
+      if (negrita) negritas.push_back(static_cast<int>(lineas.size()));
+    }
   }
 };
 

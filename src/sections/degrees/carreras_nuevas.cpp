@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "data/impresion/lineas_enteras.h"
 #include "data/texto.h"
 #include "sections/degrees/ficha_carrera.h"
 
@@ -102,7 +103,7 @@ std::vector<std::string> VistaRequisitosNueva(const FuentesNuevas& f, int d) {
   filas.emplace_back();
   for (const int codigo : f.datos.RequisitosNueva(d)) {
     if (codigo < 1 || codigo > f.requisitos.Cuenta()) continue;
-    const std::string texto = RecortarDerecha(Cortar(f.requisitos[codigo], 45));
+    const std::string texto = RecortarDerecha(f.requisitos[codigo]);
     const bool vineta = !texto.empty() && texto[0] != ' ' && codigo > kUltimoRequisitoSinVineta;
     filas.push_back(vineta ? Unir({std::string_view(&kVineta, 1), "  ", texto}) : texto);
   }
@@ -129,7 +130,9 @@ InformeNueva InformeCarreraNueva(const FuentesNuevas& f, int d) {
   inf.titulo = Unir({Texto(f.catalogo, kTextoGrado), ":  ", RecortarDerecha(f.nuevas[d])});
   auto anadir = [&](const std::vector<std::string>& filas) {
     inf.lineas.emplace_back();
-    inf.lineas.insert(inf.lineas.end(), filas.begin(), filas.end());
+    for (const std::string& fila : filas) {
+      for (std::string& l : LineasEnteras(fila)) inf.lineas.push_back(std::move(l));
+    }
   };
   const std::vector<std::string> universidades = VistaUniversidadesNueva(f, d);
   anadir(universidades);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "data/impresion/lineas_enteras.h"
 #include "data/mapas.h"
 #include "data/provincias.h"
 #include "data/texto.h"
@@ -207,7 +208,8 @@ std::vector<std::string> ImpresionReja(const std::vector<FilaReja>& filas) {
   std::vector<std::string> lineas;
   lineas.reserve(filas.size());
   for (const FilaReja& fila : filas) {
-    lineas.push_back(RecortarDerecha(Ajustar(fila.texto, kAnchoCentro) + fila.telefono));
+    for (std::string& l : LineasConCampo(fila.texto, fila.telefono, kAnchoCentro + 1))
+      lineas.push_back(std::move(l));
   }
   return lineas;
 }

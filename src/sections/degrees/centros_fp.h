@@ -103,7 +103,9 @@ struct RejaFP {
 RejaFP RejaDelLugar(const FuentesFP& f, const IndiceCentrosFP& indice, const LugarFP& lugar,
                     const std::vector<int>& centros, int rama, const std::string& textoRama,
                     int pueblo);
-// The print form of a grid: each row's first 44 characters and its telephone.
+// The print form of a grid: each row whole, wrapped when longer than a
+// report line, its telephone from column 45 (or a blank after the text) on
+// its last line.
 std::vector<std::string> ImpresionReja(const std::vector<FilaReja>& filas);
 
 // The centres of title t in each province of a community: a header row per

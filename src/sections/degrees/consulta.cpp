@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "data/impresion/lineas_enteras.h"
 #include "data/texto.h"
 #include "sections/degrees/lista_carreras.h"
 
@@ -123,8 +124,11 @@ std::vector<std::string> InformeConsulta(const CabeceraConsulta& c, const Result
       "  " + c.dificultad + " " + c.dificultad2,
       raya,
   };
-  if (r.estado == EstadoConsulta::kLista)
-    lineas.insert(lineas.end(), r.filas.begin(), r.filas.end());
+  if (r.estado == EstadoConsulta::kLista) {
+    for (const std::string& fila : r.filas) {
+      for (std::string& l : LineasEnteras(fila)) lineas.push_back(std::move(l));
+    }
+  }
   return lineas;
 }
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <numeric>
 
+#include "data/impresion/lineas_enteras.h"
 #include "data/texto.h"
 
 namespace sendaro {
@@ -204,13 +205,15 @@ InformeCuestionario InformeCualidades(const FuentesCuestionario& f, const Result
     inf.negritasEstudios.push_back(static_cast<int>(b.size()));
     b.emplace_back();
     b.push_back(Texto(c, kTextoCarreras));
-    for (const int d : CarrerasDelGrupo(f, grupo))
-      b.push_back("   " + RecortarDerecha(f.carreras[d]));
+    // Indented names longer than a report line go on several.
+    const auto entero = [&b](const std::string& texto) {
+      for (std::string& l : LineasEnteras("   " + RecortarDerecha(texto)))
+        b.push_back(std::move(l));
+    };
+    for (const int d : CarrerasDelGrupo(f, grupo)) entero(f.carreras[d]);
     b.emplace_back();
     b.push_back(Texto(c, kTextoCiclos));
-    for (const int t : TitulosDelGrupo(f, grupo)) {
-      b.push_back("   " + RecortarDerecha(f.titulosFP[t]));
-    }
+    for (const int t : TitulosDelGrupo(f, grupo)) entero(f.titulosFP[t]);
     b.emplace_back();
     b.push_back(std::string(29, '_'));
     b.emplace_back();

@@ -1,5 +1,8 @@
 #include "sections/degrees/ficha_carrera.h"
 
+#include <algorithm>
+
+#include "data/impresion/lineas_enteras.h"
 #include "data/texto.h"
 
 namespace sendaro {
@@ -123,14 +126,17 @@ void Anadir(InformeLineas& informe, const std::string& titulo,
   informe.lineas.push_back(titulo);
   informe.negritas.push_back(static_cast<int>(informe.lineas.size()));
   informe.lineas.emplace_back();
-  informe.lineas.insert(informe.lineas.end(), filas.begin(), filas.end());
+  for (const std::string& fila : filas) {
+    for (std::string& l : LineasEnteras(fila)) informe.lineas.push_back(std::move(l));
+  }
 }
 
 }  // namespace
 
 std::string FilaConNota(std::string_view linea, int nota) {
-  std::string nombre(Cortar(linea, kAnchoNombreNota));
-  nombre.resize(kAnchoNombreNota, ' ');
+  // A longer name stays whole, the mark one blank after it.
+  std::string nombre = RecortarDerecha(linea);
+  nombre.resize(std::max<std::size_t>(kAnchoNombreNota, nombre.size() + 1), ' ');
   return nombre + EscribirNota(nota);
 }
 

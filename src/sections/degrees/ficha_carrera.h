@@ -40,7 +40,8 @@ struct FichaEnPantalla {
 
 // Width of the name column of the universities view and the consultation.
 inline constexpr int kAnchoNombreNota = 45;
-// The first 45 characters of a line, blank-filled, then the cut-off mark.
+// A line blank-filled to 45 characters, then the cut-off mark; a longer line
+// stays whole and the mark follows it after a blank.
 std::string FilaConNota(std::string_view linea, int nota);
 
 // One view of degree d as the screen shows it.

@@ -4,6 +4,7 @@
 #include <numeric>
 
 #include "data/alfabeto.h"
+#include "data/impresion/lineas_enteras.h"
 #include "data/mapas.h"
 #include "data/texto.h"
 #include "sections/degrees/centros_fp.h"
@@ -131,33 +132,32 @@ InformeLineas ImpresionTitulo(const FuentesFP& f, int t, const std::vector<int>&
   InformeLineas inf;
   const CatalogoTextos& cat = f.catalogo;
   inf.titulo = Unir({Linea(f.titulos, t), " (", RecortarDerecha(cat.Texto(47)), ")"});
-  auto anadir = [&](std::string linea) { inf.lineas.push_back(std::move(linea)); };
-  auto cabecera = [&](std::string linea) {
-    anadir(std::move(linea));
-    inf.negritas.push_back(static_cast<int>(inf.lineas.size()));
+  // A line longer than the print buffer keeps goes on several.
+  auto anadir = [&](std::string_view linea, bool negrita = false) {
+    for (std::string& l : LineasEnteras(linea)) {
+      inf.lineas.push_back(std::move(l));
+      if (negrita) inf.negritas.push_back(static_cast<int>(inf.lineas.size()));
+    }
   };
+  auto cabecera = [&](std::string_view linea) { anadir(linea, true); };
   const std::pair<VistaTituloFP, int> secciones[] = {{VistaTituloFP::kRequisitos, 277},
                                                      {VistaTituloFP::kDescripcion, 312},
                                                      {VistaTituloFP::kCarreras, 324}};
   for (const auto& [vista, texto] : secciones) {
     cabecera(Unir({"- ", RecortarDerecha(cat.Texto(texto))}));
-    for (std::string& fila : VistaTitulo(f, vista, t).filas) anadir(std::move(fila));
-    anadir({});
+    for (const std::string& fila : VistaTitulo(f, vista, t).filas) anadir(fila);
+    anadir("");
   }
   anadir(std::string(6, ' ') + std::string(24, '_'));
-  anadir({});
+  anadir("");
   cabecera(Unir({"-", mayusculas(RecortarDerecha(cat.Texto(317)))}));
-  anadir({});
+  anadir("");
   for (const int c : comunidades) {
     const std::vector<FilaReja> filas = CentrosDelTitulo(f, t, c);
     std::string nombre = mayusculas(NombreComunidad(f.comunidades, c));
     nombre.resize(30, ' ');
     for (std::string& linea : CentrosDelTituloImpresion(filas, nombre)) {
-      if (linea.rfind("***", 0) == 0) {
-        cabecera(std::move(linea));
-      } else {
-        anadir(std::move(linea));
-      }
+      anadir(linea, linea.rfind("***", 0) == 0);
     }
   }
   return inf;

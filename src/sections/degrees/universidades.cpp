@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "data/impresion/lineas_enteras.h"
 #include "data/texto.h"
 #include "sections/degrees/ficha_carrera.h"
 
@@ -15,7 +16,7 @@ constexpr int kTextoConsulta = 289;
 constexpr int kTextoCarrera = 290;
 constexpr int kTextoNotaCorte = 296;
 constexpr int kAnchoNombreUniversidad = 35;
-constexpr int kAnchoInforme = 40;
+constexpr int kColumnaNota = 45;
 
 std::string Texto(const CatalogoTextos& c, int n) { return RecortarDerecha(c.Texto(n)); }
 
@@ -85,9 +86,11 @@ std::vector<std::string> InformeUniversidad(const TablaLinea& carreras, const Da
   };
   for (int d = 1; d <= datos.numCarreras; ++d) {
     for (const UniversidadNota& un : datos.Universidades(d)) {
-      if (un.universidad == u) {
-        l.push_back(Unir({sangria, Relleno(carreras[d], kAnchoInforme), EscribirNota(un.nota)}));
-      }
+      if (un.universidad != u) continue;
+      // The whole name, its mark from column 45 or a blank after it.
+      for (std::string& linea : LineasConCampo(Unir({sangria, RecortarDerecha(carreras[d])}),
+                                               EscribirNota(un.nota), kColumnaNota))
+        l.push_back(std::move(linea));
     }
   }
   return l;

@@ -41,8 +41,9 @@ std::vector<std::string> NombresUniversidades(const TablaUniversidades& universi
 // u in a degree's list: the first 45 characters of the degree, then the mark.
 FilasLista CarrerasDeUniversidad(const TablaLinea& carreras, const DatosCarreras& datos, int u);
 
-// The printout of a university's degrees: six heading lines (bold), then one
-// line per row with the first 40 characters of the degree and the mark.
+// The printout of a university's degrees: six heading lines (bold), then each
+// degree whole (wrapped when longer than a report line) with its mark from
+// column 45, or a blank after the name.
 inline constexpr int kNegritasUniversidad = 6;
 std::vector<std::string> InformeUniversidad(const TablaLinea& carreras, const DatosCarreras& datos,
                                             const CatalogoTextos& catalogo,

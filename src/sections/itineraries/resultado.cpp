@@ -4,6 +4,7 @@
 #include <numeric>
 
 #include "data/disposiciones.h"
+#include "data/impresion/lineas_enteras.h"
 #include "data/texto.h"
 
 namespace sendaro {
@@ -299,7 +300,9 @@ std::vector<std::string> ImpresionTitulos(std::string_view nombreCentro,
                                           const std::vector<std::string>& lineas) {
   std::vector<std::string> l = {std::string(10, ' ') + RecortarDerecha(nombreCentro), "",
                                 std::string(60, '-'), ""};
-  l.insert(l.end(), lineas.begin(), lineas.end());
+  for (const std::string& linea : lineas) {
+    for (std::string& parte : LineasEnteras(linea)) l.push_back(std::move(parte));
+  }
   return l;
 }
 

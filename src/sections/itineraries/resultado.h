@@ -104,7 +104,8 @@ int AreaDeLinea(const ResultadoCompleto& r, int linea);
 // university degrees after their own heading.
 std::vector<std::string> LineasTitulosArea(int area, const AreasCuestionario& areas,
                                            const TablaLinea& titulos, const FuentesResultado& f);
-// Its printout: the centre's name, a rule, then the panel's lines.
+// Its printout: the centre's name, a rule, then the panel's lines, each on
+// several when longer than a report line.
 std::vector<std::string> ImpresionTitulos(std::string_view nombreCentro,
                                           const std::vector<std::string>& lineas);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "data/disposiciones.h"
+#include "data/impresion/lineas_enteras.h"
 #include "data/texto.h"
 
 namespace sendaro {
@@ -12,6 +13,11 @@ namespace {
 std::string T(const CatalogoTextos& c, int n) { return RecortarDerecha(c.Texto(n)); }
 
 int Digito(char c) { return c >= '0' && c <= '9' ? c - '0' : -1; }
+
+// A report line, wrapped when it is longer than the print buffer keeps.
+void AgregarEntera(std::vector<std::string>& lineas, std::string_view texto) {
+  for (std::string& l : LineasEnteras(texto)) lineas.push_back(std::move(l));
+}
 
 }  // namespace
 
@@ -89,7 +95,7 @@ void InformeAreas(InformeCuestionarioGM& i, const std::vector<std::string>& area
   i = {};
   i.lineas.push_back(T(catalogo, 594));
   i.lineas.push_back("");
-  for (const std::string& a : areas) i.lineas.push_back(a);
+  for (const std::string& a : areas) AgregarEntera(i.lineas, a);
   i.finAreas = static_cast<int>(i.lineas.size());
 }
 
@@ -100,7 +106,7 @@ void InformeEnunciados(InformeCuestionarioGM& i, const std::vector<std::string>&
   i.lineas.push_back(T(catalogo, 595));
   i.lineaEnunciados = static_cast<int>(i.lineas.size());
   i.lineas.push_back("");
-  for (const std::string& e : enunciados) i.lineas.push_back(e);
+  for (const std::string& e : enunciados) AgregarEntera(i.lineas, e);
   i.lineas.push_back("");
   i.lineaTitulo = static_cast<int>(i.lineas.size()) + 1;
 }
@@ -109,11 +115,11 @@ void InformeTituloElegido(InformeCuestionarioGM& i, const std::string& titulo,
                           const std::vector<std::string>& centros, const CatalogoTextos& catalogo) {
   if (i.lineaTitulo < 1) return;
   i.lineas.resize(static_cast<std::size_t>(i.lineaTitulo - 1));
-  i.lineas.push_back(T(catalogo, 592) + ": " + titulo);
+  AgregarEntera(i.lineas, T(catalogo, 592) + ": " + titulo);
   i.lineas.push_back("");
   i.lineas.push_back(T(catalogo, 593) + ":");
   i.lineas.push_back("");
-  for (const std::string& c : centros) i.lineas.push_back(c);
+  for (const std::string& c : centros) AgregarEntera(i.lineas, c);
 }
 
 std::vector<int> NegritasCuestionario(const InformeCuestionarioGM& i) {

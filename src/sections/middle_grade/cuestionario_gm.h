@@ -48,6 +48,8 @@ std::vector<FilaResultadoGM> ResultadosGM(const FamiliasGM& familias, const Tabl
                                           const CatalogoTextos& catalogo);
 
 // The questionnaire's report (line 0, the student's name, is the printer's).
+// An area, statement, title or centre longer than a report line goes on
+// several (LineasEnteras), so that no word is lost on paper.
 struct InformeCuestionarioGM {
   std::vector<std::string> lineas;  // element 0 is line 1
   int finAreas = 0;                 // lines of section 1

@@ -1,5 +1,6 @@
 #include "sections/middle_grade/informes_gm.h"
 
+#include "data/impresion/lineas_enteras.h"
 #include "data/texto.h"
 #include "sections/middle_grade/titulos_gm.h"
 
@@ -9,9 +10,12 @@ namespace {
 
 std::string T(const CatalogoTextos& c, int n) { return RecortarDerecha(c.Texto(n)); }
 
-void Agregar(InformeGM& i, std::string linea, bool negrita = false) {
-  i.lineas.push_back(std::move(linea));
-  if (negrita) i.negritas.push_back(static_cast<int>(i.lineas.size()));
+// A line, on several when it is longer than the print buffer keeps.
+void Agregar(InformeGM& i, std::string_view linea, bool negrita = false) {
+  for (std::string& l : LineasEnteras(linea)) {
+    i.lineas.push_back(std::move(l));
+    if (negrita) i.negritas.push_back(static_cast<int>(i.lineas.size()));
+  }
 }
 
 }  // namespace
@@ -22,13 +26,13 @@ InformeGM InformeTituloGM(const FuentesInformeGM& f, int titulo,
   InformeGM i;
   i.titulo = RecortarDerecha(f.titulos[titulo]) + " (" + T(c, 113) + ")";
   Agregar(i, "** " + T(c, 29) + " **", true);
-  for (std::string& l : RequisitosGM(f.informa)) Agregar(i, std::move(l));
+  for (const std::string& l : RequisitosGM(f.informa)) Agregar(i, l);
   Agregar(i, "");
   Agregar(i, "** " + T(c, 199) + " **", true);
-  for (std::string& l : PuestosGM(f.bloques, titulo)) Agregar(i, std::move(l));
+  for (const std::string& l : PuestosGM(f.bloques, titulo)) Agregar(i, l);
   Agregar(i, "");
   Agregar(i, "** " + T(c, 312) + " **", true);
-  for (std::string& l : AsignaturasGM(f.bloques, titulo)) Agregar(i, std::move(l));
+  for (const std::string& l : AsignaturasGM(f.bloques, titulo)) Agregar(i, l);
   for (int k = 0; k < kMaxBlancasAsignaturas && !i.lineas.empty() && EsBlanco(i.lineas.back()); ++k)
     i.lineas.pop_back();
   Agregar(i, std::string(34, '_'));
@@ -44,7 +48,9 @@ InformeGM InformeTituloGM(const FuentesInformeGM& f, int titulo,
     const std::string nombre = RecortarDerecha(Columnas(f.comunidades[codigo], 3, 30));
     Agregar(i, "***  " + f.mayusculas(nombre) + "  ***", true);
     Agregar(i, "");
-    for (const FilaCentro& fila : filas) Agregar(i, TextoConTelefono(fila));
+    for (const FilaCentro& fila : filas) {
+      for (const std::string& l : LineasConTelefono(fila)) Agregar(i, l);
+    }
   }
   return i;
 }
@@ -57,7 +63,9 @@ InformeGM InformeLugarGM(const CatalogoTextos& catalogo, std::string_view lugar,
                          const std::vector<FilaCentro>& filas) {
   InformeGM i;
   i.titulo = T(catalogo, 289) + ": " + RecortarDerecha(lugar) + " - " + T(catalogo, 113);
-  for (const FilaCentro& fila : filas) Agregar(i, TextoConTelefono(fila));
+  for (const FilaCentro& fila : filas) {
+    for (const std::string& l : LineasConTelefono(fila)) Agregar(i, l);
+  }
   return i;
 }
 

@@ -53,7 +53,7 @@ InformeGM InformeTituloGM(const FuentesInformeGM& f, int titulo,
 bool InformeLargo(const InformeGM& informe, bool todasLasComunidades);
 
 // The places report: "<289>: <place> - <113>" and the listing's rows, each
-// its first 44 characters followed by its phone.
+// whole with its phone (LineasConTelefono).
 InformeGM InformeLugarGM(const CatalogoTextos& catalogo, std::string_view lugar,
                          const std::vector<FilaCentro>& filas);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "data/impresion/lineas_enteras.h"
 #include "data/provincias.h"
 #include "data/texto.h"
 
@@ -10,6 +11,8 @@ namespace sendaro {
 namespace {
 
 constexpr int kPrimeraProvincia = 20;
+// Where a printed row's phone starts: after the 44 characters the grid shows.
+constexpr int kColumnaTelefono = 45;
 constexpr std::array<std::string_view, 8> kProvinciasAnchas{"1J", "2H", "2G", "3G",
                                                             "3E", "41", "45", "4A"};
 
@@ -199,11 +202,8 @@ ListadoLugar CentrosDelLugarGM(const FuentesLugares& f, int grupo,
 
 std::string TextoRejilla(const FilaCentro& fila) { return std::string(Cortar(fila.texto, 44)); }
 
-std::string TextoConTelefono(const FilaCentro& fila) {
-  std::string t(Cortar(fila.texto, 44));
-  t.resize(44, ' ');
-  t += fila.telefono;
-  return std::string(Cortar(t, 60));
+std::vector<std::string> LineasConTelefono(const FilaCentro& fila) {
+  return LineasConCampo(fila.texto, fila.telefono, kColumnaTelefono);
 }
 
 }  // namespace sendaro

@@ -116,9 +116,11 @@ struct ListadoLugar {
 ListadoLugar CentrosDelLugarGM(const FuentesLugares& f, int grupo,
                                const std::vector<int>& candidatos, int desdeCandidato = -1);
 
-// A grid row as the grid and the printouts show it: characters 1-44 of the
-// text, and the same followed by the phone, cut to 60 characters.
+// A grid row as the grid shows it: characters 1-44 of the text.
 std::string TextoRejilla(const FilaCentro& fila);
-std::string TextoConTelefono(const FilaCentro& fila);
+// A row as the printouts show it: the whole text, wrapped when it is longer
+// than a report line, with the phone from column 45 (or a blank after the
+// text) on its last line.
+std::vector<std::string> LineasConTelefono(const FilaCentro& fila);
 
 }  // namespace sendaro

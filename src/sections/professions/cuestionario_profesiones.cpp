@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "data/impresion/lineas_enteras.h"
 #include "data/texto.h"
 
 namespace sendaro::profesiones {
@@ -282,9 +283,12 @@ int InformeProfesiones(const DatosProfesiones& datos, const TablasEstudios& tabl
   secciones.Vaciar();
   buffer.Fijar(0, encabezado);
   int n = 0;
+  // A line longer than the buffer keeps goes on several, so that no word is lost.
   const auto linea = [&](const std::string& texto, bool negrita = false) {
-    buffer.Fijar(++n, texto);
-    if (negrita) secciones.Agregar(n);
+    for (const std::string& parte : LineasEnteras(texto)) {
+      buffer.Fijar(++n, parte);
+      if (negrita) secciones.Agregar(n);
+    }
   };
   linea(catalogo.Texto(textos::kResultado), true);
   linea("");

@@ -150,8 +150,9 @@ struct Resultado {
   std::vector<int> profesionesFrase;  // of the picked phrase
 };
 
-// Fills the print buffer (line 0 the student's heading) and the bold lines;
-// returns the last line written. With no activity above 0 the best-activity
+// Fills the print buffer (line 0 the student's heading) and the bold lines,
+// a line longer than the buffer keeps on several (LineasEnteras); returns the
+// last line written. With no activity above 0 the best-activity
 // block is left out.
 int InformeProfesiones(const DatosProfesiones& datos, const TablasEstudios& tablas,
                        const CatalogoTextos& catalogo, const Resultado& resultado,

@@ -39,4 +39,20 @@ inline std::vector<std::string> Palabras(std::string_view texto) {
   return palabras;
 }
 
+// The words of several lines, in order.
+inline std::vector<std::string> Palabras(const std::vector<std::string>& lineas) {
+  std::vector<std::string> palabras;
+  for (const std::string& l : lineas) {
+    for (std::string& p : Palabras(std::string_view(l))) palabras.push_back(std::move(p));
+  }
+  return palabras;
+}
+
+// The longest of the lines, in bytes.
+inline std::size_t LargoMayor(const std::vector<std::string>& lineas) {
+  std::size_t mayor = 0;
+  for (const std::string& l : lineas) mayor = std::max(mayor, l.size());
+  return mayor;
+}
+
 }  // namespace sendaro::prueba

@@ -19,8 +19,10 @@
 #include <string>
 
 #include "data/impresion/impresion_texto.h"
+#include "data/impresion/informe.h"
 #include "data/impresion/informes.h"
 #include "data/impresion/lineas_prueba.h"
+#include "data/programas_iniciales.h"
 
 namespace sendaro {
 namespace {
@@ -320,6 +322,52 @@ TEST_F(ImpresoraQtTest, InformesSinSolapesYSinPerderPalabras) {
     EsperarSinSolapes(paginas, c.margen, 0.25);
     EsperarTodasLasPalabras(paginas, buffer, c.n);
   }
+}
+
+// The places report of the initial programmes, with a centre that fills its
+// field, a longer one and a long programme, printed as its screen prints it:
+// every word of the rows is on paper, the phone apart from the name.
+TEST_F(ImpresoraQtTest, InformeDeUnLugarConFilasLargasSinPerderPalabras) {
+  CargarChica();
+  const std::vector<FilaCentroIP> filas = {
+      {"-La Almunia de Do\xF1"
+       "a Godina IES Miguel Servet",
+       "976000129"},
+      {"Operaciones auxiliares de montaje de instalaciones electrot\xE9"
+       "cnicas y de "
+       "telecomunicaciones en edificios",
+       ""},
+      {"-Centro Integrado de Formaci\xF3n Profesional de la Comarca del Bajo Arag\xF3n",
+       "978000001"},
+      {"", ""},
+  };
+  CatalogoTextos catalogo;
+  catalogo.Rellenar(std::vector<std::string>(CatalogoTextos::kUltimaLinea, "Consulta"));
+  const InformeImpresion informe = InformeLugar(catalogo, "Zaragoza", filas);
+  BufferImpresion buffer;
+  SeccionesImpresion secciones;
+  const int n = PasarAlBuffer(informe, buffer, secciones);
+  const QString pdf = Pdf(QStringLiteral("lugar.pdf"));
+  ImpresoraQt impresora(std::make_unique<DestinoPdfConMargenes>(pdf, 0.5));
+  ASSERT_TRUE(ImprimirVertical(impresora, DatosCabeceraDe(catalogo, "IES R\xEDo Ebro"), buffer, n,
+                               true, 10, secciones));
+
+  std::vector<std::string> entrada;
+  for (const FilaCentroIP& f : filas) entrada.push_back(f.texto + " " + f.telefono);
+  std::vector<std::string> impresas;
+  for (int k = 1; k <= n; ++k) impresas.push_back(buffer.Linea(k));
+  EXPECT_EQ(prueba::Palabras(impresas), prueba::Palabras(entrada));
+  const auto paginas = PalabrasPdf(pdf);
+  ASSERT_EQ(paginas.size(), 1u);
+  EsperarSinSolapes(paginas, 0.5, 0.25);
+  EsperarTodasLasPalabras(paginas, buffer, n);
+  const QString texto = Texto(pdf);
+  EXPECT_TRUE(texto.contains(QStringLiteral("Servet 976000129"))) << texto.toStdString();
+  EXPECT_TRUE(texto.contains(QStringLiteral("Arag\u00F3n"))) << texto.toStdString();
+  EXPECT_TRUE(
+      texto.contains(QStringLiteral("electrot\u00E9"
+                                    "cnicas")))
+      << texto.toStdString();
 }
 
 // A long centre name and a long title in both headers: they shrink (and, at

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "data/impresion/lineas_prueba.h"
 #include "sections/degrees/fp_prueba.h"
 
 namespace sendaro {
@@ -171,12 +172,35 @@ TEST(RejaDelLugar, ComarcasYZonasPorSuCodigo) {
   EXPECT_TRUE(CentrosDelLugar(m.centros, m.indice, l).empty());  // a blank code matches nothing
 }
 
-TEST(ImpresionReja, CuarentaYCuatroCaracteresYElTelefono) {
-  const std::vector<FilaReja> filas = {{"-" + std::string(50, 'x'), "912345678", 0},
-                                       {"Titulo", "", 3}};
-  const auto l = ImpresionReja(filas);
-  EXPECT_EQ(l[0], "-" + std::string(43, 'x') + "912345678");
-  EXPECT_EQ(l[1], "Titulo");
+TEST(ImpresionReja, FilasEnterasConUnBlancoAntesDelTelefono) {
+  struct Caso {
+    const char* nombre;
+    FilaReja fila;
+    std::vector<std::string> lineas;
+  };
+  const Caso casos[] = {
+      {"corto", {"-IES Uno", "912345678", 0}, {"-IES Uno" + std::string(36, ' ') + "912345678"}},
+      {"nombre que llena su campo",
+       {"-La Almunia de Do\xF1"
+        "a Godina IES Miguel Servet ",
+        "976000129", 0},
+       {"-La Almunia de Do\xF1"
+        "a Godina IES Miguel Servet 976000129"}},
+      {"titulo largo sin telefono",
+       {"Conducci\xF3n de Act. F\xEDsico-Deportivas en el Medio Natural", "", 3},
+       {"Conducci\xF3n de Act. F\xEDsico-Deportivas en el Medio Natural"}},
+      {"mas largo que la linea",
+       {"-Centro Integrado de Formaci\xF3n Profesional de la Comarca del Bajo Arag\xF3n",
+        "978000001", 0},
+       {"-Centro Integrado de Formaci\xF3n Profesional de la",
+        "  Comarca del Bajo Arag\xF3n" + std::string(19, ' ') + "978000001"}},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.nombre);
+    const auto l = ImpresionReja({c.fila});
+    EXPECT_EQ(l, c.lineas);
+    EXPECT_EQ(prueba::Palabras(l), prueba::Palabras(c.fila.texto + " " + c.fila.telefono));
+  }
 }
 
 TEST(CentrosDelTitulo, PorProvinciasSinCabeceraCuandoNoHayNiUnaSolaProvincia) {

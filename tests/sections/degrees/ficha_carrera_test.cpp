@@ -30,10 +30,9 @@ TEST(ListaFicha, UniversidadesConNotas) {
   const FichaEnPantalla f = ListaFicha(c.Ficha(), VistaFicha::kUniversidades, 1);
   EXPECT_EQ(f.titulo, "   T309" + std::string(24, ' ') + "T296");
   ASSERT_EQ(f.filas.size(), 2u);
-  // The name is cut or blank-filled to 45 characters, then the mark.
-  EXPECT_EQ(
-      f.filas[0],
-      std::string("Universidad Complutense de Madrid con un nombre largo").substr(0, 45) + " 5,7");
+  // The name is blank-filled to 45 characters, then the mark; a longer one
+  // stays whole, the mark after a blank.
+  EXPECT_EQ(f.filas[0], "Universidad Complutense de Madrid con un nombre largo  5,7");
   EXPECT_EQ(f.filas[1], "Universidad de Oviedo" + std::string(24, ' ') + "10,0");
   EXPECT_FALSE(f.botonFP);
 }
@@ -138,7 +137,7 @@ TEST(FichaCompleta, CincoSeccionesConSusTitulosEnNegrita) {
   EXPECT_EQ(informe.lineas[0], "");
   EXPECT_EQ(informe.negritas[0], 2);
   EXPECT_EQ(informe.lineas[2], "");
-  EXPECT_EQ(informe.lineas[3].substr(45), " 5,7");
+  EXPECT_EQ(informe.lineas[3], "Universidad Complutense de Madrid con un nombre largo  5,7");
   EXPECT_EQ(informe.negritas[1], 2 + 2 + 3);  // after the two university rows
   EXPECT_EQ(informe.lineas.back(), "Psicopedagogia (2o ciclo)");
   EXPECT_EQ(informe.lineas.size(), 5u + 5 + 5 + 8 + 9);

@@ -44,6 +44,31 @@ TEST(Universidades, CarrerasDeUnaUniversidadYSuInforme) {
   EXPECT_EQ(l[6], "    Medicina (L)" + std::string(28, ' ') + " 5,7");
 }
 
+// Names longer than the name column keep every word: the rows the screen
+// lists put the mark after a blank, the printout wraps what passes a line.
+TEST(Universidades, NombresLargosEnterosConSuNota) {
+  const std::string largo = "Ciencias de la Actividad F\xEDsica y del Deporte (L)";
+  const std::string mas =
+      "Ingenier\xED"
+      "a T\xE9"
+      "cnica en Dise\xF1o Industrial y de Producto Nuevo";
+  prueba::CatalogoCarreras c({largo, mas});
+  c.Universidad(1, "Universidad de Granada", 1);
+  c.Notas(1, {{1, 62}});
+  c.Notas(2, {{1, 101}});
+  const FilasLista r = CarrerasDeUniversidad(c.carreras, c.datos, 1);
+  EXPECT_EQ(r.filas[0], largo + "  6,2");
+  EXPECT_EQ(r.filas[1], mas + " 10,1");
+  const auto l = InformeUniversidad(c.carreras, c.datos, c.catalogo, "IES", "Granada", 1);
+  const std::vector<std::string> filas(l.begin() + kNegritasUniversidad, l.end());
+  EXPECT_EQ(filas,
+            (std::vector<std::string>{"    " + largo + "  6,2",
+                                      "    Ingenier\xED"
+                                      "a T\xE9"
+                                      "cnica en Dise\xF1o Industrial y de",
+                                      "      Producto Nuevo" + std::string(24, ' ') + "10,1"}));
+}
+
 TEST(Universidades, DireccionConEsquema) {
   EXPECT_EQ(DireccionUniversidad("ugr.es   "), "http://www.ugr.es");
   EXPECT_EQ(DireccionUniversidad("www.uv.es"), "http://www.uv.es");

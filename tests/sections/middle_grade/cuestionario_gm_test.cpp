@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "data/impresion/lineas_prueba.h"
 #include "data/lectores.h"
 
 namespace sendaro {
@@ -99,6 +100,31 @@ TEST(CuestionarioGM, InformeConSusTresSecciones) {
   EXPECT_EQ(i.lineas[12], "T593:");
   EXPECT_EQ(i.lineas[15], "IES Tres");
   EXPECT_EQ(NegritasCuestionario(i), (std::vector<int>{1, 6, 11}));
+}
+
+// Statements of up to 70 characters, long titles and centres go on further
+// lines with every word; the section headers keep their places.
+TEST(CuestionarioGM, InformeLargoNoPierdePalabras) {
+  const CatalogoTextos c = Catalogo();
+  const std::string area =
+      "Administraci\xF3n, gesti\xF3n, comercio, marketing y atenci\xF3n al p\xFA"
+      "blico";
+  const std::string enunciado =
+      "Me gusta ordenar papeles, archivar y tener todo bien organizado en carpetas.";
+  const std::string titulo = "Conducci\xF3n de Act. F\xEDsico-Deportivas en el Medio Natural";
+  const std::string centro =
+      "-La Almunia de Do\xF1"
+      "a Godina IES Miguel Servet 976000129";
+  InformeCuestionarioGM i;
+  InformeAreas(i, {area}, c);
+  InformeEnunciados(i, {enunciado, "Frase corta"}, c);
+  InformeTituloElegido(i, titulo, {centro}, c);
+  EXPECT_EQ(prueba::Palabras(i.lineas),
+            prueba::Palabras(std::vector<std::string>{
+                "T594", area, "T595", enunciado, "Frase corta", "T592:", titulo, "T593:", centro}));
+  EXPECT_LE(prueba::LargoMayor(i.lineas), 60u);
+  EXPECT_EQ(i.lineas[i.lineaEnunciados - 1], "T595");
+  EXPECT_EQ(i.lineas[i.lineaTitulo - 1].substr(0, 6), "T592: ");
 }
 
 }  // namespace

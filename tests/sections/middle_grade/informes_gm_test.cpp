@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "data/disposiciones.h"
+#include "data/impresion/lineas_prueba.h"
 #include "data/texto.h"
 
 namespace sendaro {
@@ -103,6 +104,31 @@ TEST(InformesGM, InformeDeUnLugar) {
   ASSERT_EQ(i.lineas.size(), 2u);
   EXPECT_EQ(i.lineas[0], "-Almeria          IES Uno" + std::string(44 - 25, ' ') + "950000001");
   EXPECT_TRUE(i.negritas.empty());
+}
+
+// Rows that fill their field or pass the line keep every word and a blank
+// before the phone.
+TEST(InformesGM, InformeDeUnLugarNoPierdePalabras) {
+  Datos d;
+  const std::vector<FilaCentro> filas = {
+      {"-La Almunia de Do\xF1"
+       "a Godina IES Miguel Servet ",
+       "976000129", 0},
+      {"Conducci\xF3n de Act. F\xEDsico-Deportivas en el Medio Natural", "", 3},
+      {"-Centro Integrado de Formaci\xF3n Profesional de la Comarca del Bajo Arag\xF3n",
+       "978000001", 0},
+      {"-IES Uno", "950000001", 0},
+  };
+  const InformeGM i = InformeLugarGM(d.catalogo, "Zaragoza", filas);
+  std::vector<std::string> entrada;
+  for (const FilaCentro& f : filas) entrada.push_back(f.texto + " " + f.telefono);
+  EXPECT_EQ(prueba::Palabras(i.lineas), prueba::Palabras(entrada));
+  EXPECT_LE(prueba::LargoMayor(i.lineas), 60u);
+  EXPECT_EQ(i.lineas[0],
+            "-La Almunia de Do\xF1"
+            "a Godina IES Miguel Servet 976000129");
+  EXPECT_EQ(i.lineas[1], "Conducci\xF3n de Act. F\xEDsico-Deportivas en el Medio Natural");
+  EXPECT_EQ(i.lineas.size(), 5u);  // the long centre on two lines
 }
 
 }  // namespace

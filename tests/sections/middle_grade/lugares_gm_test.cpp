@@ -152,8 +152,10 @@ TEST(LugaresGM, CentrosDeUnaProvinciaConSusTitulosYLocalidades) {
   EXPECT_EQ(filaTitulo, (std::vector<int>{0, 1, 2, 2, 0, 0, 1, 0, 0, 5, 0, 0, 5, 0}));
   EXPECT_EQ(l.primeraFila, 11);  // Roquetas' first centre
   EXPECT_EQ(l.filas[0].telefono, "900000000");
-  EXPECT_EQ(TextoConTelefono(l.filas[0]).size(), 53u);
-  EXPECT_EQ(TextoConTelefono(l.filas[1]), "Titulo 1" + std::string(36, ' '));
+  EXPECT_EQ(
+      LineasConTelefono(l.filas[0]),
+      (std::vector<std::string>{"-Almeria          IES Uno" + std::string(19, ' ') + "900000000"}));
+  EXPECT_EQ(LineasConTelefono(l.filas[1]), (std::vector<std::string>{"Titulo 1"}));
 }
 
 TEST(LugaresGM, CodigosDeComarcaYZonaYCapitales) {

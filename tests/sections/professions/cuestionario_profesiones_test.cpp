@@ -290,5 +290,37 @@ TEST(Informe, LineasNegritasYSinBloqueDeActividadCuandoNoHayPuntos) {
   EXPECT_TRUE(buffer[6].empty());
 }
 
+// A study line longer than the buffer keeps goes on two lines, with every
+// word and its class, the profession still bold.
+TEST(Informe, EstudiosLargosSinPerderPalabras) {
+  DatosProfesiones d;
+  AnalizarActividades("ALIM Alimentacion\r\n", d);
+  AnalizarProfesiones(Prof("ALIM", "    ", "Panadero", 1, 0, "M001C001"), d);
+  const TablaLinea medio =
+      Tabla({"Panader\xED"
+             "a, Reposter\xED"
+             "a y Confiter\xED"
+             "a"});
+  const TablaLinea carreras =
+      Tabla({"Ciencia y Tecnolog\xED"
+             "a de los Alimentos y Nutrici\xF3n Humana"});
+  const TablasEstudios tablas{&carreras, &medio, &medio, &medio};
+  BufferImpresion buffer;
+  SeccionesImpresion secciones;
+  const int n =
+      InformeProfesiones(d, tablas, Catalogo(), Resultado{{}, {0}}, "Ana", buffer, secciones);
+  std::vector<std::string> lineas;
+  for (int i = 7; i <= n; ++i) lineas.push_back(buffer[i]);
+  EXPECT_EQ(lineas, (std::vector<std::string>{"    Panader\xED"
+                                              "a, Reposter\xED"
+                                              "a y Confiter\xED"
+                                              "a (T\xEDt. FP de Grado",
+                                              "      Medio)",
+                                              "    Ciencia y Tecnolog\xED"
+                                              "a de los Alimentos y Nutrici\xF3n Humana",
+                                              "      (T\xEDt. Univers.)"}));
+  EXPECT_EQ(secciones.Numero(secciones.Cuenta()), 6);
+}
+
 }  // namespace
 }  // namespace sendaro::profesiones

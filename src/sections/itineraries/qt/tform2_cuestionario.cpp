@@ -1,11 +1,13 @@
 // The questionnaire face of the itineraries screen: the runs, the grid of
 // questions, the results, the titles of an area, printing and saving.
 #include <QDir>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QStyle>
 #include <QTableWidget>
 #include <QTimer>
 #include <algorithm>
@@ -45,6 +47,29 @@ QTableWidgetItem* CeldaRespuesta(const QString& texto, int puntos) {
   QTableWidgetItem* c = Celda(texto);
   c->setFont(LetraQt(QStringLiteral("Times New Roman"), puntos, true));
   return c;
+}
+
+// The questions' font: the grid's, half a point smaller at a time while the
+// longest question would not fit the question column whole. The column's
+// width counts the room of a vertical scroll bar, which a long list shows.
+QFont LetraDePreguntas(const QTableWidget& rejilla, const QStringList& preguntas) {
+  constexpr double kMinima = 8;
+  const QStyle* estilo = rejilla.style();
+  // Item views leave this margin at each side of a cell's text; a few more
+  // pixels stand for the border the screen's style sheet draws.
+  constexpr int kBorde = 6;
+  const int margen = estilo->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &rejilla) + 1;
+  const int ancho = rejilla.width() - 2 * rejilla.frameWidth() - kBorde -
+                    estilo->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &rejilla) -
+                    rejilla.columnWidth(1) - rejilla.columnWidth(2) - 2 * margen;
+  QFont letra = rejilla.font();
+  const auto cabe = [&] {
+    const QFontMetrics medidas(letra);
+    return std::all_of(preguntas.begin(), preguntas.end(),
+                       [&](const QString& p) { return medidas.horizontalAdvance(p) <= ancho; });
+  };
+  while (!cabe() && letra.pointSizeF() > kMinima) letra.setPointSizeF(letra.pointSizeF() - 0.5);
+  return letra;
 }
 
 }  // namespace
@@ -97,8 +122,13 @@ void TForm2::AbrirCuestionario() {
   const AperturaCuestionario a = cues_->Abrir();
   MostrarAyuda(a.ayuda);
   Gcuestio->setRowCount(a.filas);
+  QStringList preguntas;
+  for (int i = a.desde; i <= a.hasta; ++i) preguntas << RecortadoQt(DeWin(cues_->Texto(i)));
+  const QFont letra = LetraDePreguntas(*Gcuestio, preguntas);
   for (int i = a.desde; i <= a.hasta; ++i) {
-    Gcuestio->setItem(i - 1, 0, Celda(RecortadoQt(DeWin(cues_->Texto(i)))));
+    QTableWidgetItem* pregunta = Celda(preguntas[i - a.desde]);
+    pregunta->setFont(letra);
+    Gcuestio->setItem(i - 1, 0, pregunta);
     Gcuestio->setItem(i - 1, 1, Celda(QString()));
     Gcuestio->setItem(i - 1, 2, Celda(QString()));
   }

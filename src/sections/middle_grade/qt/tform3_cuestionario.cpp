@@ -303,7 +303,9 @@ void TForm3::ListPequeClick(int fila) {
 void TForm3::CentrosAlInforme(const std::vector<FilaCentro>& filas) {
   BotImprimirCuesGM->show();
   std::vector<std::string> centros;
-  for (const FilaCentro& f : filas) centros.push_back(TextoConTelefono(f));
+  for (const FilaCentro& f : filas) {
+    for (std::string& l : LineasConTelefono(f)) centros.push_back(std::move(l));
+  }
   InformeTituloElegido(informeCues_, RecortarDerecha(servicios_.tablas.titulosGM[TituloGMSel]),
                        centros, servicios_.catalogo);
 }

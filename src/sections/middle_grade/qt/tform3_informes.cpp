@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
+#include <algorithm>
 
 #include "data/impresion/buffers_impresion.h"
 #include "data/impresion/impresora.h"
@@ -24,11 +25,16 @@ namespace {
 
 std::string MayusculasWin(std::string_view texto) { return AWin(DeWin(texto).toUpper()); }
 
+// Room between the map and the communities' choice panel.
+constexpr int kHuecoMapa = 14;
+
 }  // namespace
 
 void TForm3::CrearInformes() {
   impresora_ = std::make_unique<ImpresoraQt>(this);
-  PanelImp = Panel(this, "PanelImp", {312, 180, 400, 380});
+  // Right of the map (which ends at x 341 with the sample picture), so that
+  // no island is under it.
+  PanelImp = Panel(this, "PanelImp", {356, 180, 400, 380});
   LabelSelCom1 = Etiqueta(PanelImp, "LabelSelCom1", {12, 10, 376, 44});
   ListImp = Lista<QListWidget>(PanelImp, "ListImp", {12, 58, 376, 212});
   LabelSelCom2 = Etiqueta(PanelImp, "LabelSelCom2", {12, 274, 376, 44});
@@ -80,6 +86,9 @@ void TForm3::BotImprimirClick() {
     HayEleccionAceptada = false;
     const bool todas = static_cast<int>(comunidades.size()) == kComunidades;
     if (InformeLargo(informe, todas)) {
+      // A larger map picture pushes the panel further right.
+      const int izquierda = std::max(PanelImp->x(), mapa->geometry().right() + kHuecoMapa);
+      PanelImp->move(std::min(izquierda, width() - PanelImp->width()), PanelImp->y());
       PanelImp->show();
       PanelImp->raise();
       mapa->show();
