@@ -114,7 +114,7 @@ inline constexpr FicheroDatos kAsignagm{"asignagm", Lector::kBloques, kAnchoNorm
 inline constexpr FicheroDatos kDatFPL2{"datFPL2", Lector::kLugaresGM, 0, false};
 // Certificates, initial programmes, titles catalogue, shared data.
 inline constexpr FicheroDatos kCertifica{"certifica", Lector::kTabla, kAnchoNormal, true};
-inline constexpr FicheroDatos kCertificaH{"certificaH", Lector::kTabla90, 90, true};
+inline constexpr FicheroDatos kCertificaH{"certificaH", Lector::kTabla90, 97, true};
 inline constexpr FicheroDatos kFpip{"fpip", Lector::kTabla, kAnchoNormal, true};
 inline constexpr FicheroDatos kIPmodulos{"IPmodulos", Lector::kTabla, kAnchoNormal, true};
 inline constexpr FicheroDatos kFamilias{"familias", Lector::kTablaSimple, 60, true};
