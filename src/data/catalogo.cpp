@@ -47,7 +47,7 @@ constexpr TramoHuecos kTramos[] = {
     {624, 624, 25}, {625, 626, 20}, {627, 628, 25}, {629, 629, 35}, {630, 630, 40}, {631, 631, 35},
     {632, 639, 65}, {640, 641, 30}, {642, 650, 65}, {651, 652, 30}, {653, 659, 15}, {660, 660, 40},
     {661, 663, 25}, {664, 669, 10}, {670, 670, 2},  {671, 671, 12}, {672, 672, 25}, {673, 674, 40},
-    {675, 677, 15}};
+    {675, 677, 15}, {678, 900, 75}};
 
 }  // namespace
 
@@ -79,7 +79,7 @@ bool CatalogoTextos::Leer(Entorno& entorno) {
   const int cuenta = AnalizarTextos(*bytes, nombre, lineas);
   // A catalogue without all its lines (a file cut short at a line end)
   // would leave captions empty: it is as good as missing.
-  if (cuenta < kUltimaLinea) {
+  if (cuenta < kLineasObligatorias) {
     entorno.Avisar(MensajeFaltanFicheros(nombre));
     entorno.FalloGrave = true;
     return false;

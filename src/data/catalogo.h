@@ -27,15 +27,19 @@ int LeerTextos(Entorno& entorno, std::string_view nombre, TablaLinea& lineas);
 
 class CatalogoTextos {
  public:
-  static constexpr int kUltimaLinea = 677;
+  // Lines every catalogue must have: an installation's catalogue may stop
+  // here. Lines after it, up to kUltimaLinea, hold the texts of later
+  // features; a catalogue that lacks them leaves those texts empty.
+  static constexpr int kLineasObligatorias = 677;
+  static constexpr int kUltimaLinea = 900;
 
   // Reads "textos" (from the language subfolder when one is in use) and fills
   // the slots. A missing file, a broken one (see AbrirFicheroTexto) or one of
-  // fewer than kUltimaLinea lines shows "Faltan ficheros (<name>). Vuelva a instalar
+  // fewer than kLineasObligatorias lines shows "Faltan ficheros (<name>). Vuelva a instalar
   // el programa", sets FalloGrave and returns false.
   bool Leer(Entorno& entorno);
 
-  // Catalogue text n (1..677); empty for unused lines, lines missing from the
+  // Catalogue text n (1..kUltimaLinea); empty for unused lines, lines missing from the
   // file and numbers out of range.
   const std::string& Texto(int n) const;
 

@@ -24,7 +24,7 @@ TEST(CatalogoTextos, LongitudesDeHuecoEnLosBordes) {
       {175, 10}, {176, 45}, {187, 25}, {188, 2},  {189, 75}, {201, 55}, {252, 8},  {253, 35},
       {340, 40}, {341, 40}, {343, 40}, {344, 20}, {345, 20},  {346, 30}, {465, 30}, {466, 22}, {479, 22},
       {480, 29}, {484, 33}, {492, 27}, {583, 12}, {632, 65}, {639, 65}, {640, 30}, {650, 65},
-      {670, 2},  {671, 12}, {672, 25}, {673, 40}, {674, 40}, {675, 15}, {677, 15}, {0, 0}, {678, 0}, {-1, 0}, {1000, 0},
+      {670, 2},  {671, 12}, {672, 25}, {673, 40}, {674, 40}, {675, 15}, {677, 15}, {678, 75}, {900, 75}, {0, 0}, {901, 0}, {-1, 0}, {1000, 0},
   };
   for (const auto& caso : casos) {
     EXPECT_EQ(CatalogoTextos::LongitudHueco(caso.linea), caso.longitud) << "línea " << caso.linea;
@@ -139,7 +139,7 @@ TEST(CatalogoTextos, SinFicheroAvisaConElNombreAbiertoYMarcaFalloGrave) {
 TEST(CatalogoTextos, CortoEsComoSiFaltaraYEnUtf8SeLeeIgual) {
   EntornoDePrueba prueba;
   auto lineas = Catalogo("Cat\xE1logo");
-  prueba.carpeta.EscribirLineas("textos", std::vector<std::string>(lineas.begin(), lineas.begin() + CatalogoTextos::kUltimaLinea - 1));
+  prueba.carpeta.EscribirLineas("textos", std::vector<std::string>(lineas.begin(), lineas.begin() + CatalogoTextos::kLineasObligatorias - 1));
   CatalogoTextos catalogo;
   EXPECT_FALSE(catalogo.Leer(prueba.entorno));
   EXPECT_TRUE(prueba.entorno.FalloGrave);

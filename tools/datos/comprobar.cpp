@@ -204,10 +204,10 @@ class Comprobador {
     if (!Abrir(nombre, bytes)) return;
     bytes = ComoLoLeeElPrograma(bytes, nombre, problemas);
     const auto lineas = LineasCrLf(bytes, nombre, problemas);
-    if (lineas.size() < static_cast<std::size_t>(CatalogoTextos::kUltimaLinea)) {
+    if (lineas.size() < static_cast<std::size_t>(CatalogoTextos::kLineasObligatorias)) {
       problemas.push_back({nombre, 0,
                            "tiene " + std::to_string(lineas.size()) + " líneas; hacen falta " +
-                               std::to_string(CatalogoTextos::kUltimaLinea)});
+                               std::to_string(CatalogoTextos::kLineasObligatorias)});
     }
     for (std::size_t i = 0; i < lineas.size(); ++i) {
       const int n = static_cast<int>(i) + 1;
