@@ -27,6 +27,7 @@
 #include "qt/arranque_completo.h"
 #include "ui/servicios.h"
 #include "ui/ventana_principal.h"
+#include "qt/rutas_prueba.h"
 
 namespace sendaro::prueba {
 

@@ -1,8 +1,10 @@
 #include <fstream>
+#include <map>
 #include <system_error>
 
 #include "enunciados.h"
 #include "ficheros.h"
+#include "glosario.h"
 #include "herramienta.h"
 #include "traducciones.h"
 
@@ -56,6 +58,18 @@ std::vector<Problema> Compilar(const OpcionesCompilar& op, std::vector<std::stri
     return problemas;
   }
 
+  // Each translation's glossary of subjects, applied to its block files.
+  std::map<std::string, Glosario> glosarios;
+  for (const auto& idioma : kIdiomas) {
+    if (*idioma.subcarpeta == '\0') continue;
+    const fs::path ruta = carpeta_datos / idioma.subcarpeta / (std::string(kGlosario) + ".txt");
+    std::string contenido;
+    if (!LeerTodo(ruta, contenido)) continue;
+    auto g = LeerGlosario(contenido, NombreFuente(op.fuentes, ruta));
+    problemas.insert(problemas.end(), g.problemas.begin(), g.problemas.end());
+    glosarios.emplace(idioma.subcarpeta, std::move(g));
+  }
+
   // Text data files. The Spanish sources are kept: their statements make the
   // record files.
   FuentesLeidas leidas;
@@ -84,6 +98,9 @@ std::vector<Problema> Compilar(const OpcionesCompilar& op, std::vector<std::stri
         const std::string fuente_t = NombreFuente(op.fuentes, traducida);
         auto lt = f.bloque > 0 ? LineasDeBloques(propio, fuente_t, f.bloque)
                                : LineasDeFuente(propio, fuente_t);
+        if (const auto g = glosarios.find(idioma.subcarpeta); g != glosarios.end() && f.bloque > 0) {
+          AplicarGlosario(g->second, lineas, f.bloque, fuente_t, lt);
+        }
         problemas.insert(problemas.end(), lt.problemas.begin(), lt.problemas.end());
         // Statements belong to the Spanish source; a translation's are ignored.
         Escribir(op.destino / idioma.subcarpeta / f.nombre,

@@ -43,6 +43,16 @@ std::string_view Recortada(std::string_view s) {
   return s;
 }
 
+// A subject list line without its indentation and "- " bullet.
+std::string_view SinVineta(std::string_view s) {
+  s = Recortada(s);
+  const std::size_t i = s.find_first_not_of(' ');
+  if (i == std::string_view::npos) return {};
+  s.remove_prefix(i);
+  if (s.substr(0, 2) == "- ") s.remove_prefix(2);
+  return s;
+}
+
 // The width the program reads a file's lines at.
 int AnchoLector(std::string_view nombre) {
   for (const auto& f : ficheros::kTodos) {
@@ -263,7 +273,7 @@ std::vector<Problema> ComprobarTraducciones(const fs::path& carpeta,
       const std::string nombre = sub + "/" + std::string(f.nombre);
       const bool de_bloques = f.bloque > 0;
       if (bytes_es == bytes_t) {
-        if (!de_bloques) copias.emplace_back(f.nombre);
+        copias.emplace_back(f.nombre);
         continue;
       }
       const auto es = Lineas(bytes_es);
@@ -274,8 +284,26 @@ std::vector<Problema> ComprobarTraducciones(const fs::path& carpeta,
                              "castellano tiene " + std::to_string(es.size())});
         continue;
       }
-      // Block files (the subject lists) may word each block in their own lines.
-      if (de_bloques) continue;
+      // Block files (the subject lists) may word each block in their own lines:
+      // a line is left in Spanish when its block in Spanish has it too.
+      if (de_bloques) {
+        const auto bloque = static_cast<std::size_t>(f.bloque);
+        for (std::size_t i = 0; i < t.size(); ++i) {
+          if (i % bloque == 0) continue;  // the block's title, which the program skips
+          const std::string_view texto = SinVineta(t[i]);
+          if (texto.empty()) continue;
+          const std::size_t inicio = i - i % bloque;
+          bool en_castellano = false;
+          for (std::size_t j = inicio + 1; j < std::min(inicio + bloque, es.size()); ++j) {
+            if (SinVineta(es[j]) == texto) en_castellano = true;
+          }
+          if (en_castellano && FraseSinTraducir(sub, texto, nombres)) {
+            problemas.push_back({nombre, static_cast<int>(i) + 1,
+                                 "sin traducir: \"" + Cp1252AUtf8(texto) + "\""});
+          }
+        }
+        continue;
+      }
       int con_texto = 0;
       int iguales = 0;
       for (std::size_t i = 0; i < es.size(); ++i) {

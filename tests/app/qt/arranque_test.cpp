@@ -20,6 +20,7 @@
 #include "qt/apoyo.h"
 #include "ui/tform4.h"
 #include "ui/ventana_principal.h"
+#include "qt/rutas_prueba.h"
 
 namespace sendaro {
 namespace {
@@ -41,7 +42,7 @@ class Arranque : public testing::Test {
   // The lists and picture the animated hall of theme C needs, from the
   // sample installation.
   void CopiarEscenaDeMuestra() {
-    const QDir muestra(QStringLiteral(SENDARO_INSTALACION));
+    const QDir muestra(QString::fromUtf8(SENDARO_INSTALACION));
     for (const QString& n : {QStringLiteral("casti.DXG"), QStringLiteral("segdxg1.DXG"),
                              QStringLiteral("antorcha.dxg"), QStringLiteral("todoc.bmp")}) {
       QFile f(muestra.filePath(n));

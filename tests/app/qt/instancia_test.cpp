@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "qt/apoyo.h"
+#include "qt/rutas_prueba.h"
 
 namespace sendaro {
 namespace {
@@ -32,7 +33,7 @@ Ejecucion Ejecutar(const prueba::InstalacionPrueba& ins, const QString& tmp) {
   entorno.insert(QStringLiteral("SENDARO_LISTO"), listo);
   entorno.insert(QStringLiteral("SENDARO_SALIR_AL_ARRANCAR"), QStringLiteral("1"));
   p.setProcessEnvironment(entorno);
-  p.start(QStringLiteral(SENDARO_EJECUTABLE),
+  p.start(QString::fromUtf8(SENDARO_EJECUTABLE),
           {QStringLiteral("--datos"), QFile::decodeName(ins.Carpeta().c_str())});
   const bool terminado = p.waitForFinished(60000);
   if (!terminado) p.kill();

@@ -23,6 +23,7 @@
 #include "sections/middle_grade/qt/tform3.h"
 #include "ui/navegacion.h"
 #include "ui/ventana_principal.h"
+#include "qt/rutas_prueba.h"
 
 namespace sendaro {
 namespace {

@@ -13,12 +13,13 @@
 
 #include "../../../tools/recursos/mapas.h"
 #include "../../../tools/recursos/mapas/dibujo_mapas.h"
+#include "qt/rutas_prueba.h"
 
 namespace {
 
 using sendaro::recursos::LeerTablaPuntos;
 
-const QString kInstalacion = QStringLiteral(SENDARO_INSTALACION);
+const QString kInstalacion = QString::fromUtf8(SENDARO_INSTALACION);
 
 std::string LeerBytes(const QString& ruta) {
   QFile f(ruta);
@@ -132,7 +133,7 @@ TEST(InstalacionMuestra, LugaresConocidosDeLosMapas) {
 // Runs the data tool; returns its exit code and output.
 int Comprobar(const QString& carpeta, QString& salida) {
   QProcess p;
-  p.start(QStringLiteral(SENDARO_DATOS_HERRAMIENTA), {QStringLiteral("comprobar"), carpeta});
+  p.start(QString::fromUtf8(SENDARO_DATOS_HERRAMIENTA), {QStringLiteral("comprobar"), carpeta});
   p.waitForFinished(60000);
   salida = QString::fromUtf8(p.readAllStandardOutput());
   return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
@@ -277,7 +278,7 @@ TEST(InstalacionMuestra, ComprobarSinCarpetaMiraLaInstaladaYLosAjustesDelSistema
   ASSERT_TRUE(QDir().mkpath(bin) && QDir().mkpath(etc) &&
               QDir().mkpath(raiz.path() + QStringLiteral("/usr/share")));
   const QString herramienta = bin + QStringLiteral("/sendaro-datos");
-  ASSERT_TRUE(QFile::copy(QStringLiteral(SENDARO_DATOS_HERRAMIENTA), herramienta));
+  ASSERT_TRUE(QFile::copy(QString::fromUtf8(SENDARO_DATOS_HERRAMIENTA), herramienta));
   ASSERT_TRUE(QFile::link(kInstalacion, raiz.path() + QStringLiteral("/usr/share/sendaro")));
   const auto comprobar = [&herramienta](QString& salida) {
     QProcess p;

@@ -147,6 +147,30 @@ TEST(Traducciones, UnaCopiaDelCastellanoEsUnAvisoYNoUnFallo) {
   fs::remove_all(carpeta);
 }
 
+// Subject lists may word a block in other lines; a line still as in its
+// Spanish block is named when it is a sentence, not when it is a name.
+TEST(Traducciones, EnLasListasDeAsignaturasSeNombraLaLineaQueSigueEnCastellano) {
+  const fs::path carpeta =
+      fs::temp_directory_path() / ("sendaro-traducciones-bloques-" + std::to_string(::getpid()));
+  fs::remove_all(carpeta);
+  const auto bloque = [](std::vector<std::string> lineas) {
+    lineas.resize(51);  // asignaot blocks
+    return lineas;
+  };
+  Escribir(carpeta / "asignaot",
+           Fichero(bloque({"Diseño", "Lengua y literatura", "Técnicas y procesos", "Photoshop"})));
+  Escribir(carpeta / "catVal" / "asignaot",
+           Fichero(bloque({"Diseño", "Llengua i literatura", "Técnicas y procesos", "Photoshop"})));
+  Escribir(carpeta / "galego" / "asignaot",
+           Fichero(bloque({"Deseño", "- Lengua y literatura", "Técnicas e procesos", "Photoshop"})));
+  std::vector<std::string> avisos;
+  EXPECT_EQ(Todos(ComprobarTraducciones(carpeta, avisos)),
+            "catVal/asignaot:3: sin traducir: \"Técnicas y procesos\"\n"
+            "galego/asignaot:2: sin traducir: \"Lengua y literatura\"\n");
+  EXPECT_TRUE(avisos.empty());
+  fs::remove_all(carpeta);
+}
+
 // Words Spanish shares with a language do not give a sentence away in it.
 TEST(Traducciones, LasPalabrasDelatorasDependenDelIdioma) {
   struct Frase {

@@ -25,6 +25,7 @@
 #include "ui/piezas.h"
 #include "ui/servicios.h"
 #include "ui/ventana_principal.h"
+#include "qt/rutas_prueba.h"
 
 namespace sendaro {
 namespace {

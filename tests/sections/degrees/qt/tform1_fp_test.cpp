@@ -47,6 +47,7 @@
 #include "sections/degrees/titulos_fp.h"
 #include "ui/servicios.h"
 #include "ui/ventana_principal.h"
+#include "qt/rutas_prueba.h"
 
 namespace sendaro {
 namespace {

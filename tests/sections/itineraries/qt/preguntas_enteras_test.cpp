@@ -18,6 +18,7 @@
 #include "qt/arranque_completo.h"
 #include "sections/itineraries/qt/tform2.h"
 #include "ui/ventana_principal.h"
+#include "qt/rutas_prueba.h"
 
 namespace sendaro {
 namespace {

@@ -17,6 +17,7 @@
 #include "qt/arranque_completo.h"
 #include "sections/middle_grade/qt/tform3.h"
 #include "ui/ventana_principal.h"
+#include "qt/rutas_prueba.h"
 
 namespace sendaro {
 namespace {

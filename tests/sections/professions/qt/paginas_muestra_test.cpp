@@ -10,6 +10,7 @@
 
 #include "data/profesiones.h"
 #include "sections/professions/cuestionario_profesiones.h"
+#include "qt/rutas_prueba.h"
 
 namespace sendaro::profesiones {
 namespace {
