@@ -113,7 +113,7 @@ const std::map<std::string_view, std::set<std::string_view>>& Compartidas() {
   static const std::map<std::string_view, std::set<std::string_view>> compartidas = {
       {"catVal",
        {"el", "la", "les", "lo", "los", "en", "del", "al", "que", "se", "es", "un", "una", "no",
-        "me", "te", "tu", "nos", "sobre", "entre", "cada", "ha", "han", "son", "ser"}},
+        "me", "te", "tu", "nos", "sobre", "entre", "cada", "ha", "han", "son", "ser", "cursos"}},
       {"galego",
        {"en", "que", "se", "con", "para", "por", "un", "no", "es", "son", "me", "te", "tu", "nos",
         "como", "pero", "desde", "sobre", "entre", "este", "esta", "estas", "ese", "esa", "todo",
