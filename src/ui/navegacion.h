@@ -19,6 +19,11 @@
 // for that way in; then it is shown instead of the page on view (a dialog, modally).
 //     servicios_.navegacion.AbrirEncima(entrada::GradoMedio::kDesdeVestibulo);
 // opens it over the page on view, which stays below (DesdeContexto is set).
+// The search opens a section at one item: the entry action says the way in, the target
+// says which item, and the screen takes it in its Entrar:
+//     servicios_.navegacion.AbrirEn(entrada::Certificados::kElegido, destino);
+//     ... in TCertifica::Entrar:  if (const auto d = servicios_.navegacion.TomarDestino()) ...
+// It opens over the page on view, so that leaving the section returns there.
 // A screen leaves with
 //     servicios_.navegacion.Salir(*this);            // or Salir(*this, Seccion::kItinerarios)
 // which hides it and shows what comes next: the page below when it was opened over another
@@ -36,11 +41,14 @@
 #include <QString>
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <type_traits>
 #include <typeindex>
 #include <utility>
 #include <variant>
 #include <vector>
+
+#include "data/busqueda.h"
 
 class QWidget;
 
@@ -58,6 +66,7 @@ enum class Pasarela { kMostrar };
 // Degrees and higher vocational titles (TForm1).
 enum class Carreras {
   kInformacion,   // the degrees door: help topic 1 and the main menu (BotInformacionClick)
+  kElegido,       // one degree's card (the target says which)
   kFamiliasFP,    // the vocational door: the vocational menu, families from their first row
   kCuestionario,  // the questionnaire door (botSendaroClick)
 };
@@ -75,20 +84,24 @@ enum class GradoMedio {
   kCuestionario,    // the study questionnaire's middle-grade branch (ModoCuestionario set)
 };
 // Initial vocational programmes (TFIniPro).
-enum class ProgramasIniciales { kProgramas };
-// Professional certificates (TCertifica).
-enum class Certificados { kMostrar };
+// kElegido: one programme (the target says which).
+enum class ProgramasIniciales { kProgramas, kElegido };
+// Professional certificates (TCertifica); kElegido: one certificate (the target says which).
+enum class Certificados { kMostrar, kElegido };
 // The professions questionnaire (Tprofe).
 enum class Profesiones { kCuestionario };
 // The titles catalogue (TFormCat).
 enum class Catalogo { kMostrar };
+// The search (TBusqueda), a page over the one on view.
+enum class Busqueda { kMostrar };
 
 }  // namespace entrada
 
 using Entrada =
     std::variant<entrada::Vestibulo, entrada::Pasarela, entrada::Carreras, entrada::Itinerarios,
                  entrada::Asistente, entrada::GradoMedio, entrada::ProgramasIniciales,
-                 entrada::Certificados, entrada::Profesiones, entrada::Catalogo>;
+                 entrada::Certificados, entrada::Profesiones, entrada::Catalogo,
+                 entrada::Busqueda>;
 
 // A section, named by the type of its entry actions.
 enum class Seccion : std::size_t {
@@ -102,10 +115,11 @@ enum class Seccion : std::size_t {
   kCertificados,
   kProfesiones,
   kCatalogo,
+  kBusqueda,
 };
 inline constexpr std::size_t kSecciones = std::variant_size_v<Entrada>;
 
-static_assert(kSecciones == static_cast<std::size_t>(Seccion::kCatalogo) + 1,
+static_assert(kSecciones == static_cast<std::size_t>(Seccion::kBusqueda) + 1,
               "one Seccion per alternative of Entrada, in the same order");
 
 namespace detalle {
@@ -128,6 +142,13 @@ template <typename Accion>
 constexpr Seccion SeccionDe() {
   return static_cast<Seccion>(detalle::Indice<Accion, Entrada>::valor);
 }
+
+// The item a section opens at, as the search index names it: its kind and line.
+struct Destino {
+  ClaseBusqueda clase = ClaseBusqueda::kCarrera;
+  int linea = 0;
+  int grupo = 0;
+};
 
 // A page of the main window, or a dialog shown modally over it.
 enum class Forma { kPagina, kDialogo };
@@ -170,6 +191,16 @@ class Navegacion {
   void AbrirEncima(Accion accion) {
     AbrirEntrada(Entrada(accion), true);
   }
+  // Opens the section over the page on view at `destino`, which its Entrar takes.
+  template <typename Accion>
+  void AbrirEn(Accion accion, const Destino& destino) {
+    destino_ = destino;
+    AbrirEntrada(Entrada(accion), true);
+    destino_.reset();
+  }
+  // The target of the entry under way, once; nothing when the section was not opened at one.
+  std::optional<Destino> TomarDestino() { return std::exchange(destino_, std::nullopt); }
+
   // Hides the screen and shows where it came from (see the top of this file).
   void Salir(QWidget& pantalla, Seccion destino = Seccion::kVestibulo);
 
@@ -217,6 +248,7 @@ class Navegacion {
   Servicios& servicios_;
   Registro registros_[kSecciones];
   std::vector<QString> creadas_;
+  std::optional<Destino> destino_;
 };
 
 }  // namespace sendaro

@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 
+#include "data/busqueda.h"
 #include "data/catalogo.h"
 #include "data/estado.h"
 #include "data/registros.h"
@@ -71,6 +72,8 @@ struct Servicios {
   TForm4* dialogo = nullptr;
   // Set by a confirmed exit, which has asked the application to end.
   bool terminado = false;
+  // The search index, built on its own thread once the hall has painted.
+  IndiceEnFondo* busqueda = nullptr;
 
   // The common dialog, made the first time it is asked for.
   TForm4* Dialogo();

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QShortcut>
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
@@ -28,6 +29,7 @@
 #include "sections/itineraries/qt/tform2.h"
 #include "sections/middle_grade/qt/tform3.h"
 #include "sections/professions/qt/tprofe.h"
+#include "sections/search/qt/tbusqueda.h"
 #include "ui/botones_dialogo.h"
 #include "ui/dialogos.h"
 #include "ui/imagenes.h"
@@ -114,6 +116,10 @@ Programa::Programa(Dialogos& dialogos, Sonido& sonido, PantallaModos& pantalla)
   // Every dialog and list of the program, with the window's lifetime.
   new RotuladorDialogos(catalogo_, ventana_.get());
   new TeclasListas(ventana_.get());
+  servicios_.busqueda = &busqueda_;
+  auto* buscar = new QShortcut(QKeySequence::Find, ventana_.get());
+  buscar->setContext(Qt::ApplicationShortcut);
+  QObject::connect(buscar, &QShortcut::activated, ventana_.get(), [this] { AbrirBusqueda(); });
   RegistrarPantallas();
 }
 
@@ -129,6 +135,12 @@ void Programa::RegistrarPantallas() {
   n.Registrar(&TCertifica::Entrar, Forma::kPagina, &TCertifica::Preparar);
   n.Registrar(&Tprofe::Entrar, Forma::kPagina, &Tprofe::Preparar);
   n.Registrar(&TFormCat::Entrar, Forma::kPagina, &TFormCat::Preparar);
+  n.Registrar(&TBusqueda::Entrar, Forma::kPagina);
+}
+
+void Programa::AbrirBusqueda() {
+  if (arranque_ != EstadoArranque::kListo) return;
+  navegacion_->AbrirEncima(entrada::Busqueda::kMostrar);
 }
 
 Programa::~Programa() = default;
@@ -488,6 +500,10 @@ void Programa::CompletarArranque(const std::filesystem::path& carpeta) {
   }
 
   AplicarPiel();
+  // The tables are complete and only read from now on: the search index is
+  // built from them on a thread of its own.
+  busqueda_.Iniciar(*tablas_, estado_.entorno.instalacion);
+  Traza("busqueda: iniciada");
 
   const QString senal = qEnvironmentVariable("SENDARO_LISTO");
   if (!senal.isEmpty()) {

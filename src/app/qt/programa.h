@@ -100,6 +100,8 @@ class Programa {
   void AplicarPiel();
   // The end of start-up, done or stopped: the splash closes.
   void Terminar(bool listo);
+  // Ctrl+F: the search over the page on view, once start-up is complete.
+  void AbrirBusqueda();
   // Tells what a section's part of start-up found; false when start-up must
   // stop.
   bool Paso(Seccion seccion, const std::vector<PreparacionSeccion>& preparadas);
@@ -128,6 +130,8 @@ class Programa {
   Lecturas lecturas_;
   QString piel_;  // the skin, until it is applied
   std::future<std::vector<PreparacionSeccion>> secciones_;
+  // Built once start-up is complete, from the tables above (so it goes first).
+  IndiceEnFondo busqueda_;
 };
 
 }  // namespace sendaro

@@ -25,6 +25,11 @@ namespace sendaro {
 
 namespace {
 
+// The search button: beside the static hall's exit button, and beside the
+// scene's exit door in the animated hall.
+constexpr QRect kLugarBuscar{731, 296, 129, 33};
+constexpr QRect kLugarBuscarEscena{192, 727, 120, 34};
+
 QFont Letra(const QString& familia, int pixeles, bool negrita) {
   QFont letra(familia);
   letra.setPixelSize(pixeles);
@@ -196,6 +201,13 @@ Tform0::Tform0(Servicios& servicios, QWidget* padre)
   BotRetroce->setFocusPolicy(Qt::NoFocus);
   connect(BotRetroce, &QPushButton::clicked, this, [this] { BotRetroceClick(); });
 
+  BotBuscar = new QPushButton(servicios.Texto(680), this);
+  BotBuscar->setObjectName(QStringLiteral("BotBuscar"));
+  BotBuscar->setGeometry(kLugarBuscar);
+  BotBuscar->setCursor(Qt::PointingHandCursor);
+  connect(BotBuscar, &QPushButton::clicked, this,
+          [this] { servicios_.navegacion.AbrirEncima(entrada::Busqueda::kMostrar); });
+
   lienzo = new LienzoVestibulo(this);
   lienzo->setObjectName(QStringLiteral("lienzo"));
   lienzo->setGeometry(0, 0, 1024, 768);
@@ -345,6 +357,8 @@ void Tform0::AdjuntarEscena(EscenaVestibulo* escena) {
   }
   PanelAyuda->raise();
   BotRetroce->raise();
+  BotBuscar->setGeometry(kLugarBuscarEscena);
+  BotBuscar->raise();
   NombrarAccesibles(this);
 }
 

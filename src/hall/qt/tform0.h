@@ -100,6 +100,8 @@ class Tform0 : public QWidget {
   QLabel* LabelAyu4;
   QLabel* LabelAyu5;
   QPushButton* BotRetroce;
+  // Beside the exit sign: the search, over the hall.
+  QPushButton* BotBuscar;
   QWidget* DXDraw = nullptr;  // the scene's surface, once attached
   LienzoVestibulo* lienzo;    // what the static hall draws "on the window"
 

@@ -347,6 +347,25 @@ void TCertifica::Preparar(Servicios& servicios) {
   CargarTablasCertificados(servicios.estado.entorno, servicios.tablas);
 }
 
-void TCertifica::Entrar(entrada::Certificados /*accion*/) {}
+void TCertifica::Entrar(entrada::Certificados accion) {
+  if (accion != entrada::Certificados::kElegido) return;
+  if (const auto destino = servicios_.navegacion.TomarDestino()) MostrarCertificado(destino->linea);
+}
+
+void TCertifica::MostrarCertificado(int c) {
+  const TablasCertificados t = Tablas();
+  for (int f = 1; f <= kFamiliasCertificado; ++f) {
+    const FilasConLineas areas = AreasDeFamilia(t, f);
+    for (std::size_t a = 0; a < areas.lineas.size(); ++a) {
+      const std::vector<int> certificados = CertificadosDeArea(t, areas.lineas[a]).lineas;
+      const auto fila = std::find(certificados.begin(), certificados.end(), c);
+      if (fila == certificados.end()) continue;
+      ListSelFpElegida(f - 1);
+      ListTitFPElegida(static_cast<int>(a));
+      ListFPExpliElegida(static_cast<int>(fila - certificados.begin()));
+      return;
+    }
+  }
+}
 
 }  // namespace sendaro

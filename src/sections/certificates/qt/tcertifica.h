@@ -97,6 +97,8 @@ class TCertifica : public QWidget {
   QString T(int n) const;
   TablasCertificados Tablas() const;
   void MostrarCertificados(int filaArea);
+  // Certificate c as chosen through its family and area.
+  void MostrarCertificado(int c);
   void Salir();
 
   Servicios& servicios_;

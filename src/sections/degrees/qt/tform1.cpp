@@ -97,7 +97,38 @@ void TForm1::Entrar(entrada::Carreras accion) {
     case entrada::Carreras::kCuestionario:
       botSendaroClick();
       break;
+    case entrada::Carreras::kElegido:
+      AbrirElegido();
+      break;
   }
+}
+
+void TForm1::AbrirElegido() {
+  const auto destino = servicios_.navegacion.TomarDestino();
+  if (destino && destino->clase == ClaseBusqueda::kTituloSuperior) {
+    fp_->AbrirTitulo(destino->linea);
+    return;
+  }
+  BotInformacionClick();
+  if (!destino) return;
+  if (destino->clase == ClaseBusqueda::kUniversidad) {
+    AbrirUniversidad(destino->linea);
+  } else if (destino->clase == ClaseBusqueda::kCarrera) {
+    ficha_->AbrirCarrera(destino->linea);
+  }
+}
+
+void TForm1::AbrirUniversidad(int u) {
+  const TablaUniversidades& universidades = servicios_.tablas.universidades;
+  if (u < 1 || u > universidades.cuenta) return;
+  universidades_->menuCarUni3Click();
+  pagina_->ComunidadSel = universidades.comunidades[static_cast<std::size_t>(u)];
+  ComunidadElegida();
+  const std::vector<int>& lista = universidades_->UniversidadesLista;
+  const auto fila = std::find(lista.begin(), lista.end(), u);
+  if (fila == lista.end()) return;
+  pagina_->ListComunidad->setCurrentRow(static_cast<int>(fila - lista.begin()));
+  ListComunidadClick();
 }
 
 void TForm1::FijarImpresora(std::unique_ptr<Impresora> impresora) {

@@ -58,6 +58,10 @@ class TForm1 : public QWidget {
 
  private:
   void Conectar();
+  // The search's way in: the item the navigation carries (a degree's card, a
+  // university's degrees, a higher vocational title's card).
+  void AbrirElegido();
+  void AbrirUniversidad(int u);
   // Entries from the hall.
   void BotInformacionClick();
   void botSendaroClick();

@@ -197,6 +197,17 @@ void VisorFicha::MostrarFicha(const FichaEnPantalla& ficha) {
   p_.ListaActiva = false;
 }
 
+void VisorFicha::AbrirCarrera(int d) {
+  ComSelCar->setCurrentIndex(0);
+  BotSelcar->setCurrentIndex(0);
+  MenuCarUni1Click();
+  const auto fila = std::find(IndiceCarreras.begin(), IndiceCarreras.end(), d);
+  if (fila == IndiceCarreras.end()) return;
+  p_.ListSel->setCurrentRow(static_cast<int>(fila - IndiceCarreras.begin()));
+  ListSelDblClick();
+  MenuCarClick(1);
+}
+
 void VisorFicha::MenuCarClick(int boton) {
   if (boton >= 1 && boton <= 6) {
     QPushButton* b = MenuCar[static_cast<std::size_t>(boton - 1)];

@@ -53,6 +53,8 @@ class VisorFicha : public QObject {
   // a university's, or the consultation's.
   void ListSelDblClick();
   void MenuCarClick(int boton);  // 1..8
+  // Degree d's card at its universities view, as if chosen in the unfiltered whole list.
+  void AbrirCarrera(int d);
   void BitRetroSelCarClick();
   // Hides the list, the card and their buttons.
   void Cerrar();

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 
 #include "data/texto.h"
@@ -332,6 +333,22 @@ void VisorFP::AbrirFP() {
 void VisorFP::EntrarFP() {
   fp_->primeraFila = 0;
   AbrirFP();
+}
+
+void VisorFP::AbrirTitulo(int t) {
+  EntrarFP();
+  menuFP1Click();
+  const FuentesFP f = FuentesTitulosFP();
+  const std::vector<int>& familias = fp_->familias.familias;
+  for (std::size_t fila = 0; fila < familias.size(); ++fila) {
+    const std::vector<int> titulos = TitulosDeFamilia(f, familias[fila]);
+    const auto titulo = std::find(titulos.begin(), titulos.end(), t);
+    if (titulo == titulos.end()) continue;
+    listSelFPMouseUp(static_cast<int>(fila));
+    ListTitFPClick(static_cast<int>(titulo - titulos.begin()));
+    MenuFpTitClick(3);
+    return;
+  }
 }
 
 void VisorFP::menuFP1Click() {

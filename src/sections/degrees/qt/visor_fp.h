@@ -85,6 +85,8 @@ class VisorFP : public QObject {
   void AbrirFP();
   // The vocational door: the families list starts again at its first row.
   void EntrarFP();
+  // Title t's card at its description, as if chosen in its family's list.
+  void AbrirTitulo(int t);
   void menuFP1Click();
   void menuFP3Click();
   void listSelFPMouseMove(int fila);

@@ -557,7 +557,24 @@ void TFIniPro::Preparar(Servicios& servicios) {
   CargarTablasIniciales(servicios.estado.entorno, servicios.tablas);
 }
 
-void TFIniPro::Entrar(entrada::ProgramasIniciales /*accion*/) { AbrirProgramas(); }
+void TFIniPro::Entrar(entrada::ProgramasIniciales accion) {
+  AbrirProgramas();
+  if (accion != entrada::ProgramasIniciales::kElegido) return;
+  if (const auto destino = servicios_.navegacion.TomarDestino()) MostrarPrograma(destino->linea);
+}
+
+void TFIniPro::MostrarPrograma(int p) {
+  for (int a = 1; a <= kAreasPrograma; ++a) {
+    if (AreaBuscaCentros(Tablas(), a)) continue;
+    const std::vector<int> programas = ProgramasDeArea(Tablas(), a).lineas;
+    const auto fila = std::find(programas.begin(), programas.end(), p);
+    if (fila == programas.end()) continue;
+    ListSelFpElegida(a - 1);
+    ListTitFPElegida(static_cast<int>(fila - programas.begin()));
+    BotRequisitosClick();
+    return;
+  }
+}
 
 bool TFIniPro::eventFilter(QObject* objeto, QEvent* evento) {
   if (objeto == mapa && evento->type() == QEvent::MouseMove) {

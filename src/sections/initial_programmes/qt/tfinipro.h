@@ -120,6 +120,8 @@ class TFIniPro : public QWidget {
   void MostrarDetalle(VistaPrograma vista);
   void LlenarReja(const std::vector<FilaCentroIP>& filas);
   void Salir();
+  // Programme p as chosen through its area, at its requirements.
+  void MostrarPrograma(int p);
 
   Servicios& servicios_;
   std::unique_ptr<Impresora> impresora_;
