@@ -13,11 +13,13 @@
 
 #include "qt/programa_muestra.h"
 #include "sections/certificates/qt/tcertifica.h"
+#include "sections/degrees/qt/lista_marcada.h"
 #include "sections/degrees/qt/pagina_grados.h"
 #include "sections/degrees/qt/tform1.h"
 #include "sections/degrees/qt/visor_ficha.h"
 #include "sections/degrees/qt/visor_fp.h"
 #include "sections/initial_programmes/qt/tfinipro.h"
+#include "ui/piezas.h"
 #include "ui/texto_qt.h"
 
 namespace sendaro::prueba {
@@ -90,14 +92,15 @@ TEST_F(Busqueda, AgrupaPorClaseYAbreCarreraCertificadoYPrograma) {
   auto* grados = qobject_cast<TForm1*>(Actual());
   ASSERT_NE(grados, nullptr);
   const int linea = grados->Ficha().CarreraSel;
-  EXPECT_EQ(RecortadoQt(DeWin(S().tablas.carreras[linea])), QStringLiteral("Enfermer\u00eda (D)"));
+  EXPECT_EQ(piezas::RecortadoQt(DeWin(S().tablas.carreras[linea])), QStringLiteral("Enfermer\u00eda (D)"));
   // Its universities, as CARRERA's annotations give them ("ugr.es 8,6").
-  const QStringList ficha = ProgramaPrueba::Filas(grados->Pagina().ListSel);
+  const QStringList ficha = grados->Pagina().ListSel->Filas();
   EXPECT_TRUE(ficha.filter(QStringLiteral("Universidad de Granada")).size() == 1 &&
               ficha.filter(QStringLiteral("Universidad de Granada")).first().contains(
                   QStringLiteral("8,6")))
       << ficha.join(u'\n').toStdString();
-  VolverConBotones({grados->Pagina().BotRetroceder, grados->Pagina().menui5});
+  VolverConBotones({grados->Ficha().MenuCar[7], grados->Pagina().BotRetroceder,
+                    grados->Pagina().menui5});
   ASSERT_NO_FATAL_FAILURE(ComprobarVuelta(QStringLiteral("ENFER"), enfermeria));
 
   // A certificate by two words in any order, chosen with the mouse.
@@ -135,11 +138,11 @@ TEST_F(Busqueda, AgrupaPorClaseYAbreCarreraCertificadoYPrograma) {
   grados = qobject_cast<TForm1*>(Actual());
   ASSERT_NE(grados, nullptr);
   EXPECT_EQ(grados->Pagina().PanelSelTit->text(), QStringLiteral("Universidad de Granada"));
-  EXPECT_EQ(ProgramaPrueba::Filas(grados->Pagina().ListSel)
+  EXPECT_EQ(grados->Pagina().ListSel->Filas()
                 .filter(QStringLiteral("Enfermer\u00eda (D)"))
                 .size(),
             1);
-  VolverConBotones({grados->Pagina().BotRetroceder, grados->Pagina().menui5});
+  S().navegacion.Salir(*grados);
   ASSERT_EQ(Actual(), busqueda);
 
   // A higher vocational title: its card.
@@ -149,7 +152,7 @@ TEST_F(Busqueda, AgrupaPorClaseYAbreCarreraCertificadoYPrograma) {
   Soltar(busqueda->ListResultados, titulo);
   grados = qobject_cast<TForm1*>(Actual());
   ASSERT_NE(grados, nullptr);
-  EXPECT_EQ(RecortadoQt(DeWin(S().tablas.titulosFP[grados->FP().TituloFPSel])),
+  EXPECT_EQ(piezas::RecortadoQt(DeWin(S().tablas.titulosFP[grados->FP().TituloFPSel])),
             QStringLiteral("Documentaci\u00f3n Sanitaria"));
 
   // Esc closes the search: back to the hall.
@@ -183,7 +186,7 @@ TEST_F(Busqueda, EnCatalaBuscaLesDadesCatalanesAmbElaGeminada) {
   QTest::keyClick(busqueda->ListResultados, Qt::Key_Return);
   auto* grados = qobject_cast<TForm1*>(Actual());
   ASSERT_NE(grados, nullptr);
-  EXPECT_EQ(RecortadoQt(DeWin(S().tablas.carreras[grados->Ficha().CarreraSel])), nom);
+  EXPECT_EQ(piezas::RecortadoQt(DeWin(S().tablas.carreras[grados->Ficha().CarreraSel])), nom);
 }
 
 // Ctrl+F opens the search over a section, and leaving it returns there.
