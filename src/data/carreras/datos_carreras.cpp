@@ -279,7 +279,8 @@ bool CargarTablasCarreras(Entorno& entorno, const CatalogoTextos& catalogo, Tabl
   bool todo = true;
   todo &= tabla(f::kCarreran, t.carrerasNuevas);
   todo &= tabla(f::kCarrera, t.carreras);
-  todo &= bloques(f::kAsignacarn, t.bloquesCarrerasNuevas);
+  const bool nuevas_del_idioma = bloques(f::kAsignacarn, t.bloquesCarrerasNuevas);
+  todo &= nuevas_del_idioma;
   todo &= tabla(f::kOtros, t.otros);
   todo &= tabla(f::kRequisit, t.requisitos);
   todo &= tabla(f::kSalidas, t.salidas);
@@ -299,9 +300,12 @@ bool CargarTablasCarreras(Entorno& entorno, const CatalogoTextos& catalogo, Tabl
   todo &= bloques(f::kAsignacar, t.bloquesCarreras);
   todo &= bloques(f::kAsignafp, t.bloquesFP);
   todo &= bloques(f::kAsignaot, t.bloquesOtros);
-  // The new-degree descriptions a second time, from the program folder.
-  todo &=
-      Leido(entorno, [&] { LeerBloques(entorno, f::kAsignacarn.nombre, t.bloquesCarrerasNuevas); });
+  // The new-degree descriptions a second time, from the program folder; a
+  // language that has its own keeps them (the program folder's are Spanish).
+  if (!entorno.instalacion.HayIdioma() || !nuevas_del_idioma) {
+    todo &= Leido(entorno,
+                  [&] { LeerBloques(entorno, f::kAsignacarn.nombre, t.bloquesCarrerasNuevas); });
+  }
   AjustarTablasCarreras(catalogo, t);
   return todo;
 }

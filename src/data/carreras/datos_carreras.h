@@ -146,7 +146,8 @@ void AjustarTablasCarreras(const CatalogoTextos& catalogo, TablasDatos& tablas);
 // "REQUISIT", "SALIDAS", "CUALIDAD", "INTERES", "GRUPOS", "FP" (lines, then
 // families), "carreFP", "REQFP", "asignacar", "asignafp", "asignaot" (all
 // behind the language subfolder), then "asignacarn" again from the program
-// folder, then makes the adjustments. True when every file was read.
+// folder (not when a language's own was read: those are Spanish), then makes
+// the adjustments. True when every file was read.
 bool CargarTablasCarreras(Entorno& entorno, const CatalogoTextos& catalogo, TablasDatos& tablas);
 
 // Reads, in this order, "COMUNIDA", "LUGAR", "COMUINT", "LU1".."LU4",

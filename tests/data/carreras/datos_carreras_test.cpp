@@ -10,6 +10,7 @@
 
 #include "data/ayuda_pruebas.h"
 #include "data/tablas_datos.h"
+#include "data/texto.h"
 
 namespace sendaro {
 namespace {
@@ -281,6 +282,31 @@ TEST(Carreras, OrdenDeLecturaYFicherosQueFaltan) {
   EXPECT_LT(pos(Faltan("datFPR")), pos(Faltan("dobles")));
   EXPECT_EQ(t->comunidades.Linea(0), "texto 275");
   EXPECT_EQ(t->centros[3].lineas.Linea(0), "texto 276");
+}
+
+// The program folder's new-degree descriptions are Spanish: a language
+// with its own keeps them; Spanish reads the same file twice.
+TEST(Carreras, LasCarrerasNuevasDeUnIdiomaNoLasPisaElCastellano) {
+  for (const char* idioma : {"", "galego"}) {
+    EntornoDePrueba prueba;
+    prueba.entorno.instalacion.FijarIdioma(idioma);
+    const std::string ruta = std::string(idioma).empty() ? "" : std::string(idioma) + "/";
+    std::vector<std::string> castellano(15, "");
+    castellano[0] = "Grado en Danza";
+    castellano[1] = "Cuatro cursos de danza";
+    std::vector<std::string> gallego = castellano;
+    gallego[1] = "Catro cursos de danza";
+    prueba.carpeta.EscribirLineas("asignacarn", castellano);
+    if (!ruta.empty()) prueba.carpeta.EscribirLineas(ruta + "asignacarn", gallego);
+    auto t = std::make_unique<TablasDatos>();
+    CargarTablasCarreras(prueba.entorno, Catalogo(), *t);
+    EXPECT_EQ(RecortarDerecha(t->bloquesCarrerasNuevas.Linea(1, 1)),
+              ruta.empty() ? "Cuatro cursos de danza" : "Catro cursos de danza")
+        << idioma;
+    for (const auto& aviso : prueba.avisador.avisos) {
+      EXPECT_EQ(aviso.find("asignacarn"), std::string::npos) << aviso;
+    }
+  }
 }
 
 }  // namespace
