@@ -66,6 +66,7 @@ QRect TMonHint::AreaTexto(const QRect& cliente) { return cliente.adjusted(5, 5 +
 
 void TMonHint::ActivateHint(const QRect& rect, const QString& texto) {
   texto_ = texto;
+  setAccessibleName(texto.simplified());
   setGeometry(rect);
   FormaPendiente = true;
   show();

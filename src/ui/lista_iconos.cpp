@@ -8,6 +8,8 @@
 #include <QStyledItemDelegate>
 #include <algorithm>
 
+#include "ui/teclas_listas.h"
+
 namespace sendaro {
 
 namespace {
@@ -77,6 +79,7 @@ TextoAjustado AjustarTexto(const QFont& letra, const QString& texto, int ancho,
 ListaIconos::ListaIconos(QWidget* padre, int altoFila, int margenTexto)
     : QListWidget(padre), altoFila_(altoFila) {
   setItemDelegate(new DelegadoIconos(this, altoFila, margenTexto));
+  EnterPropio(*this);
   setUniformItemSizes(true);
   setMouseTracking(true);
   setSelectionMode(QAbstractItemView::SingleSelection);
@@ -120,7 +123,10 @@ void ListaIconos::keyPressEvent(QKeyEvent* evento) {
     emit Elegida(currentRow());
     return;
   }
+  // The row the keys move to is announced as the row under the pointer is.
+  const int antes = currentRow();
   QListWidget::keyPressEvent(evento);
+  if (seguirRaton && currentRow() >= 0 && currentRow() != antes) emit Sobre(currentRow());
 }
 
 }  // namespace sendaro

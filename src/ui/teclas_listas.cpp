@@ -4,12 +4,22 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QListView>
+#include <QMouseEvent>
 #include <QTableView>
 #include <algorithm>
+#include <vector>
 
 namespace sendaro {
 
 namespace {
+
+constexpr char kEnterPropio[] = "sendaroEnterPropio";
+
+bool TeclaDeClic(const QKeyEvent& pulsada) {
+  const int tecla = pulsada.key();
+  return (tecla == Qt::Key_Return || tecla == Qt::Key_Enter || tecla == Qt::Key_Space) &&
+         (pulsada.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
 
 bool FilaOculta(const QAbstractItemView& lista, int fila) {
   if (const auto* l = qobject_cast<const QListView*>(&lista)) return l->isRowHidden(fila);
@@ -77,10 +87,90 @@ bool FijarFilaActual(QAbstractItemView& lista) {
   return true;
 }
 
+void EnterPropio(QAbstractItemView& lista) { lista.setProperty(kEnterPropio, true); }
+
+bool ClicEnFilaActual(QAbstractItemView& lista) {
+  const QModelIndex actual = lista.currentIndex();
+  if (!actual.isValid()) return false;
+  lista.scrollTo(actual);
+  const QRect fila = lista.visualRect(actual);
+  QWidget* vista = lista.viewport();
+  if (!fila.isValid() || !vista->rect().intersects(fila)) return false;
+  const QPoint p = fila.intersected(vista->rect()).center();
+  const QPointF global = vista->mapToGlobal(QPointF(p));
+  QMouseEvent mover(QEvent::MouseMove, p, global, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(vista, &mover);
+  QMouseEvent pulsar(QEvent::MouseButtonPress, p, global, Qt::LeftButton, Qt::LeftButton,
+                     Qt::NoModifier);
+  QCoreApplication::sendEvent(vista, &pulsar);
+  // The press may have closed the list (a pop-up that goes on a click).
+  if (vista->isVisible()) {
+    QMouseEvent soltar(QEvent::MouseButtonRelease, p, global, Qt::LeftButton, Qt::NoButton,
+                       Qt::NoModifier);
+    QCoreApplication::sendEvent(vista, &soltar);
+  }
+  return true;
+}
+
 TeclasListas::TeclasListas(QObject* padre) : QObject(padre) { qApp->installEventFilter(this); }
 
+namespace {
+
+std::vector<QAbstractItemView*> ListasVisibles(const QWidget& ventana) {
+  std::vector<QAbstractItemView*> visibles;
+  for (QAbstractItemView* l : ventana.findChildren<QAbstractItemView*>()) {
+    if (l->isVisible()) visibles.push_back(l);
+  }
+  return visibles;
+}
+
+}  // namespace
+
+bool TeclasListas::Actuar(QAbstractItemView& lista, const std::function<bool()>& accion) {
+  QWidget* ventana = lista.window();
+  const std::vector<QAbstractItemView*> antes = ListasVisibles(*ventana);
+  const bool hecho = accion();
+  if (!lista.isVisible() && !lista.hasFocus()) return hecho;
+  // A list the choice brought up (a pop-up of titles, of places) takes the
+  // keyboard, which goes back to this list when the pop-up goes.
+  for (QAbstractItemView* l : ListasVisibles(*ventana)) {
+    if (l == &lista || std::find(antes.begin(), antes.end(), l) != antes.end() ||
+        !l->isEnabled() || !(l->focusPolicy() & Qt::TabFocus) || l->model() == nullptr ||
+        l->model()->rowCount(l->rootIndex()) == 0) {
+      continue;
+    }
+    if (!vigilados_.contains(l)) {
+      vigilados_.insert(l);
+      connect(l, &QObject::destroyed, this, [this, l] {
+        emergentes_.remove(l);
+        vigilados_.remove(l);
+      });
+    }
+    emergentes_[l] = &lista;
+    FijarFilaActual(*l);
+    l->setFocus(Qt::TabFocusReason);
+    break;
+  }
+  return hecho;
+}
+
+bool TeclasListas::Volver(QObject* emergente) {
+  const auto it = emergentes_.find(emergente);
+  if (it == emergentes_.end()) return false;
+  const QPointer<QAbstractItemView> origen = it.value();
+  emergentes_.erase(it);
+  if (origen == nullptr || !origen->isVisible()) return false;
+  origen->setFocus(Qt::BacktabFocusReason);
+  return true;
+}
+
 bool TeclasListas::eventFilter(QObject* objeto, QEvent* evento) {
-  if (evento->type() != QEvent::KeyPress) return false;
+  if (evento->type() == QEvent::Hide && emergentes_.contains(objeto)) {
+    if (static_cast<QWidget*>(objeto)->hasFocus()) Volver(objeto);
+    emergentes_.remove(objeto);
+    return false;
+  }
+  if (evento->type() != QEvent::KeyPress || enviando_) return false;
   auto* lista = qobject_cast<QAbstractItemView*>(objeto);
   // A combo box's drop-down list keeps the combo's current item.
   if (lista == nullptr || (lista->parentWidget() != nullptr &&
@@ -89,6 +179,25 @@ bool TeclasListas::eventFilter(QObject* objeto, QEvent* evento) {
   }
   const auto* pulsada = static_cast<QKeyEvent*>(evento);
   const int tecla = pulsada->key();
+  // Esc in a pop-up the keyboard opened goes back to the list it came from.
+  if (tecla == Qt::Key_Escape && pulsada->modifiers() == Qt::NoModifier && Volver(lista)) {
+    return true;
+  }
+  if (TeclaDeClic(*pulsada)) {
+    if (pulsada->isAutoRepeat()) return true;
+    if (lista->property(kEnterPropio).toBool()) {
+      // The list reads Enter itself; Space stands for it.
+      return Actuar(*lista, [lista, this] {
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        enviando_ = true;
+        QCoreApplication::sendEvent(lista, &enter);
+        enviando_ = false;
+        return true;
+      });
+    }
+    FijarFilaActual(*lista);
+    return Actuar(*lista, [lista] { return ClicEnFilaActual(*lista); });
+  }
   if (FilaExtremaEnRejilla(*lista, tecla, pulsada->modifiers())) return true;
   if (TeclaHaciaAbajo(tecla)) {
     FijarFilaActual(*lista);

@@ -1,8 +1,12 @@
 #include "ui/ventana_principal.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QStackedWidget>
 #include <algorithm>
+
+#include "ui/foco_teclado.h"
 
 namespace sendaro {
 
@@ -18,6 +22,17 @@ void VentanaPrincipal::Agregar(QWidget* pantalla) { paginas_->addWidget(pantalla
 
 QWidget* VentanaPrincipal::Paginas() const { return paginas_; }
 
+namespace {
+
+// The page takes the keyboard unless a control of its own already has it
+// (a screen that gives it back to the control last used).
+void Enfocar(QWidget* pagina) {
+  const QWidget* foco = QApplication::focusWidget();
+  if (foco == nullptr || !pagina->isAncestorOf(foco)) pagina->setFocus();
+}
+
+}  // namespace
+
 void VentanaPrincipal::Mostrar(QWidget* pantalla) {
   QWidget* actual = Actual();
   if (actual != pantalla) {
@@ -26,7 +41,7 @@ void VentanaPrincipal::Mostrar(QWidget* pantalla) {
     paginas_->setCurrentWidget(pantalla);
   }
   setWindowTitle(pantalla->windowTitle());
-  pantalla->setFocus();
+  Enfocar(pantalla);
   emit PaginaCambiada(pantalla);
 }
 
@@ -37,7 +52,7 @@ void VentanaPrincipal::Ocultar(QWidget* pantalla) {
   anteriores_.pop_back();
   paginas_->setCurrentWidget(anterior);
   setWindowTitle(anterior->windowTitle());
-  anterior->setFocus();
+  Enfocar(anterior);
   emit PaginaCambiada(anterior);
 }
 
@@ -53,6 +68,14 @@ void VentanaPrincipal::closeEvent(QCloseEvent* evento) {
     return;
   }
   evento->accept();
+}
+
+void VentanaPrincipal::keyPressEvent(QKeyEvent* evento) {
+  if (evento->key() == Qt::Key_Escape && evento->modifiers() == Qt::NoModifier &&
+      Actual() != nullptr && PulsarEsc(*Actual())) {
+    return;
+  }
+  QWidget::keyPressEvent(evento);
 }
 
 }  // namespace sendaro

@@ -36,6 +36,8 @@ class VentanaPrincipal : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* evento) override;
+  // Esc that no control of the page read: its back or close button.
+  void keyPressEvent(QKeyEvent* evento) override;
 
  private:
   QStackedWidget* paginas_;

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "app/qt/programa.h"
+#include "qt/arbol_accesible.h"
 #include "qt/arranque_completo.h"
 #include "qt/apoyo.h"
 
@@ -48,7 +49,7 @@ TEST_F(DialogoComun, Creacion) {
   EXPECT_EQ(f->botcerImp->text(), QStringLiteral("T13"));
   EXPECT_TRUE(f->Radio1->isChecked());
   EXPECT_EQ(f->palette().color(QPalette::Window), QColor(253, 236, 192));
-  EXPECT_EQ(f->ShadowNo->accessibleName(), QStringLiteral("No"));
+  EXPECT_EQ(prueba::NombreAccesible(f->ShadowNo), QStringLiteral("No"));
 }
 
 TEST_F(DialogoComun, TeclasYBotonesDeLaPregunta) {

@@ -36,6 +36,8 @@
 #include "ui/pantalla_modos.h"
 #include "ui/salida.h"
 #include "ui/sonido.h"
+#include "ui/accesible.h"
+#include "ui/foco_teclado.h"
 #include "ui/teclas_listas.h"
 #include "ui/traduccion_qt.h"
 #include "ui/traza.h"
@@ -120,6 +122,8 @@ Programa::Programa(Dialogos& dialogos, Sonido& sonido, PantallaModos& pantalla)
   auto* buscar = new QShortcut(QKeySequence::Find, ventana_.get());
   buscar->setContext(Qt::ApplicationShortcut);
   QObject::connect(buscar, &QShortcut::activated, ventana_.get(), [this] { AbrirBusqueda(); });
+  new NombresAccesibles(ventana_.get());
+  new FocoTeclado(ventana_.get());
   RegistrarPantallas();
 }
 

@@ -726,6 +726,24 @@ void Escena::DobleClick() {
   figura_->Z = zBase_;
 }
 
+std::optional<Caja> Escena::CajaPuerta(int codigo) const {
+  const Sprite* puerta = nullptr;
+  for (std::size_t i = 0; i < kCodigosSuperiores.size(); ++i) {
+    if (kCodigosSuperiores[i] == codigo) puerta = superiores_[i];
+  }
+  for (std::size_t i = 0; i < kCodigosInferiores.size(); ++i) {
+    if (kCodigosInferiores[i] == codigo) puerta = inferiores_[i];
+  }
+  if (puerta == nullptr) return std::nullopt;
+  const Caja caja{static_cast<int>(std::lround(puerta->X - mundo_.DesplazX)),
+                  static_cast<int>(std::lround(puerta->Y - mundo_.DesplazY)), puerta->Ancho(),
+                  puerta->Alto()};
+  if (caja.x + caja.ancho <= 0 || caja.y + caja.alto <= 0 || caja.x >= 1024 || caja.y >= 768) {
+    return std::nullopt;
+  }
+  return caja;
+}
+
 bool Escena::Quieta() const {
   return !(dir_[kArriba] || dir_[kAbajo] || dir_[kDerecha] || dir_[kIzquierda] || entrando_ ||
            saliendo_);

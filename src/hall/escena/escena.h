@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -141,6 +142,10 @@ class Escena {
   static constexpr std::array<int, 6> kCodigosSuperiores{1, 2, 3, 4, 5, 6};
   Sprite& PuertaInferior(int i) { return *inferiores_[static_cast<std::size_t>(i)]; }
   Sprite& PuertaSuperior(int i) { return *superiores_[static_cast<std::size_t>(i)]; }
+
+  // Where the door with that hall code is on screen now, if the scene has
+  // it and any of it is on view.
+  std::optional<Caja> CajaPuerta(int codigo) const;
 
   // The figure's own move step (called by the world's move).
   void MoverFigura(int n);

@@ -29,7 +29,6 @@ QString Ruta(const std::filesystem::path& carpeta, std::string_view nombre) {
 
 DXDraw::DXDraw(QWidget* padre) : QWidget(padre) {
   setObjectName(QStringLiteral("DXDraw"));
-  setAccessibleName(QStringLiteral("Vest\u00edbulo animado"));
   setGeometry(0, 0, Superficie::kAncho, Superficie::kAlto);
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);

@@ -44,6 +44,13 @@ class EscenaAnimada final : public QObject, public EscenaVestibulo {
 
   QImage Todo() const override { return dx_ ? dx_->Todo() : QImage(); }
 
+  std::optional<QRect> RectPuerta(int codigo) const override {
+    if (!dx_) return std::nullopt;
+    const std::optional<escena::Caja> c = dx_->Escena().CajaPuerta(codigo);
+    if (!c) return std::nullopt;
+    return QRect(c->x, c->y, c->ancho, c->alto);
+  }
+
  private:
   QPointer<sendaro::DXDraw> dx_;
 };

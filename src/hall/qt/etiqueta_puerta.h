@@ -1,5 +1,8 @@
 // A door of the hall: a label that reacts to the pointer and to clicks, with
-// a hint that can be switched off and on.
+// a hint that can be switched off and on. The keyboard reaches it with Tab
+// (never with a click, so the pointer leaves no mark); it then shows a frame,
+// and Enter or Space open it as a click does. Screen readers see it as a
+// button named by its caption, with its hint as description.
 #pragma once
 
 #include <QColor>
@@ -25,6 +28,9 @@ class EtiquetaPuerta : public QLabel {
   bool PistaActiva() const { return pistaActiva_; }
   const QString& Pista() const { return pista_; }
 
+  // What a click does: emits Pulsada.
+  void Pulsar() { emit Pulsada(); }
+
  signals:
   void Pulsada();
 
@@ -33,10 +39,14 @@ class EtiquetaPuerta : public QLabel {
   void leaveEvent(QEvent* evento) override;
   void mouseMoveEvent(QMouseEvent* evento) override;
   void mouseReleaseEvent(QMouseEvent* evento) override;
+  void keyPressEvent(QKeyEvent* evento) override;
+  void focusInEvent(QFocusEvent* evento) override;
+  void focusOutEvent(QFocusEvent* evento) override;
   void paintEvent(QPaintEvent* evento) override;
 
  private:
   void Pintar();
+  void PintarFoco();
 
   QColor normal_;
   QColor resaltado_;

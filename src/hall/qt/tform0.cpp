@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
+#include <algorithm>
+#include <utility>
 
 #include "data/union_textos.h"
 #include "hall/puertas.h"
@@ -13,6 +15,7 @@
 #include "hall/qt/vestibulo_estatico.h"
 #include "ui/accesible.h"
 #include "ui/dialogos.h"
+#include "ui/foco_teclado.h"
 #include "ui/globo_ayuda.h"
 #include "ui/imagenes.h"
 #include "ui/piezas.h"
@@ -132,6 +135,7 @@ Tform0::Tform0(Servicios& servicios, QWidget* padre)
   ImageDejar->setScaledContents(true);
   ImageDejar->setPixmap(rec.Rotulo);
   ImageDejar->setCursor(Qt::PointingHandCursor);
+  TeclasPropias(*ImageDejar);  // the sign's label takes the keyboard
 
   CrearPuertas();
   ImageDejar->setToolTip(LabelDejar->Pista());
@@ -153,6 +157,8 @@ Tform0::Tform0(Servicios& servicios, QWidget* padre)
                     27, Qt::black);
   Labelano2 = Rotulo(this, QStringLiteral("Labelano2"), QStringLiteral("2009"), {438, 646, 89, 33},
                      27, ColorQ(tema.ColorAno));
+  Sombra(*LabelCentro);
+  Sombra(*LabelAno);
   LabelDejar->raise();
 
   // The static hall's speech bubble.
@@ -213,6 +219,9 @@ Tform0::Tform0(Servicios& servicios, QWidget* padre)
   lienzo->setGeometry(0, 0, 1024, 768);
 
   CrearAyudas();
+  marcaEscena_ = new MarcaFoco(this);
+  seguirMarca_ = piezas::Temporizador(this, "seguirMarca", 100);
+  connect(seguirMarca_, &QTimer::timeout, this, &Tform0::MarcarPuertaEscena);
 
   servicios.recursos.FijarLectores(
       [carpeta] { return CargarTira(carpeta, kTiraFigura, kCuadrosFigura); },
@@ -300,6 +309,59 @@ void Tform0::CrearPuertas() {
   connect(LabelCuesE, &EtiquetaPuerta::Pulsada, this, &Tform0::LabelCuesEClick);
   connect(LabelAsistente, &EtiquetaPuerta::Pulsada, this, &Tform0::LabelAsistenteClick);
   connect(LabelDejar, &EtiquetaPuerta::Pulsada, this, &Tform0::LabelDejarClick);
+
+  // Reading order: row by row, left to right; the sign sits between the rows.
+  for (const auto& [nombre, e] : etiquetas) ordenLectura_.push_back(e);
+  std::sort(ordenLectura_.begin(), ordenLectura_.end(),
+            [](const EtiquetaPuerta* a, const EtiquetaPuerta* b) {
+              return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+            });
+  for (std::size_t i = 1; i < ordenLectura_.size(); ++i) {
+    setTabOrder(ordenLectura_[i - 1], ordenLectura_[i]);
+  }
+  for (EtiquetaPuerta* e : ordenLectura_) e->installEventFilter(this);
+}
+
+bool Tform0::PuertaDeTeclado(const EtiquetaPuerta* e) const {
+  if (!Animado()) return true;
+  for (const auto& [codigo, puerta] : puertas_) {
+    if (puerta == e) return codigo >= 1 && codigo <= 9;
+  }
+  return false;
+}
+
+void Tform0::MoverFoco(bool adelante) {
+  std::vector<EtiquetaPuerta*> orden;
+  for (EtiquetaPuerta* e : ordenLectura_) {
+    if (PuertaDeTeclado(e)) orden.push_back(e);
+  }
+  if (orden.empty()) return;
+  const auto actual = std::find(orden.begin(), orden.end(), focusWidget());
+  const auto n = static_cast<std::ptrdiff_t>(orden.size());
+  std::ptrdiff_t i = actual - orden.begin();
+  if (actual == orden.end()) {
+    i = adelante ? 0 : n - 1;
+  } else {
+    i = (i + (adelante ? 1 : n - 1)) % n;
+  }
+  orden[static_cast<std::size_t>(i)]->setFocus(adelante ? Qt::TabFocusReason
+                                                        : Qt::BacktabFocusReason);
+}
+
+void Tform0::MarcarPuertaEscena() {
+  std::optional<QRect> caja;
+  if (Animado() && isVisible()) {
+    for (const auto& [codigo, puerta] : puertas_) {
+      if (puerta->hasFocus()) caja = escena_->RectPuerta(codigo);
+    }
+  }
+  if (!caja) {
+    marcaEscena_->hide();
+    seguirMarca_->stop();
+    return;
+  }
+  marcaEscena_->Rodear(*caja);
+  seguirMarca_->start();
 }
 
 void Tform0::CrearAyudas() {
@@ -351,6 +413,8 @@ void Tform0::AdjuntarEscena(EscenaVestibulo* escena) {
   DXDraw = escena_->Superficie();
   if (DXDraw != nullptr) {
     DXDraw->setParent(this);
+    TeclasPropias(*DXDraw);
+    DXDraw->setAccessibleName(servicios_.Texto(textos_accesibles::kVestibulo));
     DXDraw->installEventFilter(this);
     DXDraw->setGeometry(rect());
     DXDraw->raise();
@@ -359,6 +423,7 @@ void Tform0::AdjuntarEscena(EscenaVestibulo* escena) {
   BotRetroce->raise();
   BotBuscar->setGeometry(kLugarBuscarEscena);
   BotBuscar->raise();
+  marcaEscena_->raise();
   NombrarAccesibles(this);
 }
 
@@ -372,6 +437,7 @@ int Tform0::ContadorZoom() const { return zoom_ ? zoom_->Contador() : 0; }
 bool Tform0::Abriendo() const { return apertura_.has_value() || zoom_.has_value(); }
 
 void Tform0::Pulsada(int codigo, EtiquetaPuerta* etiqueta) {
+  focoAlVolver_ = etiqueta->hasFocus() ? etiqueta : nullptr;
   PuertaSel = codigo;
   AbrirPuerta(etiqueta);
 }
@@ -593,6 +659,7 @@ void Tform0::AccionPuerta() {
 }
 
 void Tform0::LabelDejarClick() {
+  focoAlVolver_ = LabelDejar->hasFocus() ? LabelDejar : nullptr;
   if (Animado()) escena_->Detener();
   PasoAyuda = 0;
   servicios_.navegacion.Abrir(entrada::Certificados::kMostrar);
@@ -639,11 +706,28 @@ void Tform0::PuertasNormales() {
 }
 
 void Tform0::keyPressEvent(QKeyEvent* evento) {
-  if (evento->key() == Qt::Key_Escape) {
-    SalidaConfirmada(servicios_);
-    return;
+  switch (evento->key()) {
+    case Qt::Key_Escape:
+      SalidaConfirmada(servicios_);
+      return;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+      MoverFoco(true);
+      return;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+      MoverFoco(false);
+      return;
+    default:
+      QWidget::keyPressEvent(evento);
   }
-  QWidget::keyPressEvent(evento);
+}
+
+bool Tform0::focusNextPrevChild(bool adelante) {
+  // Tab stays among the doors while the hall's own controls are away.
+  if (PanelAyuda->isVisible()) return QWidget::focusNextPrevChild(adelante);
+  MoverFoco(adelante);
+  return true;
 }
 
 void Tform0::wheelEvent(QWheelEvent* evento) {
@@ -656,7 +740,11 @@ void Tform0::FormActivate() {
     QTimer::singleShot(0, &servicios_.ventana, &QWidget::close);
     return;
   }
-  setFocus();
+  if (focoAlVolver_ != nullptr) {
+    focoAlVolver_->setFocus(Qt::OtherFocusReason);
+  } else {
+    setFocus();
+  }
   if (Animado() && BotRetroce->isHidden()) escena_->Iniciar();
 }
 
@@ -678,6 +766,10 @@ void Tform0::changeEvent(QEvent* evento) {
 }
 
 bool Tform0::eventFilter(QObject* objeto, QEvent* evento) {
+  if ((evento->type() == QEvent::FocusIn || evento->type() == QEvent::FocusOut) && Animado() &&
+      qobject_cast<EtiquetaPuerta*>(objeto) != nullptr) {
+    MarcarPuertaEscena();
+  }
   if (objeto == ImageDejar && evento->type() == QEvent::MouseButtonRelease) {
     LabelDejarClick();
     return true;

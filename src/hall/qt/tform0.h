@@ -23,9 +23,11 @@
 #include <QImage>
 #include <QList>
 #include <QPixmap>
+#include <QRect>
 #include <QWidget>
 #include <map>
 #include <optional>
+#include <vector>
 
 #include "hall/vestibulo_estatico.h"
 #include "ui/navegacion.h"
@@ -39,6 +41,7 @@ namespace sendaro {
 
 struct Servicios;
 class EtiquetaPuerta;
+class MarcaFoco;
 class GestorGlobos;
 class LienzoVestibulo;
 class MuroVestibulo;
@@ -58,6 +61,12 @@ class EscenaVestibulo {
   // The full hall picture, when the scene has already read it; null: the
   // hall reads it from the installation.
   virtual QImage Todo() const { return {}; }
+  // Where the door with that code is drawn on the surface now, if it is on
+  // view (the keyboard's mark goes around it).
+  virtual std::optional<QRect> RectPuerta(int codigo) const {
+    (void)codigo;
+    return std::nullopt;
+  }
 };
 
 class Tform0 : public QWidget {
@@ -163,6 +172,7 @@ class Tform0 : public QWidget {
 
  protected:
   void keyPressEvent(QKeyEvent* evento) override;
+  bool focusNextPrevChild(bool adelante) override;
   void wheelEvent(QWheelEvent* evento) override;
   bool eventFilter(QObject* objeto, QEvent* evento) override;
   void showEvent(QShowEvent* evento) override;
@@ -183,12 +193,26 @@ class Tform0 : public QWidget {
   // Stops an opening under way and takes its door frame and zoom off the hall.
   void DeshacerApertura();
   void PuertasNormales();
+  // The keyboard: the doors and the sign in reading order (Tab and the
+  // arrows follow it), and the door the keyboard opened, which has the focus
+  // again when the hall comes back.
+  void MoverFoco(bool adelante);
+  // The doors the keyboard goes through: in the animated hall, those drawn
+  // in the scene.
+  bool PuertaDeTeclado(const EtiquetaPuerta* e) const;
+  // The animated hall draws its doors itself: the mark goes around the
+  // focused door's picture, following the scene as it scrolls.
+  void MarcarPuertaEscena();
 
   Servicios& servicios_;
   EscenaVestibulo* escena_ = nullptr;
   GestorGlobos* globos_;
   std::map<int, EtiquetaPuerta*> puertas_;
   EtiquetaPuerta* abriendo_ = nullptr;
+  std::vector<EtiquetaPuerta*> ordenLectura_;
+  EtiquetaPuerta* focoAlVolver_ = nullptr;
+  MarcaFoco* marcaEscena_ = nullptr;
+  QTimer* seguirMarca_ = nullptr;
   PasoPiloto pasoPiloto_;
   std::optional<AperturaPuerta> apertura_;
   std::optional<ZoomPuerta> zoom_;

@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "app/qt/programa.h"
+#include "qt/arbol_accesible.h"
 #include "qt/arranque_completo.h"
 #include "hall/qt/etiqueta_puerta.h"
 #include "hall/qt/tform0.h"
@@ -93,7 +94,7 @@ TEST_F(Arranque, PreparaLasPantallasEnOrdenYMuestraElVestibulo) {
   EXPECT_EQ(Vestibulo()->LabelCentro2->pos(), Vestibulo()->LabelCentro->pos() - QPoint(2, 2));
   EXPECT_EQ(Vestibulo()->LabelAno->text(), QStringLiteral("2009"));
   EXPECT_EQ(Vestibulo()->LabelCarreras->text(), QStringLiteral("T84"));
-  EXPECT_EQ(Vestibulo()->LabelCarreras->accessibleName(), QStringLiteral("T84"));
+  EXPECT_EQ(prueba::NombreAccesible(Vestibulo()->LabelCarreras), QStringLiteral("T84"));
   EXPECT_EQ(Vestibulo()->LabelCarreras->geometry(), QRect(46, 81, 83, 120));
 
   // The last creation steps of the hall.

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 
+#include "ui/teclas_listas.h"
+
 namespace sendaro {
 
 namespace {
@@ -52,6 +54,7 @@ class DelegadoMarcado : public QStyledItemDelegate {
 ListaMarcada::ListaMarcada(QWidget* padre, int altoFila, QColor fondoMarca, QColor textoMarca)
     : QListWidget(padre), altoFila_(altoFila) {
   setItemDelegate(new DelegadoMarcado(this, altoFila, fondoMarca, textoMarca));
+  EnterPropio(*this);
   setUniformItemSizes(true);
   setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

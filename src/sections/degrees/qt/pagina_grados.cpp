@@ -13,6 +13,7 @@
 #include "data/qt/impresora_qt.h"
 #include "data/texto.h"
 #include "sections/degrees/qt/lista_marcada.h"
+#include "ui/foco_teclado.h"
 #include "ui/mosaico.h"
 #include "ui/piezas.h"
 #include "ui/revelado.h"
@@ -147,6 +148,9 @@ void PaginaGrados::CrearMenus() {
   BotDanza = BotonMenu(PanelMenu4, "BotDanza", 2);
   BotDramatico = BotonMenu(PanelMenu4, "BotDramatico", 3);
   for (QFrame* p : {PanelMenu2, PanelMenu3, PanelMenu4}) p->hide();
+  SubmenuEnTab(menui2, PanelMenu2);
+  SubmenuEnTab(Menui3, PanelMenu3);
+  SubmenuEnTab(Menui4, PanelMenu4);
 
   BotRetroceder = Boton(Panelinicio, "BotRetroceder", {470, 612, 160, 38});
   BotImprimir = Boton(Panelinicio, "BotImprimir", {640, 612, 160, 38});

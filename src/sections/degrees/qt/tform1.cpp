@@ -25,10 +25,13 @@
 #include "sections/degrees/qt/visor_nuevas.h"
 #include "sections/degrees/qt/visor_universidades.h"
 #include "ui/accesible.h"
+#include "ui/foco_teclado.h"
+#include "ui/mapa_teclado.h"
 #include "ui/mosaico.h"
 #include "ui/piezas.h"
 #include "ui/salida.h"
 #include "ui/servicios.h"
+#include "ui/teclas_listas.h"
 
 namespace sendaro {
 
@@ -141,16 +144,21 @@ void TForm1::Conectar() {
   PaginaGrados& p = *pagina_;
   p.degradeini->installEventFilter(this);
   p.mapa->installEventFilter(this);
+  new MapaTeclado(
+      p.mapa, [this](int x, int y) { return ComunidadEn(servicios_.puntos, x, y); },
+      servicios_.Texto(textos_accesibles::kMapaComunidades), p.PanelMapa);
   for (QPushButton* b : {p.MenuCarUni1, p.menuCarUni3, p.Menui3, p.menui2, p.Menui4, p.menui6,
                          p.menui5}) {
     b->installEventFilter(this);
   }
   connect(p.MenuCarUni1, &QPushButton::clicked, ficha_, &VisorFicha::MenuCarUni1Click);
   connect(p.menui5, &QPushButton::clicked, &p, &PaginaGrados::Salir);
+  BotonEsc(*p.menui5);  // the menu's way out
   connect(p.BotRetroceder, &QPushButton::clicked, this, &TForm1::BotRetrocederClick);
   connect(p.BotImprimir, &QPushButton::clicked, this, &TForm1::BotImprimirClick);
   connect(p.ListSel, &ListaMarcada::Abrir, this, &TForm1::ListSelAbrir);
   connect(p.ListComunidad, &QListWidget::itemClicked, this, &TForm1::ListComunidadClick);
+  EnterPropio(*p.ListComunidad);  // the list reads Enter itself
   connect(p.ListComunidad, &QListWidget::itemActivated, this, &TForm1::ListComunidadClick);
   connect(cuestionario_, &VisorCuestionario::Volver, this, &TForm1::VolverDelCuestionario);
 }

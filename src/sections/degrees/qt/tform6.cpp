@@ -72,6 +72,8 @@ TForm6::TForm6(Servicios& servicios, QWidget* padre) : QDialog(padre), servicios
 
   connect(ListCar, &QListWidget::itemClicked, this,
           [this](QListWidgetItem* i) { ListCarClick(ListCar->row(i)); });
+  // The degree the keys move to shows its titles, as a click on it does.
+  connect(ListCar, &QListWidget::currentRowChanged, this, &TForm6::ListCarClick);
   connect(BotCerrar1, &QPushButton::clicked, this, &TForm6::BotCerrar1Click);
   FormActivate();
   NombrarAccesibles(this);

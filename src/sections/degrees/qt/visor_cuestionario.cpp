@@ -18,6 +18,7 @@
 #include "ui/mosaico.h"
 #include "ui/piezas.h"
 #include "ui/servicios.h"
+#include "ui/teclas_listas.h"
 #include "ui/tform4.h"
 
 namespace sendaro {
@@ -202,6 +203,8 @@ void VisorCuestionario::Preparar() {
                                        Panelcon, degradecon, ListCarreras->viewport()}) {
     o->installEventFilter(this);
   }
+  EnterPropio(*ListCua);
+  EnterPropio(*Listint);
   degradecon->setMouseTracking(true);
   Panelcon->setMouseTracking(true);
   PanelListCon->setMouseTracking(true);

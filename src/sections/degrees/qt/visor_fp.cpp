@@ -14,12 +14,16 @@
 #include <QTimer>
 #include <algorithm>
 #include <functional>
+#include <tuple>
 
 #include "data/texto.h"
 #include "sections/degrees/qt/lista_marcada.h"
 #include "sections/degrees/qt/pagina_grados.h"
 #include "sections/degrees/qt/visor_fp_estado.h"
 #include "sections/degrees/qt/visor_universidades.h"
+#include "ui/accesible.h"
+#include "ui/foco_teclado.h"
+#include "ui/mapa_teclado.h"
 #include "ui/piezas.h"
 #include "ui/servicios.h"
 
@@ -145,6 +149,14 @@ void VisorFP::Crear() {
   };
   mapac = mapaDetalle("mapac", p_.servicios().recursos.mapac);
   mapam = mapaDetalle("mapam", p_.servicios().recursos.mapam);
+  for (const auto& [m, cual, nombre] :
+       {std::tuple{mapac, Mapa::kComarcas, textos_accesibles::kMapaComarcas},
+        std::tuple{mapam, Mapa::kZonas, textos_accesibles::kMapaZonas}}) {
+    const Mapa tipo = cual;
+    new MapaTeclado(
+        m, [this, tipo](int x, int y) { return RegionEn(fp_->puntos, tipo, x, y); },
+        p_.servicios().Texto(nombre), p_.PanelMapa);
+  }
   const int bajoMapa = 53 + std::max(mapac->height(), 214) + 6;
   ComBachi = Lista<QComboBox>(p_.Panelinicio, "ComBachi", {73, bajoMapa, 340, 28});
   ComBachi->hide();
@@ -230,6 +242,7 @@ void VisorFP::Conectar() {
   connect(MenuFP1, &QPushButton::clicked, this, &VisorFP::menuFP1Click);
   connect(MenuFP2, &QPushButton::clicked, this, &VisorFP::menuFP2Click);
   connect(menuFP3, &QPushButton::clicked, this, &VisorFP::menuFP3Click);
+  BotonEsc(*menuFP3);  // the vocational menu's way out
   const std::pair<QPushButton*, int> tarjeta[] = {
       {MenuFpTit1, 1}, {MenuFpTit2, 2},    {MenuFpTit3, 3}, {MenuFpTit4, 4}, {MenuFpTit42, 42},
       {MenuFPTitTodo, 8}, {MenuFpTit5, 5}, {MenuFpTit6, 6}, {MenuFpTit7, 7}};

@@ -17,10 +17,12 @@
 #include "ui/accesible.h"
 #include "ui/dialogos.h"
 #include "ui/lista_iconos.h"
+#include "ui/mapa_teclado.h"
 #include "ui/mosaico.h"
 #include "ui/piezas.h"
 #include "ui/servicios.h"
 #include "ui/sonido.h"
+#include "ui/teclas_listas.h"
 #include "ui/texto_qt.h"
 
 namespace sendaro {
@@ -168,6 +170,9 @@ TFIniPro::TFIniPro(Servicios& servicios, QWidget* padre)
   PanelMapa = Etiqueta(this, "PanelMapa", {0, 0, 160, 22});
   PanelMapa->setStyleSheet(QStringLiteral(
       "background-color: #ffffe1; color: black; border: 1px solid #6b5b4b; padding: 1px 4px;"));
+  new MapaTeclado(
+      mapa, [this](int x, int y) { return RegionEn(tablaMapa_, Mapa::kComunidades, x, y); },
+      servicios.Texto(textos_accesibles::kMapaComunidades), PanelMapa);
 
   // Help.
   PanelAyuda = new QFrame(this);
@@ -203,6 +208,7 @@ TFIniPro::TFIniPro(Servicios& servicios, QWidget* padre)
   connect(BotTra, &QPushButton::clicked, this, &TFIniPro::BotTraClick);
   connect(BotLug, &QPushButton::clicked, this, &TFIniPro::BotLugClick);
   connect(ListSelLugFP, &QListWidget::itemClicked, this, &TFIniPro::ListSelLugFPClick);
+  EnterPropio(*ListSelLugFP);  // the list reads Enter itself
   connect(ListSelLugFP, &QListWidget::itemActivated, this, &TFIniPro::ListSelLugFPClick);
   connect(BotImprimir, &QPushButton::clicked, this, &TFIniPro::BotImprimirClick);
   connect(BotRetrocederFP, &QPushButton::clicked, this, &TFIniPro::BotRetrocederFPClick);

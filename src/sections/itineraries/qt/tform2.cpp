@@ -22,11 +22,13 @@
 #include "data/qt/impresora_qt.h"
 #include "data/tablas_datos.h"
 #include "ui/accesible.h"
+#include "ui/foco_teclado.h"
 #include "ui/mosaico.h"
 #include "ui/piezas.h"
 #include "ui/salida.h"
 #include "ui/servicios.h"
 #include "ui/sonido.h"
+#include "ui/teclas_listas.h"
 
 namespace sendaro {
 
@@ -147,6 +149,7 @@ void TForm2::CrearMenus() {
   BotCuestio2 = BotonMenu(PanelMenu2, "BotCuestio2", 1, kAnchoMenu2);
   BotCuestio3 = BotonMenu(PanelMenu2, "BotCuestio3", 2, kAnchoMenu2);
   PanelMenu2->hide();
+  SubmenuEnTab(botCuestio, PanelMenu2);
 }
 
 void TForm2::CrearCuestionario() {
@@ -178,6 +181,7 @@ void TForm2::CrearCuestionario() {
   BotContinuar = Boton(this, "BotContinuar", {642, 620, 38, 38});
   BotContinuar->setIcon(Flecha());
   BotContinuar->setIconSize({28, 28});
+  BotContinuar->setAccessibleName(T(textos_accesibles::kSiguiente));
   ImpResul = Boton(this, "ImpResul", {690, 624, 190, 40});
   grabar = Boton(this, "grabar", {690, 670, 190, 40});
   for (QPushButton* b : {BotResCues, AcabarCues, BotContinuar, ImpResul, grabar}) b->hide();
@@ -190,7 +194,7 @@ void TForm2::CrearResultados() {
   ListresCues->setObjectName(QStringLiteral("ListresCues"));
   ListresCues->setGeometry(302, 91, 577, 521);
   ListresCues->setSelectionMode(QAbstractItemView::NoSelection);
-  ListresCues->setFocusPolicy(Qt::NoFocus);
+  ListresCues->setFocusPolicy(Qt::TabFocus);  // its lines open their titles by keyboard too
   ListresCues->setMouseTracking(true);
   ListresCues->hide();
 
@@ -276,6 +280,7 @@ void TForm2::Conectar() {
            ListresCues->viewport(), ListCar->viewport(), PanelMenu, payuda}) {
     o->installEventFilter(this);
   }
+  EnterPropio(*Gcuestio);
   for (QLabel* l : Flechas) l->installEventFilter(this);
   for (QLabel* l : Informaciones) l->installEventFilter(this);
   connect(BotCuestio1, &QPushButton::clicked, this, &TForm2::BotCuestio1Click);
@@ -398,6 +403,7 @@ void TForm2::keyPressEvent(QKeyEvent* evento) {
   // Any key first lets a map build step on.
   AvanzarSiConstruye();
   if (evento->key() == Qt::Key_Escape) {
+    const bool paso = !PanelCar->isHidden() || !AcabarCues->isHidden() || !List_Sel->isHidden();
     // The titles panel closes first; otherwise Esc is AcabarCues.
     if (!PanelCar->isHidden()) {
       PanelCar->hide();
@@ -405,6 +411,8 @@ void TForm2::keyPressEvent(QKeyEvent* evento) {
       acabarCuesClick();
     }
     if (!List_Sel->isHidden()) BotCerrarVMouseUp();
+    // Nothing of the map to close: Esc goes back as its finish button does.
+    if (!paso) evento->ignore();
     return;
   }
   QWidget::keyPressEvent(evento);

@@ -22,6 +22,7 @@
 #include "data/impresion/impresion_texto.h"
 #include "data/texto.h"
 #include "sections/itineraries/qt/tform2.h"
+#include "ui/accesible.h"
 #include "ui/dialogos.h"
 #include "ui/mosaico.h"
 #include "ui/piezas.h"
@@ -153,22 +154,22 @@ void TForm2::CrearMapa() {
     QPushButton* b = Boton(this, nombre.constData(), {0, 0, kLadoNodo, kLadoNodo});
     b->setIcon(GlifoNodo(NodoDelMapa(k).accion));
     b->setIconSize({22, 22});
-    b->setFocusPolicy(Qt::NoFocus);
+    b->setFocusPolicy(Qt::TabFocus);  // the keyboard's way through the map
     b->hide();
     Nodos[static_cast<std::size_t>(k - 1)] = b;
   }
   List_Sel = Lista<QListWidget>(this, "List_Sel", {0, 0, 300, 150});
   List_Sel->setSelectionMode(QAbstractItemView::NoSelection);
-  List_Sel->setFocusPolicy(Qt::NoFocus);
+  List_Sel->setFocusPolicy(Qt::TabFocus);
   List_Sel->viewport()->setCursor(Qt::ForbiddenCursor);
   // Lines longer than the list scroll rather than lose their ends.
   List_Sel->setTextElideMode(Qt::ElideNone);
   List_Sel->hide();
   BotCerrarV = Boton(this, "BotCerrarV", {0, 0, 62, 21});
-  BotCerrarV->setFocusPolicy(Qt::NoFocus);
+  BotCerrarV->setFocusPolicy(Qt::TabFocus);
   BotCerrarV->hide();
   botContextual = Boton(this, "botContextual", {0, 0, 247, 28});
-  botContextual->setFocusPolicy(Qt::NoFocus);
+  botContextual->setFocusPolicy(Qt::TabFocus);
   botContextual->hide();
 
   TimerParpadeo = piezas::Temporizador(this, "TimerParpadeo", 200);
@@ -219,6 +220,16 @@ void TForm2::CrearDiagrama() {
     l->setCursor(Qt::PointingHandCursor);
     Informaciones.push_back(l);
   }
+  // For screen readers: the diagram, and its arrows and notes numbered in
+  // the order Tab takes them.
+  Describir(PanelExplica, T(textos_accesibles::kEsquema));
+  for (std::size_t i = 0; i < Flechas.size(); ++i) {
+    Describir(Flechas[i], T(textos_accesibles::kPasoEsquema) + QStringLiteral(" %1").arg(i + 1));
+  }
+  for (std::size_t i = 0; i < Informaciones.size(); ++i) {
+    Describir(Informaciones[i],
+              T(textos_accesibles::kMasInformacion) + QStringLiteral(" %1").arg(i + 1));
+  }
   // The covers lie over everything of their rows, the arrows of the row
   // above included.
   for (std::size_t i = 0; i < Cubiertas.size(); ++i) {
@@ -241,7 +252,7 @@ void TForm2::CrearDiagrama() {
   PanelEx = Panel(PanelExplica, "PanelEx", {200, 240, 321, 233});
   ListBoxEx = Lista<QListWidget>(PanelEx, "ListBoxEx", {8, 16, 305, 185});
   ListBoxEx->setSelectionMode(QAbstractItemView::NoSelection);
-  ListBoxEx->setFocusPolicy(Qt::NoFocus);
+  ListBoxEx->setFocusPolicy(Qt::TabFocus);
   BotCerrarEx = Boton(PanelEx, "BotCerrarEx", {120, 205, 80, 24});
   PanelEx->hide();
 

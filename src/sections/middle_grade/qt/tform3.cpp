@@ -18,12 +18,14 @@
 
 #include "data/impresion/impresora.h"
 #include "ui/accesible.h"
+#include "ui/mapa_teclado.h"
 #include "ui/mosaico.h"
 #include "ui/piezas.h"
 #include "ui/revelado.h"
 #include "ui/salida.h"
 #include "ui/servicios.h"
 #include "ui/sonido.h"
+#include "ui/teclas_listas.h"
 #include "ui/ventana_principal.h"
 
 namespace sendaro {
@@ -137,6 +139,16 @@ void TForm3::CrearPagina() {
   PanelMapa->setFrameShape(QFrame::Box);
   Pintar(PanelMapa, QColor(255, 255, 0), Qt::black);
   PanelMapa->setAttribute(Qt::WA_TransparentForMouseEvents);
+  const std::pair<QLabel*, std::pair<Mapa, int>> porTeclado[] = {
+      {mapa, {Mapa::kComunidades, textos_accesibles::kMapaComunidades}},
+      {mapac, {Mapa::kComarcas, textos_accesibles::kMapaComarcas}},
+      {mapam, {Mapa::kZonas, textos_accesibles::kMapaZonas}}};
+  for (const auto& [m, cual] : porTeclado) {
+    const Mapa tipo = cual.first;
+    new MapaTeclado(
+        m, [this, tipo](int x, int y) { return RegionEn(puntos_, tipo, x, y); },
+        servicios_.Texto(cual.second), PanelMapa);
+  }
   PanelMapa->hide();
 }
 
@@ -314,10 +326,12 @@ void TForm3::Conectar() {
   connect(TimerVuela, &QTimer::timeout, this, &TForm3::TimerVuelaTimer);
   connect(TimerAyu, &QTimer::timeout, this, &TForm3::TimerAyuTimer);
   connect(TimerParpadeo, &QTimer::timeout, this, &TForm3::TimerParpadeoTimer);
+  EnterPropio(*ListTitFP);  // the list reads Enter itself
   connect(ListTitFP, &QListWidget::itemActivated, this,
           [this](QListWidgetItem* item) { ListTitFPClick(ListTitFP->row(item)); });
   connect(ListTitFP, &QListWidget::itemClicked, this,
           [this](QListWidgetItem* item) { ListTitFPClick(ListTitFP->row(item)); });
+  EnterPropio(*listSelFP);  // the list reads Enter itself
   connect(listSelFP, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
     // The keyboard opens the family of the current row as a click on it.
     const QRect r = listSelFP->visualItemRect(item);

@@ -16,11 +16,13 @@
 #include "data/impresion/informes.h"
 #include "data/texto.h"
 #include "sections/middle_grade/qt/tform3.h"
+#include "ui/accesible.h"
 #include "ui/dialogos.h"
 #include "ui/mosaico.h"
 #include "ui/piezas.h"
 #include "ui/servicios.h"
 #include "ui/sonido.h"
+#include "ui/teclas_listas.h"
 #include "ui/tform4.h"
 #include "ui/ventana_principal.h"
 
@@ -50,6 +52,8 @@ void TForm3::CrearCuestionario() {
   BitFleGMiz->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
   BitFleGMde->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
   for (QPushButton* b : {BitFleGMiz, BitFleGMde}) b->setIconSize(QSize(36, 36));
+  BitFleGMiz->setAccessibleName(T(textos_accesibles::kAnterior));
+  BitFleGMde->setAccessibleName(T(textos_accesibles::kSiguiente));
   BotSalirCues = Boton(this, "BotSalirCues", {60, 690, 170, 40});
   BotImprimirCuesGM = Boton(this, "BotImprimirCuesGM", {610, 690, 350, 40});
   for (QWidget* w : std::initializer_list<QWidget*>{ListGM, ListGM2, ListPeque, BitFleGMiz,
@@ -62,6 +66,7 @@ void TForm3::CrearCuestionario() {
   connect(BitFleGMiz, &QPushButton::clicked, this, &TForm3::BitFleGMizClick);
   connect(ListGM, &QListWidget::itemClicked, this,
           [this](QListWidgetItem* item) { ListGMClick(ListGM->row(item)); });
+  EnterPropio(*ListGM);  // the list reads Enter itself
   connect(ListGM, &QListWidget::itemActivated, this,
           [this](QListWidgetItem* item) { ListGMClick(ListGM->row(item)); });
   connect(ListPeque, &QListWidget::itemClicked, this,

@@ -15,6 +15,7 @@
 #include "ui/piezas.h"
 #include "ui/servicios.h"
 #include "ui/sonido.h"
+#include "ui/teclas_listas.h"
 
 namespace sendaro {
 
@@ -26,6 +27,7 @@ void TForm3::CrearLugares() {
   ListSelLugFP->hide();
   puntos_ = TablaPuntos(servicios_.puntos);
   connect(ListSelLugFP, &QListWidget::itemClicked, this, [this] { ListSelLugFPClick(); });
+  EnterPropio(*ListSelLugFP);  // the list reads Enter itself
   connect(ListSelLugFP, &QListWidget::itemActivated, this, [this] { ListSelLugFPClick(); });
   connect(listBarcelona, &QListWidget::itemClicked, this,
           [this](QListWidgetItem* item) { listBarcelonaClick(listBarcelona->row(item)); });
@@ -33,6 +35,7 @@ void TForm3::CrearLugares() {
   connect(BotTelefono, &QPushButton::clicked, this, &TForm3::BotTelefonoClick);
   connect(botLug2, &QPushButton::clicked, this, &TForm3::botLug2Click);
   connect(reja, &QTableWidget::cellDoubleClicked, this, [this](int fila) { rejaDblClick(fila); });
+  EnterPropio(*reja);  // the list reads Enter itself
   connect(reja, &QTableWidget::cellActivated, this, [this](int fila) { rejaDblClick(fila); });
 }
 

@@ -211,8 +211,8 @@ void Tprofe::PonerTextos() {
   LabelActi->setText(T(tx::kActividadesMasAfines) + QLatin1Char(' ') + T(tx::kPasaRaton));
   for (QLabel* l : {LabelTit1, LabelActi, Labeltit2}) EncajarEnAncho(l);
   LabelTitExpli->setText(T(tx::kExplica1) + QLatin1Char('\n') + T(tx::kExplica2));
-  BotFraRet->setAccessibleName(QStringLiteral("BotFraRet"));
-  BotFraSig->setAccessibleName(QStringLiteral("BotFraSig"));
+  BotFraRet->setAccessibleName(servicios_.Texto(textos_accesibles::kFraseAnterior));
+  BotFraSig->setAccessibleName(servicios_.Texto(textos_accesibles::kFraseSiguiente));
 }
 
 void Tprofe::OcultarTodo() {
