@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "qt/arbol_accesible.h"
 #include "qt/programa_muestra.h"
 #include "sections/certificates/qt/tcertifica.h"
 #include "sections/degrees/qt/lista_marcada.h"
@@ -35,7 +36,7 @@ class Busqueda : public ProgramaPrueba {
     S().busqueda->Esperar();
     QPushButton* boton = hall->findChild<QPushButton*>(QStringLiteral("BotBuscar"));
     ASSERT_NE(boton, nullptr);
-    EXPECT_EQ(boton->accessibleName(), boton->text());
+    EXPECT_EQ(NombreAccesible(boton), boton->text());
     boton->click();
     busqueda = qobject_cast<TBusqueda*>(Actual());
     ASSERT_NE(busqueda, nullptr);
