@@ -53,24 +53,37 @@ std::vector<int> CualidadesGraduadas(int item) {
   }
 }
 
-std::vector<double> PuntuarGrupos(std::vector<int> marcados,
-                                  const std::vector<std::vector<int>>& miembros) {
+std::vector<PuntuacionGrupo> PuntuarGruposDetalle(std::vector<int> marcados,
+                                                  const std::vector<std::vector<int>>& miembros) {
   std::sort(marcados.begin(), marcados.end());
-  std::vector<double> puntos;
-  puntos.reserve(miembros.size());
+  std::vector<PuntuacionGrupo> grupos;
+  grupos.reserve(miembros.size());
   for (const std::vector<int>& grupo : miembros) {
+    PuntuacionGrupo p;
+    p.miembros = static_cast<int>(grupo.size());
     if (grupo.empty()) {
-      puntos.push_back(0.0);
+      grupos.push_back(p);
       continue;
     }
     double s = 0.01;
     for (const int item : marcados) {
       for (const int m : grupo) {
-        if (m == item) s += 1.0;
+        if (m != item) continue;
+        s += 1.0;
+        p.marcados.push_back(item);
       }
     }
-    puntos.push_back(s * 10.0 / static_cast<double>(grupo.size()));
+    p.puntos = s * 10.0 / static_cast<double>(grupo.size());
+    grupos.push_back(std::move(p));
   }
+  return grupos;
+}
+
+std::vector<double> PuntuarGrupos(std::vector<int> marcados,
+                                  const std::vector<std::vector<int>>& miembros) {
+  std::vector<double> puntos;
+  for (const PuntuacionGrupo& p : PuntuarGruposDetalle(std::move(marcados), miembros))
+    puntos.push_back(p.puntos);
   return puntos;
 }
 
@@ -121,6 +134,102 @@ std::vector<std::vector<int>> MiembrosIntereses(const DatosCarreras& datos, int 
   std::vector<std::vector<int>> m;
   for (int g = 1; g <= grupos; ++g) m.push_back(datos.InteresesGrupo(g));
   return m;
+}
+
+namespace {
+
+// The group's name as its result row shows it.
+std::string NombreGrupo(const TablaLinea& grupos, int grupo) {
+  return RecortarDerecha(Cortar(grupos[grupo], kAnchoGrupo));
+}
+
+// What one selected member adds to its group's score.
+double Cada(const PuntuacionGrupo& p) { return p.miembros > 0 ? 10.0 / p.miembros : 0.0; }
+
+// The items of one list that gave a group its score, each worth `cada`.
+std::vector<Aportacion> AportacionesLista(const RespuestasLista& lista, const PuntuacionGrupo& p,
+                                          double cada, int parte) {
+  std::vector<Aportacion> a;
+  for (const int item : p.marcados) {
+    a.push_back({item, RecortarDerecha(lista.items[item]), {}, cada, parte, false});
+  }
+  return a;
+}
+
+// "marcaste 4 de sus 5 cualidades (2,0 puntos cada una): A, B, C y D", or
+// "no marcaste ninguna de sus 5 cualidades".
+std::string FraseLista(const RespuestasLista& lista, const PuntuacionGrupo& p,
+                       const CatalogoTextos& c) {
+  namespace t = textos_cualidades;
+  const std::string miembros = std::to_string(p.miembros);
+  if (p.marcados.empty()) {
+    return Plantilla(Texto(c, lista.cualidades ? t::kNingunaCualidad : t::kNingunInteres),
+                     {miembros});
+  }
+  std::vector<std::string> nombres;
+  for (const int item : p.marcados) nombres.push_back(RecortarDerecha(lista.items[item]));
+  return Plantilla(Texto(c, lista.cualidades ? t::kMarcasteCualidades : t::kMarcasteIntereses),
+                   {std::to_string(p.marcados.size()), miembros, ConComa(Cada(p))}) +
+         ": " + Enumerar(nombres, c);
+}
+
+const PuntuacionGrupo& DeGrupo(const std::vector<PuntuacionGrupo>& p, int grupo) {
+  return p[static_cast<std::size_t>(grupo - 1)];
+}
+
+}  // namespace
+
+Clasificacion ClasificarLista(const TablaLinea& grupos, const RespuestasLista& lista,
+                              const CatalogoTextos& catalogo) {
+  const std::vector<PuntuacionGrupo> p = PuntuarGruposDetalle(lista.marcados, lista.miembros);
+  std::vector<double> puntos;
+  for (const PuntuacionGrupo& g : p) puntos.push_back(g.puntos);
+  Clasificacion c = Clasificar(grupos, puntos);
+  for (std::size_t fila = 0; fila < c.orden.size(); ++fila) {
+    const int grupo = c.orden[fila];
+    const PuntuacionGrupo& g = DeGrupo(p, grupo);
+    ResultadoExplicado e;
+    e.fila = static_cast<int>(fila);
+    e.nombre = NombreGrupo(grupos, grupo);
+    e.valor = g.puntos;
+    e.aportaciones = AportacionesLista(lista, g, Cada(g), lista.cualidades ? 0 : 1);
+    e.lineas.push_back(PrefijoResultado(e.nombre, e.valor) + FraseLista(lista, g, catalogo));
+    c.explicaciones.push_back(std::move(e));
+  }
+  return c;
+}
+
+Clasificacion ClasificarConjunto(const TablaLinea& grupos, const RespuestasLista& cualidades,
+                                 const RespuestasLista& intereses, const CatalogoTextos& catalogo) {
+  const std::vector<PuntuacionGrupo> a =
+      PuntuarGruposDetalle(cualidades.marcados, cualidades.miembros);
+  const std::vector<PuntuacionGrupo> b = PuntuarGruposDetalle(intereses.marcados, intereses.miembros);
+  std::vector<double> pa, pb;
+  for (const PuntuacionGrupo& g : a) pa.push_back(g.puntos);
+  for (const PuntuacionGrupo& g : b) pb.push_back(g.puntos);
+  Clasificacion c = Clasificar(grupos, PromediarPuntos(pa, pb));
+  const PuntuacionGrupo vacio;
+  for (std::size_t fila = 0; fila < c.orden.size(); ++fila) {
+    const int grupo = c.orden[fila];
+    const auto g = static_cast<std::size_t>(grupo - 1);
+    const PuntuacionGrupo& ga = g < a.size() ? a[g] : vacio;
+    const PuntuacionGrupo& gb = g < b.size() ? b[g] : vacio;
+    ResultadoExplicado e;
+    e.fila = static_cast<int>(fila);
+    e.nombre = NombreGrupo(grupos, grupo);
+    e.valor = c.puntos[fila];
+    // In the average each item counts half of what it gives its own list.
+    e.aportaciones = AportacionesLista(cualidades, ga, Cada(ga) / 2.0, 0);
+    for (Aportacion& x : AportacionesLista(intereses, gb, Cada(gb) / 2.0, 1))
+      e.aportaciones.push_back(std::move(x));
+    e.lineas.push_back(PrefijoResultado(e.nombre, e.valor) +
+                       Plantilla(Texto(catalogo, textos_cualidades::kMedia),
+                                 {ConComa(ga.puntos), ConComa(gb.puntos)}));
+    e.lineas.push_back(FraseLista(cualidades, ga, catalogo));
+    e.lineas.push_back(FraseLista(intereses, gb, catalogo));
+    c.explicaciones.push_back(std::move(e));
+  }
+  return c;
 }
 
 namespace {
@@ -191,6 +300,10 @@ InformeCuestionario InformeCualidades(const FuentesCuestionario& f, const Result
   a.emplace_back();
   a.emplace_back();
   seccion(11, Texto(c, kTextoJuntos), r.conjunto);
+  LineasExplicacion porque =
+      InformeExplicaciones(r.conjunto.explicaciones, c, static_cast<int>(a.size()) + 1);
+  a.insert(a.end(), porque.lineas.begin(), porque.lineas.end());
+  for (const int n : porque.negritas) inf.negritasRetrato.push_back(n);
   a.emplace_back();
   a.push_back(std::string(44, ' ') + Texto(c, kTextoSuerte));
 

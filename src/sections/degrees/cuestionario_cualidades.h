@@ -10,6 +10,7 @@
 
 #include "data/carreras/datos_carreras.h"
 #include "data/catalogo.h"
+#include "data/explicacion.h"
 #include "data/tabla_linea.h"
 
 namespace sendaro {
@@ -23,6 +24,16 @@ std::vector<int> CualidadesGraduadas(int item);
 // group's number of members. A group without members scores 0.
 std::vector<double> PuntuarGrupos(std::vector<int> marcados,
                                   const std::vector<std::vector<int>>& miembros);
+
+// A group's score with what made it: the selected items that are its
+// members (ascending, once per membership), each worth 10 / miembros.
+struct PuntuacionGrupo {
+  double puntos = 0;
+  int miembros = 0;
+  std::vector<int> marcados;
+};
+std::vector<PuntuacionGrupo> PuntuarGruposDetalle(std::vector<int> marcados,
+                                                  const std::vector<std::vector<int>>& miembros);
 
 // (a + b) / 2 group by group; a missing score counts as 0.
 std::vector<double> PromediarPuntos(const std::vector<double>& a, const std::vector<double>& b);
@@ -38,6 +49,9 @@ struct Clasificacion {
   std::vector<std::string> lineas;
   std::vector<int> orden;
   std::vector<double> puntos;  // in row order
+  // Why each row scores what it does, in row order (rankings made from the
+  // answers; empty for one made from bare scores).
+  std::vector<ResultadoExplicado> explicaciones;
 };
 
 // `grupos` holds the group lines 1..G.
@@ -62,6 +76,31 @@ std::vector<std::vector<int>> MiembrosIntereses(const DatosCarreras& datos, int 
 // degrees (in table order), a blank line, text 326, and its vocational titles.
 std::vector<std::string> DetalleGrupo(const FuentesCuestionario& f, int grupo);
 
+// Catalogue texts of the explanations.
+namespace textos_cualidades {
+inline constexpr int kMarcasteCualidades = 732;  // "marcaste %1 de sus %2 cualidades (%3 ...)"
+inline constexpr int kMarcasteIntereses = 733;
+inline constexpr int kNingunaCualidad = 734;  // "no marcaste ninguna de sus %1 cualidades"
+inline constexpr int kNingunInteres = 735;
+inline constexpr int kMedia = 736;  // "media de %1 en cualidades y %2 en intereses"
+}  // namespace textos_cualidades
+
+// One answer list as the student left it.
+struct RespuestasLista {
+  bool cualidades = true;  // the qualities list, else the interests
+  const TablaLinea& items;  // "CUALIDAD" or "INTERES"
+  const std::vector<std::vector<int>>& miembros;  // of each group 1..G
+  std::vector<int> marcados;  // the selected item numbers (1-based)
+};
+
+// Scores one list and ranks it, each row with the items that gave its score.
+Clasificacion ClasificarLista(const TablaLinea& grupos, const RespuestasLista& lista,
+                              const CatalogoTextos& catalogo);
+// The combined ranking (the average of both lists), each row with both
+// lists' items, each worth half as much as in its own list.
+Clasificacion ClasificarConjunto(const TablaLinea& grupos, const RespuestasLista& cualidades,
+                                 const RespuestasLista& intereses, const CatalogoTextos& catalogo);
+
 // The three rankings the report shows.
 struct ResultadoCuestionario {
   Clasificacion cualidades;
@@ -84,8 +123,9 @@ struct InformeCuestionario {
   std::vector<std::string> Completo() const;
 };
 
-// `nombre` is the student's name as typed (Windows-1252). The studies part
-// covers the first three groups of the combined ranking.
+// `nombre` is the student's name as typed (Windows-1252). The portrait part
+// ends with the explanations of the combined ranking, when it has them; the
+// studies part covers the first three groups of the combined ranking.
 InformeCuestionario InformeCualidades(const FuentesCuestionario& f, const ResultadoCuestionario& r,
                                       std::string_view nombre);
 

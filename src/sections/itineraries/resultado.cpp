@@ -44,6 +44,52 @@ std::string Linea(const TablaLinea& t, int n, int corte = 0) {
 
 std::string Texto(const CatalogoTextos& c, int n) { return RecortarDerecha(c.Texto(n)); }
 
+// An answer's words as the grid shows them (12 characters).
+std::string Linea0(const CatalogoTextos& c, int n) {
+  return RecortarDerecha(Cortar(c.Texto(n), 12));
+}
+
+// A mark's explanation: the points of the questions that count for it, then
+// the questions that gave points, gathered by the words of their answer.
+ResultadoExplicado ExplicarNota(int fila, std::string nombre, int decimas, const Suma& suma,
+                                int preguntas, std::vector<Aportacion> aportaciones,
+                                const CatalogoTextos& t) {
+  namespace tx = textos_resultado;
+  ResultadoExplicado e;
+  e.fila = fila;
+  e.nombre = std::move(nombre);
+  e.valor = decimas / 10.0;
+  e.lineas.push_back(PrefijoResultado(e.nombre, e.valor) +
+                     Plantilla(Texto(t, tx::kPuntosPosibles),
+                               {std::to_string(suma.puntos), std::to_string(suma.maximo),
+                                std::to_string(preguntas)}));
+  std::vector<std::string> palabras;
+  for (const Aportacion& a : aportaciones) {
+    if (std::find(palabras.begin(), palabras.end(), a.respuesta) == palabras.end())
+      palabras.push_back(a.respuesta);
+  }
+  for (const std::string& p : palabras) {
+    std::vector<int> numeros;
+    double puntos = 0;
+    for (const Aportacion& a : aportaciones) {
+      if (a.respuesta != p) continue;
+      numeros.push_back(a.numero);
+      puntos += a.puntos;
+    }
+    e.lineas.push_back(Plantilla(Texto(t, numeros.size() == 1 ? tx::kPregunta : tx::kPreguntas),
+                                 {EnumerarNumeros(numeros, t), p, ConComaBreve(puntos)}));
+  }
+  if (aportaciones.empty()) e.lineas.push_back(Texto(t, tx::kNingunaPuntua));
+  e.aportaciones = std::move(aportaciones);
+  return e;
+}
+
+// How many of the questions fall in desde..hasta.
+int Contadas(const std::vector<int>& preguntas, int desde, int hasta) {
+  return static_cast<int>(std::count_if(preguntas.begin(), preguntas.end(),
+                                        [&](int q) { return q >= desde && q <= hasta; }));
+}
+
 const std::string kRaya(56, '_');
 
 // The first 45 characters of the area's line, blank-padded, and its mark.
@@ -126,6 +172,21 @@ Suma SumaArea(const Cuestionario& c, const std::vector<int>& preguntas, int desd
   return s;
 }
 
+std::vector<Aportacion> AportacionesArea(const Cuestionario& c, const std::vector<int>& preguntas,
+                                         int desde, int hasta, const CatalogoTextos& catalogo) {
+  std::vector<Aportacion> a;
+  for (const int q : preguntas) {
+    if (q < desde || q > hasta) continue;
+    const int puntos = Puntos(c.Peso(q), c.Tipo(q), c.Respuesta(q));
+    if (puntos <= 0) continue;
+    const int texto = TextoRespuesta(c.Tipo(q), c.Respuesta(q));
+    std::string palabras = texto != 0 ? Linea0(catalogo, texto) : std::string();
+    a.push_back({q, RecortarDerecha(c.Texto(q)), std::move(palabras), static_cast<double>(puntos),
+                 0, false});
+  }
+  return a;
+}
+
 int NotaPrimeraParte(const Cuestionario& c) {
   Suma s;
   const int hasta = std::min(c.CuesPrimeraParte, c.CuesNumPreguntas);
@@ -187,6 +248,60 @@ std::string Recomendacion(const TablaLinea& itinerar, int area) {
   if (area == 5) return Linea(itinerar, 24, 35) + " o " + Linea(itinerar, 23, 35);
   return Linea(itinerar, kLinea[area], 35);
 }
+
+namespace {
+
+// The explanations of the whole result's marks and recommendations.
+void Explicar(ResultadoCompleto& r, const Cuestionario& c, const AreasCuestionario& areas,
+              const FuentesResultado& f) {
+  const CatalogoTextos& t = f.catalogo;
+  const int n = c.CuesNumPreguntas;
+  std::vector<int> primera;
+  for (int q = 1; q <= std::min(c.CuesPrimeraParte, n); ++q) primera.push_back(q);
+  const int hasta = std::min(c.CuesPrimeraParte, n);
+  // The mark's caption ends in a colon of its own.
+  std::string marca = Texto(t, 152);
+  while (!marca.empty() && (marca.back() == ':' || marca.back() == ' ')) marca.pop_back();
+  r.explicaciones.push_back(ExplicarNota(6, marca, r.nota, SumaArea(c, primera, 1, hasta),
+                                         Contadas(primera, 1, hasta),
+                                         AportacionesArea(c, primera, 1, hasta, t), t));
+
+  const auto nombre = [&f](int area) { return Linea(f.itinerar, area, 45); };
+  const std::string r1 = Recomendacion(f.itinerar, r.a1);
+  const std::string texto2 = Recomendacion(f.itinerar, r.a2);
+  const auto recomendacion = [&](int fila, const std::string& texto, int plantilla, int area,
+                                 int decimas) {
+    ResultadoExplicado e;
+    e.fila = fila;
+    e.nombre = texto;
+    e.lineas.push_back(PrefijoResultado(texto, std::nullopt) +
+                       Plantilla(Texto(t, plantilla), {nombre(area), ConComa(decimas / 10.0)}));
+    r.explicaciones.push_back(std::move(e));
+  };
+  recomendacion(10, r1, textos_resultado::kPorMejorArea, r.a1, r.notaArea[Indice(r.a1)]);
+  if (!(r.a1 == 5 || texto2 == r1)) {
+    recomendacion(11, Texto(t, 123) + " " + texto2, textos_resultado::kPorSegundaParte, r.a2,
+                  r.notaSegunda[Indice(r.a2)]);
+  }
+
+  const auto area = [&](int fila, int k, int desde, int decimas) {
+    const std::vector<int>& preguntas = areas.preguntas[Indice(k)];
+    r.explicaciones.push_back(ExplicarNota(fila, nombre(k), decimas,
+                                           SumaArea(c, preguntas, desde, n),
+                                           Contadas(preguntas, desde, n),
+                                           AportacionesArea(c, preguntas, desde, n, t), t));
+  };
+  for (int i = 1; i <= 6; ++i) {
+    const int k = r.ordenAreas[Indice(i)];
+    area(16 + i, k, 1, r.notaArea[Indice(k)]);
+  }
+  for (int i = 1; i <= 2; ++i) {
+    const int k = r.ordenSegunda[Indice(i)];
+    area(24 + i, k, kPreguntasPrimeraParte + 1, r.notaSegunda[Indice(k)]);
+  }
+}
+
+}  // namespace
 
 ResultadoCompleto ResultadoEntero(const Cuestionario& c, const AreasCuestionario& areas,
                                   const FuentesResultado& f) {
@@ -263,7 +378,26 @@ ResultadoCompleto ResultadoEntero(const Cuestionario& c, const AreasCuestionario
   for (std::string& linea : l) linea = RecortarDerecha(Cortar(linea, TablaLinea::kLimiteNormal));
   // Result lines 1, 10, 14 and 29, one further down in the print buffer.
   r.negritas = {2, 11, 15, 30};
+  Explicar(r, c, areas, f);
   return r;
+}
+
+const ResultadoExplicado* ExplicacionDeLinea(const ResultadoCompleto& r, int linea) {
+  for (const ResultadoExplicado& e : r.explicaciones) {
+    if (e.fila == linea) return &e;
+  }
+  return nullptr;
+}
+
+ResultadoImpreso ResultadoConExplicaciones(const ResultadoCompleto& r,
+                                           const CatalogoTextos& catalogo) {
+  ResultadoImpreso i{r.lineas, r.negritas};
+  // Result line n is print buffer line n + 1.
+  const LineasExplicacion porque =
+      InformeExplicaciones(r.explicaciones, catalogo, static_cast<int>(r.lineas.size()) + 2);
+  i.lineas.insert(i.lineas.end(), porque.lineas.begin(), porque.lineas.end());
+  i.negritas.insert(i.negritas.end(), porque.negritas.begin(), porque.negritas.end());
+  return i;
 }
 
 int AreaDeLinea(const ResultadoCompleto& r, int linea) {

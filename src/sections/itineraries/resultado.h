@@ -15,6 +15,7 @@
 
 #include "data/carreras/datos_carreras.h"
 #include "data/catalogo.h"
+#include "data/explicacion.h"
 #include "data/tabla_linea.h"
 #include "sections/itineraries/cuestionario.h"
 
@@ -55,6 +56,20 @@ struct Suma {
   int maximo = 0;
 };
 Suma SumaArea(const Cuestionario& c, const std::vector<int>& preguntas, int desde, int hasta);
+// The questions among the same ones that gave points, in list order, each
+// with its answer in words and its points.
+std::vector<Aportacion> AportacionesArea(const Cuestionario& c, const std::vector<int>& preguntas,
+                                         int desde, int hasta, const CatalogoTextos& catalogo);
+
+// Catalogue texts of the explanations.
+namespace textos_resultado {
+inline constexpr int kPuntosPosibles = 737;  // "%1 de %2 puntos posibles en %3 preguntas"
+inline constexpr int kPreguntas = 738;       // "preguntas %1 contestadas «%2»: +%3"
+inline constexpr int kPregunta = 739;        // "pregunta %1 contestada «%2»: +%3"
+inline constexpr int kNingunaPuntua = 740;   // no answer gave points
+inline constexpr int kPorMejorArea = 741;    // "por tu área de mejor nota, %1 (%2)"
+inline constexpr int kPorSegundaParte = 742;
+}  // namespace textos_resultado
 
 // The first-part mark: questions 1..min(35, CuesNumPreguntas); 0 when there
 // is nothing to grade.
@@ -90,9 +105,25 @@ struct ResultadoCompleto {
   std::vector<std::string> lineas;
   // Lines printed bold, numbered as in the print buffer (one more than here).
   std::vector<int> negritas;
+  // Why: the first-part mark (line 6), the recommendations (lines 10, 11),
+  // the six best areas (17-22) and the two best of the second part (25,
+  // 26); `fila` is the result line (from 1).
+  std::vector<ResultadoExplicado> explicaciones;
 };
 ResultadoCompleto ResultadoEntero(const Cuestionario& c, const AreasCuestionario& areas,
                                   const FuentesResultado& f);
+
+// The explanation of result line `linea` (from 1), or nothing.
+const ResultadoExplicado* ExplicacionDeLinea(const ResultadoCompleto& r, int linea);
+
+// The whole result as printed and saved: its lines, then the explanations,
+// with the bold lines numbered as in the print buffer.
+struct ResultadoImpreso {
+  std::vector<std::string> lineas;
+  std::vector<int> negritas;
+};
+ResultadoImpreso ResultadoConExplicaciones(const ResultadoCompleto& r,
+                                           const CatalogoTextos& catalogo);
 
 // The recommendation text of an area of interest (1..13); empty outside.
 std::string Recomendacion(const TablaLinea& itinerar, int area);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "data/catalogo.h"
+#include "data/explicacion.h"
 #include "data/tabla_linea.h"
 #include "sections/middle_grade/titulos_gm.h"
 
@@ -37,6 +38,10 @@ std::vector<EnunciadoGM> EnunciadosGM(const TablaLinea& cuestionario,
 struct FilaResultadoGM {
   std::string texto;
   int titulo = 0;  // line in "FP2"
+  std::string nombre;  // the family's or title's name
+  // The chosen statements (indices into the list scored) whose code put the
+  // row there, in list order.
+  std::vector<int> enunciados;
 };
 
 // Marks what each chosen statement's code names: its family, and "T" all
@@ -46,6 +51,16 @@ struct FilaResultadoGM {
 std::vector<FilaResultadoGM> ResultadosGM(const FamiliasGM& familias, const TablaLinea& titulos,
                                           const std::vector<EnunciadoGM>& elegidos,
                                           const CatalogoTextos& catalogo);
+
+// Catalogue texts of the explanations.
+inline constexpr int kTextoFamiliaPropuesta = 746;  // "%1: la proponen estas frases que elegiste"
+inline constexpr int kTextoTituloPropuesto = 747;
+
+// Why each result row is there (`fila` from 0, as the rows): the chosen
+// statements that name it.
+std::vector<ResultadoExplicado> ExplicarResultadosGM(const std::vector<FilaResultadoGM>& filas,
+                                                     const std::vector<EnunciadoGM>& elegidos,
+                                                     const CatalogoTextos& catalogo);
 
 // The questionnaire's report (line 0, the student's name, is the printer's).
 // An area, statement, title or centre longer than a report line goes on
@@ -65,9 +80,12 @@ void InformeAreas(InformeCuestionarioGM& i, const std::vector<std::string>& area
 void InformeEnunciados(InformeCuestionarioGM& i, const std::vector<std::string>& enunciados,
                        const CatalogoTextos& catalogo);
 // Section 3, rewritten at each map click: "<592>: <title>", a blank line,
-// "<593>:", a blank line and the centre rows.
+// "<593>:", a blank line, the centre rows and, when there are any, a blank
+// line and the lines of `porque` (why the title was proposed; later ones
+// indented).
 void InformeTituloElegido(InformeCuestionarioGM& i, const std::string& titulo,
-                          const std::vector<std::string>& centros, const CatalogoTextos& catalogo);
+                          const std::vector<std::string>& centros, const CatalogoTextos& catalogo,
+                          const std::vector<std::string>& porque = {});
 // The bold lines: the three section headers that are there.
 std::vector<int> NegritasCuestionario(const InformeCuestionarioGM& i);
 

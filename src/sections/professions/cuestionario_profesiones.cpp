@@ -179,15 +179,19 @@ std::vector<PuntosActividad> PuntuarActividades(const DatosProfesiones& datos,
   std::vector<PuntosActividad> puntos;
   for (std::size_t a = 0; a < datos.actividades.size(); ++a) {
     const std::string& codigo = datos.actividades[a].codigo;
-    double total = 0;
+    PuntosActividad p{static_cast<int>(a), 0.0, {}};
     for (std::size_t j = 0; j < listaFinal.size(); ++j) {
       const FraseCorta* f = datos.Corta(listaFinal[j]);
       if (f == nullptr) continue;
       const bool marcada = static_cast<int>(j) == elegida;
-      if (f->actividadA == codigo) total += marcada ? 2.5 : 1.0;
-      if (!EsNinguno(f->actividadB) && f->actividadB == codigo) total += marcada ? 1.25 : 0.5;
+      double fila = 0;
+      if (f->actividadA == codigo) fila += marcada ? 2.5 : 1.0;
+      if (!EsNinguno(f->actividadB) && f->actividadB == codigo) fila += marcada ? 1.25 : 0.5;
+      if (fila == 0) continue;
+      p.puntos += fila;
+      p.aportaciones.push_back({listaFinal[j], RecortarDerecha(f->texto), {}, fila, 0, marcada});
     }
-    if (total > 0) puntos.push_back({static_cast<int>(a), total});
+    if (p.puntos > 0) puntos.push_back(std::move(p));
   }
   std::stable_sort(
       puntos.begin(), puntos.end(),
@@ -275,6 +279,48 @@ std::vector<std::string> FilasProfesionesActividad(const DatosProfesiones& datos
   return filas;
 }
 
+std::vector<ResultadoExplicado> ExplicarActividades(const DatosProfesiones& datos,
+                                                    const std::vector<PuntosActividad>& puntos,
+                                                    const CatalogoTextos& catalogo) {
+  std::vector<ResultadoExplicado> r;
+  for (std::size_t i = 0; i < puntos.size() && i < 2; ++i) {
+    const PuntosActividad& p = puntos[i];
+    ResultadoExplicado e;
+    e.fila = static_cast<int>(i) + 1;
+    e.nombre = RecortarDerecha(datos.actividades[static_cast<std::size_t>(p.actividad)].nombre);
+    e.valor = p.puntos;
+    e.aportaciones = p.aportaciones;
+    e.lineas.push_back(e.nombre + " " + ConComaBreve(p.puntos) + ": " +
+                       RecortarDerecha(catalogo.Texto(textos::kSenalanFrases)));
+    for (const Aportacion& a : p.aportaciones) {
+      e.lineas.push_back(Plantilla(
+          RecortarDerecha(catalogo.Texto(a.elegida ? textos::kFraseElegida : textos::kFrasePuntos)),
+          {a.texto, ConComaBreve(a.puntos)}));
+    }
+    r.push_back(std::move(e));
+  }
+  return r;
+}
+
+std::vector<ResultadoExplicado> ExplicarProfesiones(const DatosProfesiones& datos,
+                                                    const std::vector<int>& profesiones, int frase,
+                                                    const CatalogoTextos& catalogo) {
+  std::vector<ResultadoExplicado> r;
+  const FraseCorta* f = datos.Corta(frase);
+  if (f == nullptr) return r;
+  const std::string texto = RecortarDerecha(f->texto);
+  for (std::size_t i = 0; i < profesiones.size(); ++i) {
+    ResultadoExplicado e;
+    e.fila = static_cast<int>(i) + 1;
+    e.nombre = RecortarDerecha(Nombre(datos, profesiones[i]));
+    e.aportaciones.push_back({frase, texto, {}, 0.0, 0, true});
+    e.lineas.push_back(PrefijoResultado(e.nombre, std::nullopt) +
+                       Plantilla(RecortarDerecha(catalogo.Texto(textos::kSaleDeFrase)), {texto}));
+    r.push_back(std::move(e));
+  }
+  return r;
+}
+
 int InformeProfesiones(const DatosProfesiones& datos, const TablasEstudios& tablas,
                        const CatalogoTextos& catalogo, const Resultado& resultado,
                        const std::string& encabezado, BufferImpresion& buffer,
@@ -301,15 +347,23 @@ int InformeProfesiones(const DatosProfesiones& datos, const TablasEstudios& tabl
          EstudiosDeProfesion(datos.profesiones[static_cast<std::size_t>(p)], tablas))
       linea("    " + e.linea + " (" + ClaseImpresa(e.letra, catalogo));
   }
-  if (resultado.puntos.empty()) return n;
-  linea("");
-  linea(catalogo.Texto(textos::kActividadesMasAfines), true);
-  for (const std::string& fila : FilasActividades(datos, resultado.puntos, catalogo)) linea(fila);
-  linea("");
-  linea("     " + catalogo.Texto(textos::kProfesionesDeActividad) + " " + std::string(kPrimero) +
-        ":");
-  for (const int p : ProfesionesDeActividad(datos, resultado.puntos[0].actividad))
-    linea("  " + std::string(kVineta) + Nombre(datos, p));
+  if (!resultado.puntos.empty()) {
+    linea("");
+    linea(catalogo.Texto(textos::kActividadesMasAfines), true);
+    for (const std::string& fila : FilasActividades(datos, resultado.puntos, catalogo)) linea(fila);
+    linea("");
+    linea("     " + catalogo.Texto(textos::kProfesionesDeActividad) + " " + std::string(kPrimero) +
+          ":");
+    for (const int p : ProfesionesDeActividad(datos, resultado.puntos[0].actividad))
+      linea("  " + std::string(kVineta) + Nombre(datos, p));
+  }
+  const LineasExplicacion porque = InformeExplicaciones(resultado.explicaciones, catalogo, n + 1);
+  for (std::size_t i = 0; i < porque.lineas.size(); ++i) {
+    const int numero = n + 1;
+    buffer.Fijar(++n, porque.lineas[i]);
+    if (std::find(porque.negritas.begin(), porque.negritas.end(), numero) != porque.negritas.end())
+      secciones.Agregar(numero);
+  }
   return n;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "data/catalogo.h"
+#include "data/explicacion.h"
 #include "data/impresion/buffers_impresion.h"
 #include "data/profesiones.h"
 #include "data/tabla_linea.h"
@@ -35,6 +36,11 @@ inline constexpr int kProfesionesFrase = 644, kEstudiosProfesion = 645;
 inline constexpr int kExplica1 = 646, kExplica2 = 647;
 inline constexpr int kResultado = 648;
 inline constexpr int kSalir = 649, kBuscaEstudio = 650;
+// Explanations of the results.
+inline constexpr int kSenalanFrases = 743;  // an activity: the phrases that point to it
+inline constexpr int kFraseElegida = 744;   // "«%1», la frase que elegiste: +%2"
+inline constexpr int kSaleDeFrase = 745;    // a profession: "sale de la frase que elegiste, «%1»"
+inline constexpr int kFrasePuntos = 749;    // "«%1»: +%2"
 }  // namespace textos
 
 // Icons of the hall's icon list beside the first fifteen long phrases; later
@@ -93,6 +99,9 @@ std::vector<int> ListaFinal(const Paginas& paginas, const std::vector<std::vecto
 struct PuntosActividad {
   int actividad = 0;  // index into datos.actividades
   double puntos = 0;
+  // The final-list phrases that gave the points (numero: the phrase's
+  // number; elegida: the picked row), in list order.
+  std::vector<Aportacion> aportaciones;
 };
 // Scores every activity over the final list (phrase numbers) with the picked
 // row (from 0, -1 none): code A 1 (+1.5 picked), code B 0.5 (+0.75 picked).
@@ -144,10 +153,23 @@ std::vector<std::string> FilasProfesiones(const DatosProfesiones& datos,
 std::vector<std::string> FilasProfesionesActividad(const DatosProfesiones& datos, int actividad,
                                                    int puesto, const CatalogoTextos& catalogo);
 
+// Why the two best activities (rows 1 and 2 of ListResulAct, `fila` 1 and 2)
+// are there: the phrases that gave their points.
+std::vector<ResultadoExplicado> ExplicarActividades(const DatosProfesiones& datos,
+                                                    const std::vector<PuntosActividad>& puntos,
+                                                    const CatalogoTextos& catalogo);
+// Why the professions of the picked phrase (rows 1.. of ListResulProf) are
+// there: that phrase.
+std::vector<ResultadoExplicado> ExplicarProfesiones(const DatosProfesiones& datos,
+                                                    const std::vector<int>& profesiones, int frase,
+                                                    const CatalogoTextos& catalogo);
+
 // Everything the results printout needs.
 struct Resultado {
   std::vector<PuntosActividad> puntos;
   std::vector<int> profesionesFrase;  // of the picked phrase
+  // Printed after the results, when there are any.
+  std::vector<ResultadoExplicado> explicaciones;
 };
 
 // Fills the print buffer (line 0 the student's heading) and the bold lines,

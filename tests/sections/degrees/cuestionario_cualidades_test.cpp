@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "data/impresion/lineas_prueba.h"
+#include "data/textos_explicacion.h"
 #include "sections/degrees/registros_prueba.h"
 
 namespace sendaro {
@@ -48,15 +52,29 @@ struct Cuestionario {
     std::vector<std::string> textos;
     for (int k = 1; k <= CatalogoTextos::kUltimaLinea; ++k)
       textos.push_back("T" + std::to_string(k));
+    prueba::PonerTextosExplicacion(textos);
     catalogo.Rellenar(textos);
+
+    for (int i = 1; i <= 10; ++i) cualidades.Fijar(i, "Q" + std::to_string(i));
+    cualidades.FijarCuenta(10);
+    for (int i = 1; i <= 4; ++i) intereses.Fijar(i, "I" + std::to_string(i) + "   ");
+    intereses.FijarCuenta(4);
   }
   FuentesCuestionario Fuentes() const { return {grupos, carreras, titulos, datos, catalogo}; }
   std::vector<std::vector<int>> Cualidades() const { return MiembrosCualidades(datos, 3); }
 
-  TablaLinea grupos, carreras, titulos;
+  std::vector<std::vector<int>> Intereses() const { return MiembrosIntereses(datos, 3); }
+
+  TablaLinea grupos, carreras, titulos, cualidades, intereses;
   DatosCarreras datos;
   CatalogoTextos catalogo;
 };
+
+std::vector<std::vector<std::string>> Lineas(const Clasificacion& c) {
+  std::vector<std::vector<std::string>> l;
+  for (const ResultadoExplicado& e : c.explicaciones) l.push_back(e.lineas);
+  return l;
+}
 
 TEST(CuestionarioCualidades, ItemsGraduadosSeleccionanLosAnteriores) {
   const struct {
@@ -166,6 +184,95 @@ TEST(CuestionarioCualidades, InformeConLasTresClasificacionesYLosEstudiosDeTresG
   EXPECT_EQ(todo.front(), "T284 Ana");
   EXPECT_EQ(todo[24], "T340");
   EXPECT_EQ(todo.size(), 1 + a.size() + 1 + b.size());
+}
+
+// Each row says which ticked items gave its score and what each is worth
+// (10 / the group's members): worked out by hand for the three groups.
+TEST(CuestionarioCualidades, CadaFilaExplicaSusCualidadesMarcadas) {
+  const Cuestionario q;
+  const auto miembros = q.Cualidades();
+  const Clasificacion c =
+      ClasificarLista(q.grupos, {true, q.cualidades, miembros, {6, 2, 1}}, q.catalogo);
+  EXPECT_EQ(c.orden, (std::vector<int>{2, 1, 3}));
+  EXPECT_EQ(Lineas(c),
+            (std::vector<std::vector<std::string>>{
+                {"Tecnologico 10,1: marcaste 1 de sus 1 cualidades (10,0 puntos cada una): Q6"},
+                {"Sanitario 4,0: marcaste 2 de sus 5 cualidades (2,0 puntos cada una): Q1 y Q2"},
+                {"Artistico 3,0: marcaste 3 de sus 10 cualidades (1,0 puntos cada una): Q1, Q2 y "
+                 "Q6"},
+            }));
+  const ResultadoExplicado& s = c.explicaciones[1];
+  EXPECT_EQ(s.fila, 1);
+  EXPECT_EQ(s.nombre, "Sanitario");
+  EXPECT_DOUBLE_EQ(*s.valor, 4.02);
+  ASSERT_EQ(s.aportaciones.size(), 2u);
+  EXPECT_EQ(s.aportaciones[1].numero, 2);
+  EXPECT_EQ(s.aportaciones[1].texto, "Q2");
+  EXPECT_DOUBLE_EQ(s.aportaciones[1].puntos, 2.0);
+  // The ranking is the one the bare scores give.
+  EXPECT_EQ(c.lineas, Clasificar(q.grupos, PuntuarGrupos({1, 2, 6}, miembros)).lineas);
+}
+
+TEST(CuestionarioCualidades, EmpateYFilasSinNingunaRespuesta) {
+  const Cuestionario q;
+  const auto miembros = q.Intereses();
+  // Sanitario and Artistico tie at 10.1 and keep their group order;
+  // Tecnologico has none of its two interests ticked.
+  Clasificacion c = ClasificarLista(q.grupos, {false, q.intereses, miembros, {4, 1}}, q.catalogo);
+  EXPECT_EQ(c.orden, (std::vector<int>{1, 3, 2}));
+  EXPECT_EQ(c.explicaciones[0].lineas[0],
+            "Sanitario 10,1: marcaste 1 de sus 1 intereses (10,0 puntos cada uno): I1");
+  EXPECT_EQ(c.explicaciones[1].lineas[0],
+            "Artistico 10,1: marcaste 1 de sus 1 intereses (10,0 puntos cada uno): I4");
+  EXPECT_EQ(c.explicaciones[2].lineas[0].substr(c.explicaciones[2].lineas[0].find(':')),
+            ": no marcaste ninguno de sus 2 intereses");
+  EXPECT_TRUE(c.explicaciones[2].aportaciones.empty());
+
+  c = ClasificarLista(q.grupos, {true, q.cualidades, q.Cualidades(), {}}, q.catalogo);
+  EXPECT_EQ(c.explicaciones[0].lineas,
+            std::vector<std::string>{"Tecnologico 0,1: no marcaste ninguna de sus 1 cualidades"});
+}
+
+TEST(CuestionarioCualidades, ElConjuntoExplicaLaMediaConLasDosListas) {
+  const Cuestionario q;
+  const auto mc = q.Cualidades();
+  const auto mi = q.Intereses();
+  const Clasificacion c =
+      ClasificarConjunto(q.grupos, {true, q.cualidades, mc, {1, 2, 6}},
+                         {false, q.intereses, mi, {1, 4}}, q.catalogo);
+  // Sanitario (4.02 + 10.1) / 2 = 7.06, Artistico 6.555, Tecnologico 5.075.
+  EXPECT_EQ(c.orden, (std::vector<int>{1, 3, 2}));
+  EXPECT_EQ(c.explicaciones[0].lineas,
+            (std::vector<std::string>{
+                "Sanitario 7,1: media de 4,0 en cualidades y 10,1 en intereses",
+                "marcaste 2 de sus 5 cualidades (2,0 puntos cada una): Q1 y Q2",
+                "marcaste 1 de sus 1 intereses (10,0 puntos cada uno): I1"}));
+  EXPECT_EQ(c.explicaciones[2].lineas[2], "no marcaste ninguno de sus 2 intereses");
+  // In the average an item adds half of what it adds to its own list.
+  const auto& a = c.explicaciones[0].aportaciones;
+  ASSERT_EQ(a.size(), 3u);
+  EXPECT_EQ(a[0].parte, 0);
+  EXPECT_DOUBLE_EQ(a[0].puntos, 1.0);
+  EXPECT_EQ(a[2].parte, 1);
+  EXPECT_EQ(a[2].numero, 1);
+  EXPECT_DOUBLE_EQ(a[2].puntos, 5.0);
+
+  // The report's portrait part gives them after the combined ranking.
+  ResultadoCuestionario r;
+  r.cualidades = ClasificarLista(q.grupos, {true, q.cualidades, mc, {1, 2, 6}}, q.catalogo);
+  r.intereses = ClasificarLista(q.grupos, {false, q.intereses, mi, {1, 4}}, q.catalogo);
+  r.conjunto = c;
+  const InformeCuestionario inf = InformeCualidades(q.Fuentes(), r, "Ana");
+  const auto& l = inf.retrato;
+  EXPECT_EQ(l[21], "");
+  EXPECT_EQ(l[22], "Por que salen estos resultados");
+  EXPECT_EQ(inf.negritasRetrato, (std::vector<int>{3, 10, 17, 23}));
+  EXPECT_EQ(l[23], "Sanitario 7,1: media de 4,0 en cualidades y 10,1 en");
+  EXPECT_EQ(l.back(), std::string(44, ' ') + "T598");
+  EXPECT_LE(prueba::LargoMayor(l), 60u);
+  // Saved, they come with the rest.
+  const auto todo = inf.Completo();
+  EXPECT_NE(std::find(todo.begin(), todo.end(), "Por que salen estos resultados"), todo.end());
 }
 
 }  // namespace

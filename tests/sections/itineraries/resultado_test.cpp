@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "data/impresion/lineas_prueba.h"
+#include "data/textos_explicacion.h"
 #include "sections/itineraries/datos_cuestionario.h"
 
 namespace sendaro {
@@ -321,6 +323,93 @@ TEST_F(ResultadoEnteroCuestionario, SinAreasFlojasDaLosConsejosGenerales) {
   const ResultadoCompleto r = Resultado();
   EXPECT_EQ(std::vector<std::string>(r.lineas.begin() + 30, r.lineas.end()),
             (std::vector<std::string>{"L48", "L49", "", "L50", "", "L51", "L52"}));
+}
+
+// The explanations of the same answers, with the explanation texts in the
+// catalogue. Answer words: type 3 answer 4 is text 139, type 4 answers 2, 3
+// and 4 are texts 133, 134 and 135.
+class ExplicacionResultado : public ResultadoEnteroCuestionario {
+ protected:
+  ExplicacionResultado() {
+    std::vector<std::string> lineas;
+    for (int n = 1; n <= CatalogoTextos::kUltimaLinea; ++n) lineas.push_back("T" + std::to_string(n));
+    prueba::PonerTextosExplicacion(lineas);
+    catalogo.Rellenar(lineas);
+  }
+  static std::vector<std::string> De(const ResultadoCompleto& r, int linea) {
+    const ResultadoExplicado* e = ExplicacionDeLinea(r, linea);
+    return e != nullptr ? e->lineas : std::vector<std::string>{"(nada)"};
+  }
+};
+
+TEST_F(ExplicacionResultado, CadaNotaConSusPreguntasAgrupadasPorRespuesta) {
+  const ResultadoCompleto r = Resultado();
+  using V = std::vector<std::string>;
+  // The first-part mark: 20 of 35 x 10 points; questions 1 and 2 share words.
+  EXPECT_EQ(De(r, 6), (V{"T152 0,6: 20 de 350 puntos posibles en 35 preguntas",
+                         "preguntas 1 y 2 contestadas <T139>: +20"}));
+  EXPECT_EQ(De(r, 10), (V{"L24 o L23: por tu area de mejor nota, Area 5 (10,0)"}));
+  EXPECT_EQ(De(r, 11), V{"(nada)"});  // no second recommendation
+  EXPECT_EQ(De(r, 17), (V{"Area 5 10,0: 7 de 7 puntos posibles en 1 preguntas",
+                          "pregunta 41 contestada <T135>: +7"}));
+  // Area 1: questions 36 (7 of 7) and 37 (2 of 7); area 3: question 13 left
+  // unanswered counts in the maximum only.
+  EXPECT_EQ(De(r, 21), (V{"Area 1 6,4: 9 de 14 puntos posibles en 2 preguntas",
+                          "pregunta 36 contestada <T135>: +7", "pregunta 37 contestada <T133>: +2"}));
+  EXPECT_EQ(De(r, 22), (V{"Area 3 4,1: 7 de 17 puntos posibles en 2 preguntas",
+                          "pregunta 39 contestada <T135>: +7"}));
+  // Second part: only questions after 35.
+  EXPECT_EQ(De(r, 25), (V{"Area 3 10,0: 7 de 7 puntos posibles en 1 preguntas",
+                          "pregunta 39 contestada <T135>: +7"}));
+  // Areas 2, 6 and 10 tie at 7.1: each row explains its own area.
+  EXPECT_EQ(De(r, 18)[0].substr(0, 12), "Area 2 7,1: ");
+  EXPECT_EQ(De(r, 20)[0].substr(0, 13), "Area 10 7,1: ");
+  EXPECT_EQ(De(r, 20)[1], "pregunta 42 contestada <T134>: +5");
+  EXPECT_EQ(De(r, 16), V{"(nada)"});
+
+  const ResultadoExplicado* area1 = ExplicacionDeLinea(r, 21);
+  ASSERT_EQ(area1->aportaciones.size(), 2u);
+  EXPECT_EQ(area1->aportaciones[1].numero, 37);
+  EXPECT_EQ(area1->aportaciones[1].texto, "Pregunta 37");
+  EXPECT_EQ(area1->aportaciones[1].respuesta, "T133");
+  EXPECT_DOUBLE_EQ(area1->aportaciones[1].puntos, 2.0);
+  EXPECT_DOUBLE_EQ(*area1->valor, 6.4);
+}
+
+TEST_F(ExplicacionResultado, SinRespuestasNingunaPreguntaDaPuntos) {
+  for (int q = 1; q <= 45; ++q) c->FijarRespuesta(q, 1);
+  c->FijarRespuesta(41, 4);
+  const ResultadoCompleto r = Resultado();
+  EXPECT_EQ(De(r, 6), (std::vector<std::string>{"T152 0,0: 0 de 350 puntos posibles en 35 preguntas",
+                                                "ninguna respuesta le dio puntos"}));
+  // Area 5 leads the second part too, so no second recommendation.
+  EXPECT_EQ(De(r, 11), std::vector<std::string>{"(nada)"});
+  EXPECT_EQ(De(r, 18), (std::vector<std::string>{"Area 1 0,0: 0 de 14 puntos posibles en 2 preguntas",
+                                                 "ninguna respuesta le dio puntos"}));
+  EXPECT_TRUE(ExplicacionDeLinea(r, 18)->aportaciones.empty());
+}
+
+TEST_F(ExplicacionResultado, ElInformeLasDaTrasElResultado) {
+  c->FijarRespuesta(41, 1);  // area 2 leads, area 3 the second part: two recommendations
+  const ResultadoCompleto r = Resultado();
+  EXPECT_EQ(De(r, 11), (std::vector<std::string>{
+                           "T123 L26: por tu area preferida de la segunda parte, Area 3 (10,0)"}));
+  const ResultadoImpreso i = ResultadoConExplicaciones(r, catalogo);
+  const std::size_t n = r.lineas.size();
+  ASSERT_GT(i.lineas.size(), n + 2);
+  EXPECT_EQ(std::vector<std::string>(i.lineas.begin(), i.lineas.begin() + static_cast<long>(n)),
+            r.lineas);
+  EXPECT_EQ(i.lineas[n + 1], "Por que salen estos resultados");
+  // Result line k is print line k + 1: the heading is result line n + 2.
+  EXPECT_EQ(i.negritas, (std::vector<int>{2, 11, 15, 30, static_cast<int>(n) + 3}));
+  EXPECT_EQ(i.lineas[n + 2], "T152 0,6: 20 de 350 puntos posibles en 35 preguntas");
+  EXPECT_LE(prueba::LargoMayor(i.lineas), 60u);
+  std::vector<std::string> todas;
+  for (const ResultadoExplicado& e : r.explicaciones)
+    todas.insert(todas.end(), e.lineas.begin(), e.lineas.end());
+  EXPECT_EQ(prueba::Palabras(std::vector<std::string>(i.lineas.begin() + static_cast<long>(n) + 2,
+                                                      i.lineas.end())),
+            prueba::Palabras(todas));
 }
 
 TEST(Recomendacion, TablaDeAreasConLaQuinta) {

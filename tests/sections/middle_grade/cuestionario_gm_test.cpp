@@ -4,11 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "data/impresion/lineas_prueba.h"
 #include "data/lectores.h"
+#include "data/textos_explicacion.h"
 
 namespace sendaro {
 namespace {
@@ -52,15 +54,24 @@ TEST(CuestionarioGM, EnunciadosDeLasAreasElegidas) {
   EXPECT_TRUE(EnunciadosGM(t, {}).empty());
 }
 
-TEST(CuestionarioGM, ResultadosMarcanFamiliasYTitulos) {
-  // Family 1 with 5 titles, family 2 ("|Nueva") with 1, family 3 with none.
-  std::string bytes = "-Uno\r\nA\r\nB\r\nC\r\nD\r\nE\r\n-|Nueva\r\nF\r\n-Vacia\r\n";
+// "FP2": family 1 with 5 titles, family 2 ("|Nueva") with 1, family 3 with none.
+struct TitulosPrueba {
+  TitulosPrueba() {
+    const std::string bytes = "-Uno\r\nA\r\nB\r\nC\r\nD\r\nE\r\n-|Nueva\r\nF\r\n-Vacia\r\n";
+    AnalizarTabla(bytes, "FP2", titulos, 60);
+    AnalizarFamilias(bytes, "FP2", familias, 60, inicios);
+    gm.emplace(titulos, familias, inicios);
+  }
   TablaLinea titulos;
   TablaLinea familias;
   NumerosLinea inicios{};
-  AnalizarTabla(bytes, "FP2", titulos, 60);
-  AnalizarFamilias(bytes, "FP2", familias, 60, inicios);
-  const FamiliasGM gm(titulos, familias, inicios);
+  std::optional<FamiliasGM> gm;
+};
+
+TEST(CuestionarioGM, ResultadosMarcanFamiliasYTitulos) {
+  const TitulosPrueba p;
+  const TablaLinea& titulos = p.titulos;
+  const FamiliasGM& gm = *p.gm;
   const CatalogoTextos c = Catalogo();
   auto filas = [&](std::vector<std::string> codigos) {
     std::vector<EnunciadoGM> e;
@@ -125,6 +136,44 @@ TEST(CuestionarioGM, InformeLargoNoPierdePalabras) {
   EXPECT_LE(prueba::LargoMayor(i.lineas), 60u);
   EXPECT_EQ(i.lineas[i.lineaEnunciados - 1], "T595");
   EXPECT_EQ(i.lineas[i.lineaTitulo - 1].substr(0, 6), "T592: ");
+}
+
+// Each family and title names the chosen statements whose code proposes it;
+// a title two statements propose names both.
+TEST(CuestionarioGM, CadaResultadoExplicaSusFrases) {
+  const TitulosPrueba p;
+  std::vector<std::string> textos;
+  for (int n = 1; n <= 672; ++n) textos.push_back("T" + std::to_string(n));
+  prueba::PonerTextosExplicacion(textos);
+  CatalogoTextos c;
+  c.Rellenar(textos);
+  const std::vector<EnunciadoGM> elegidos = {
+      {"Me gusta ordenar", "1Z"}, {"Me gusta medir", "13"}, {"Me gusta crear", "21"},
+      {"Me gusta pintar", "11"}, {"Sin familia", "#1"}};
+  const auto filas = ResultadosGM(*p.gm, p.titulos, elegidos, c);
+  const auto e = ExplicarResultadosGM(filas, elegidos, c);
+  ASSERT_EQ(e.size(), 6u);  // Uno, A, B, C, Nueva, F
+  using V = std::vector<std::string>;
+  EXPECT_EQ(e[0].lineas, (V{"Uno: la proponen estas frases que elegiste:", "Me gusta ordenar",
+                            "Me gusta medir", "Me gusta pintar"}));
+  EXPECT_EQ(e[1].lineas, (V{"A: lo proponen estas frases que elegiste:", "Me gusta ordenar",
+                            "Me gusta pintar"}));
+  EXPECT_EQ(e[2].lineas, (V{"B: lo proponen estas frases que elegiste:", "Me gusta ordenar"}));
+  EXPECT_EQ(e[3].lineas, (V{"C: lo proponen estas frases que elegiste:", "Me gusta medir"}));
+  EXPECT_EQ(e[4].lineas, (V{"Nueva: la proponen estas frases que elegiste:", "Me gusta crear"}));
+  EXPECT_EQ(e[5].fila, 5);
+  EXPECT_EQ(e[5].aportaciones.size(), 1u);
+  EXPECT_EQ(e[5].aportaciones[0].numero, 3);  // the third statement chosen
+  EXPECT_FALSE(e[5].valor);
+
+  // The report puts the chosen title's reasons after its centres.
+  InformeCuestionarioGM i;
+  InformeAreas(i, {"Area 1"}, c);
+  InformeEnunciados(i, {"Me gusta medir"}, c);
+  InformeTituloElegido(i, "C", {"IES Uno"}, c, e[3].lineas);
+  EXPECT_EQ(V(i.lineas.begin() + i.lineaTitulo - 1, i.lineas.end()),
+            (V{"T592: C", "", "T593:", "", "IES Uno", "",
+               "C: lo proponen estas frases que elegiste:", "   Me gusta medir"}));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "data/profesiones.h"
+#include "data/textos_explicacion.h"
 
 namespace sendaro::profesiones {
 namespace {
@@ -47,6 +48,7 @@ CatalogoTextos Catalogo() {
   fijar(642, "Actividades mas afines");
   fijar(644, "Profesiones de tu frase");
   fijar(648, "Resultado");
+  prueba::PonerTextosExplicacion(lineas);
   CatalogoTextos c;
   c.Rellenar(lineas);
   return c;
@@ -320,6 +322,87 @@ TEST(Informe, EstudiosLargosSinPerderPalabras) {
                                               "a de los Alimentos y Nutrici\xF3n Humana",
                                               "      (T\xEDt. Univers.)"}));
   EXPECT_EQ(secciones.Numero(secciones.Cuenta()), 6);
+}
+
+// The two best activities say which phrases of the final list gave their
+// points, the picked one first in its own words; a tie keeps file order.
+TEST(Explicacion, ActividadesConLasFrasesQueLasPuntuan) {
+  DatosProfesiones d;
+  AnalizarActividades("SALU Salud\r\nEDUC Ensenanza\r\nINFO Informatica\r\n", d);
+  AnalizarFrasesCortas(Unir({Corta("SALU", "EDUC", "Cuidar  "), Corta("INFO", "    ", "Programar"),
+                             Corta("EDUC", "SALU", "Explicar")}),
+                       d);
+  const CatalogoTextos c = Catalogo();
+  using V = std::vector<std::string>;
+  struct Caso {
+    int elegida;
+    std::vector<V> lineas;
+  };
+  const Caso casos[] = {
+      // Phrase 1 picked: Salud 2.5 + 0.5, Ensenanza 1.25 + 1.
+      {0,
+       {{"Salud 3: la senalan estas frases de tu lista final:",
+         "<Cuidar>, la frase que elegiste: +2,5", "<Explicar>: +0,5"},
+        {"Ensenanza 2,25: la senalan estas frases de tu lista final:",
+         "<Cuidar>, la frase que elegiste: +1,25", "<Explicar>: +1"}}},
+      // Nothing picked: Salud and Ensenanza tie at 1.5; Informatica (1) is third.
+      {-1,
+       {{"Salud 1,5: la senalan estas frases de tu lista final:", "<Cuidar>: +1",
+         "<Explicar>: +0,5"},
+        {"Ensenanza 1,5: la senalan estas frases de tu lista final:", "<Cuidar>: +0,5",
+         "<Explicar>: +1"}}},
+  };
+  for (const Caso& caso : casos) {
+    const auto puntos = PuntuarActividades(d, {1, 2, 3}, caso.elegida);
+    const auto e = ExplicarActividades(d, puntos, c);
+    ASSERT_EQ(e.size(), 2u);
+    EXPECT_EQ(e[0].lineas, caso.lineas[0]) << caso.elegida;
+    EXPECT_EQ(e[1].lineas, caso.lineas[1]) << caso.elegida;
+    EXPECT_EQ(e[1].fila, 2);
+  }
+  const auto puntos = PuntuarActividades(d, {1, 2, 3}, 0);
+  ASSERT_EQ(puntos[0].aportaciones.size(), 2u);
+  EXPECT_EQ(puntos[0].aportaciones[0].numero, 1);
+  EXPECT_TRUE(puntos[0].aportaciones[0].elegida);
+  EXPECT_DOUBLE_EQ(puntos[0].aportaciones[1].puntos, 0.5);
+  EXPECT_EQ(puntos[0].aportaciones[1].numero, 3);
+  // A single activity gives a single explanation; none gives none.
+  EXPECT_EQ(ExplicarActividades(d, PuntuarActividades(d, {2}, 0), c).size(), 1u);
+  EXPECT_TRUE(ExplicarActividades(d, {}, c).empty());
+}
+
+TEST(Explicacion, ProfesionesDeLaFraseElegidaYElInforme) {
+  DatosProfesiones d;
+  AnalizarActividades("SALU Salud\r\n", d);
+  AnalizarFrasesCortas(Corta("SALU", "    ", "Cuidar") + "\r\n", d);
+  AnalizarProfesiones(Unir({Prof("SALU", "    ", "Enfermero", 1, 0), Prof("SALU", "    ", "Medico", 0, 1)}),
+                      d);
+  const CatalogoTextos c = Catalogo();
+  const auto e = ExplicarProfesiones(d, ProfesionesDeFrase(d, 1), 1, c);
+  ASSERT_EQ(e.size(), 2u);
+  EXPECT_EQ(e[1].lineas,
+            std::vector<std::string>{"Medico: sale de la frase que elegiste, <Cuidar>"});
+  EXPECT_EQ(e[1].fila, 2);
+  EXPECT_FALSE(e[1].valor);
+  EXPECT_TRUE(ExplicarProfesiones(d, {0}, 9, c).empty());  // no such phrase
+
+  const TablaLinea vacia = Tabla({});
+  const TablasEstudios tablas{&vacia, &vacia, &vacia, &vacia};
+  Resultado r{PuntuarActividades(d, {1}, 0), {0, 1}, {}};
+  r.explicaciones = ExplicarActividades(d, r.puntos, c);
+  for (const auto& x : e) r.explicaciones.push_back(x);
+  BufferImpresion buffer;
+  SeccionesImpresion secciones;
+  const int n = InformeProfesiones(d, tablas, c, r, "Ana", buffer, secciones);
+  std::vector<std::string> cola;
+  for (int i = n - 5; i <= n; ++i) cola.push_back(buffer[i]);
+  EXPECT_EQ(cola, (std::vector<std::string>{
+                      "", "Por que salen estos resultados",
+                      "Salud 2,5: la senalan estas frases de tu lista final:",
+                      "   <Cuidar>, la frase que elegiste: +2,5",
+                      "Enfermero: sale de la frase que elegiste, <Cuidar>",
+                      "Medico: sale de la frase que elegiste, <Cuidar>"}));
+  EXPECT_EQ(secciones.Numero(secciones.Cuenta()), n - 4);
 }
 
 }  // namespace

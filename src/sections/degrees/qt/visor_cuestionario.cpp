@@ -16,6 +16,7 @@
 #include "ui/dialogos.h"
 #include "ui/guardar_texto.h"
 #include "ui/mosaico.h"
+#include "ui/panel_explicacion.h"
 #include "ui/piezas.h"
 #include "ui/servicios.h"
 #include "ui/teclas_listas.h"
@@ -51,16 +52,13 @@ void SinVisitar(QPushButton* b) {
   b->setFont(QFont());
 }
 
-// The score of each group for the ticks of one answer list.
-std::vector<double> PuntosDe(const QListWidget* lista, const TablasDatos& t, bool cualidades) {
-  const int g = NumeroGrupos(t.grupos);
+// The ticked item numbers (1-based) of one answer list.
+std::vector<int> Marcados(const QListWidget* lista) {
   std::vector<int> marcados;
   for (int i = 0; i < lista->count(); ++i) {
     if (lista->item(i)->isSelected()) marcados.push_back(i + 1);
   }
-  const DatosCarreras& datos = t.datosCarreras;
-  return PuntuarGrupos(marcados,
-                       cualidades ? MiembrosCualidades(datos, g) : MiembrosIntereses(datos, g));
+  return marcados;
 }
 
 QStringList AQt(const std::vector<std::string>& filas) {
@@ -86,6 +84,14 @@ bool VisorCuestionario::eventFilter(QObject* objeto, QEvent* evento) {
         fila->setSelected(!fila->isSelected());
         if (lista == ListCua) ListCuaClick(lista->currentRow());
       }
+      return true;
+    }
+  }
+  if (tipo == QEvent::KeyPress && objeto == ListResul) {
+    // Enter or Space opens the current row as a click does.
+    const int tecla = static_cast<QKeyEvent*>(evento)->key();
+    if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter || tecla == Qt::Key_Space) {
+      ListResulClick(ListResul->currentRow());
       return true;
     }
   }
@@ -163,6 +169,8 @@ void VisorCuestionario::Crear() {
   Pintar(LabelAviso, QColor(255, 255, 225), Qt::black);
   LabelAviso->setFrameShape(QFrame::Box);
   LabelAviso->hide();
+  PanelPorQue = new PanelExplicacion(Panelcon, QStringLiteral("PanelPorQue"),
+                                     p_.T(textos_explicacion::kTituloPanel), {40, 360, 400, 196});
   Panelcon->hide();
 }
 
@@ -199,7 +207,7 @@ void VisorCuestionario::Preparar() {
   PanelResCon->setFont(LetraQt(times, p_.Letra(12), true));
 
   for (QObject* o :
-       std::initializer_list<QObject*>{ListCua, Listint, ListResul->viewport(), PanelListCon,
+       std::initializer_list<QObject*>{ListCua, Listint, ListResul, ListResul->viewport(), PanelListCon,
                                        Panelcon, degradecon, ListCarreras->viewport()}) {
     o->installEventFilter(this);
   }
@@ -257,8 +265,10 @@ void VisorCuestionario::PreguntarEmpezar() {
     l->clear();
     l->hide();
   }
-  for (QWidget* w : std::initializer_list<QWidget*>{PanelResCon, acabarCua, ImpResul, grabar})
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{PanelResCon, acabarCua, ImpResul, grabar, PanelPorQue})
     w->hide();
+  Explicaciones.clear();
   for (QPushButton* b : {Menucua, MenuGus, MenuMedia}) SinVisitar(b);
 }
 
@@ -271,7 +281,7 @@ void VisorCuestionario::AbrirListaCuestionario(bool cualidades) {
   QListWidget* lista = cualidades ? ListCua : Listint;
   QListWidget* otra = cualidades ? Listint : ListCua;
   for (QWidget* w : std::initializer_list<QWidget*>{revisa, otra, ListResul, PanelResCon,
-                                                    ListCarreras, LabelAviso}) {
+                                                    ListCarreras, LabelAviso, PanelPorQue}) {
     w->hide();
   }
   bool& rellena = cualidades ? CualidadesRellenas : InteresesRellenos;
@@ -299,15 +309,28 @@ void VisorCuestionario::ListCuaClick(int fila) {
   }
 }
 
+RespuestasLista VisorCuestionario::Respuestas(bool cualidades,
+                                              const std::vector<std::vector<int>>& miembros) const {
+  const TablasDatos& t = p_.servicios().tablas;
+  return {cualidades, cualidades ? t.cualidades : t.intereses, miembros,
+          Marcados(cualidades ? ListCua : Listint)};
+}
+
 Clasificacion VisorCuestionario::PuntuarLista(bool cualidades) {
-  Clasificacion c = Clasificar(p_.servicios().tablas.grupos, PuntosDe(cualidades ? ListCua : Listint,
-                                                                  p_.servicios().tablas, cualidades));
+  const TablasDatos& t = p_.servicios().tablas;
+  const int g = NumeroGrupos(t.grupos);
+  const auto miembros = cualidades ? MiembrosCualidades(t.datosCarreras, g)
+                                   : MiembrosIntereses(t.datosCarreras, g);
+  Clasificacion c =
+      ClasificarLista(t.grupos, Respuestas(cualidades, miembros), p_.servicios().catalogo);
   (cualidades ? Resultados.cualidades : Resultados.intereses) = c;
   return c;
 }
 
 void VisorCuestionario::MostrarClasificacion(const Clasificacion& c, const QString& cabecera) {
   OrdenGrupos = c.orden;
+  Explicaciones = c.explicaciones;
+  PanelPorQue->Mostrar(nullptr);
   PanelResCon->setText(cabecera);
   PanelResCon->show();
   ListCua->hide();
@@ -328,7 +351,7 @@ void VisorCuestionario::verresulClick() {
 
 void VisorCuestionario::revisaClick() {
   for (QWidget* w : std::initializer_list<QWidget*>{revisa, PanelResCon, acabarCua, ListResul,
-                                                    ListCarreras, LabelAviso}) {
+                                                    ListCarreras, LabelAviso, PanelPorQue}) {
     w->hide();
   }
   VerResul->show();
@@ -348,11 +371,15 @@ void VisorCuestionario::MenuMediaClick() {
   // Both lists are scored from their current ticks, so the average never
   // mixes in a score left from an earlier run.
   const TablasDatos& t = p_.servicios().tablas;
-  const std::vector<double> a = PuntosDe(ListCua, t, true);
-  const std::vector<double> b = PuntosDe(Listint, t, false);
-  Resultados.cualidades = Clasificar(t.grupos, a);
-  Resultados.intereses = Clasificar(t.grupos, b);
-  Resultados.conjunto = Clasificar(t.grupos, PromediarPuntos(a, b));
+  const int g = NumeroGrupos(t.grupos);
+  const auto mc = MiembrosCualidades(t.datosCarreras, g);
+  const auto mi = MiembrosIntereses(t.datosCarreras, g);
+  const RespuestasLista cualidades = Respuestas(true, mc);
+  const RespuestasLista intereses = Respuestas(false, mi);
+  const CatalogoTextos& catalogo = p_.servicios().catalogo;
+  Resultados.cualidades = ClasificarLista(t.grupos, cualidades, catalogo);
+  Resultados.intereses = ClasificarLista(t.grupos, intereses, catalogo);
+  Resultados.conjunto = ClasificarConjunto(t.grupos, cualidades, intereses, catalogo);
   p_.MostrarAyuda(8);
   MostrarClasificacion(Resultados.conjunto, p_.T(kTextoResultadoJunto));
 }
@@ -371,9 +398,13 @@ void VisorCuestionario::ListResulClick(int fila) {
       AQt(DetalleGrupo(FuentesCues(), OrdenGrupos[static_cast<std::size_t>(fila)])));
   ListCarreras->show();
   VerResul->hide();
+  if (ListResul->currentRow() != fila) ListResul->setCurrentRow(fila);
+  const auto i = static_cast<std::size_t>(fila);
+  PanelPorQue->Mostrar(i < Explicaciones.size() ? &Explicaciones[i] : nullptr);
 }
 
 void VisorCuestionario::acabarCuaClick() {
+  PanelPorQue->Mostrar(nullptr);
   if (!ListCarreras->isHidden()) {
     ListCarreras->hide();
     return;
@@ -437,6 +468,7 @@ void VisorCuestionario::grabarClick() {
 void VisorCuestionario::MenuRetroConClick() {
   NombreAlumno.clear();
   LabelAviso->hide();
+  PanelPorQue->hide();
   emit Volver();
 }
 

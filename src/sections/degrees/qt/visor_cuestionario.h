@@ -20,6 +20,7 @@ namespace sendaro {
 
 class Mosaico;
 class PaginaGrados;
+class PanelExplicacion;
 
 class VisorCuestionario : public QObject {
   Q_OBJECT
@@ -49,6 +50,8 @@ class VisorCuestionario : public QObject {
   QPushButton* ImpResul;
   QPushButton* grabar;
   QLabel* LabelAviso;
+  // Why the opened result row scores what it does.
+  PanelExplicacion* PanelPorQue;
 
   bool CualidadesRellenas = false;  // the two list-filled latches
   bool InteresesRellenos = false;
@@ -56,6 +59,8 @@ class VisorCuestionario : public QObject {
   QString NombreAlumno;
   std::vector<int> OrdenGrupos;
   ResultadoCuestionario Resultados;
+  // The explanations of the ranking on view, row by row.
+  std::vector<ResultadoExplicado> Explicaciones;
 
   // The page is on view: a new student or the last one's answers.
   void Empezar();
@@ -87,6 +92,8 @@ class VisorCuestionario : public QObject {
   Clasificacion PuntuarLista(bool cualidades);
   void MostrarClasificacion(const Clasificacion& c, const QString& cabecera);
   std::optional<InformeCuestionario> InformeCuestionarioPedido();
+  RespuestasLista Respuestas(bool cualidades,
+                             const std::vector<std::vector<int>>& miembros) const;
   FuentesCuestionario FuentesCues() const;
 
   PaginaGrados& p_;

@@ -24,6 +24,7 @@
 #include "ui/accesible.h"
 #include "ui/foco_teclado.h"
 #include "ui/mosaico.h"
+#include "ui/panel_explicacion.h"
 #include "ui/piezas.h"
 #include "ui/salida.h"
 #include "ui/servicios.h"
@@ -194,7 +195,8 @@ void TForm2::CrearResultados() {
   ListresCues->setObjectName(QStringLiteral("ListresCues"));
   ListresCues->setGeometry(302, 91, 577, 521);
   ListresCues->setSelectionMode(QAbstractItemView::NoSelection);
-  ListresCues->setFocusPolicy(Qt::TabFocus);  // its lines open their titles by keyboard too
+  // The keyboard reaches the result's lines: Enter or Space opens one.
+  ListresCues->setFocusPolicy(Qt::StrongFocus);
   ListresCues->setMouseTracking(true);
   ListresCues->hide();
 
@@ -203,6 +205,8 @@ void TForm2::CrearResultados() {
   LabelAviso->setFont(LetraQt(QStringLiteral("Times New Roman"), Letra(10)));
   LabelAviso->setAttribute(Qt::WA_TransparentForMouseEvents);
   LabelAviso->hide();
+  PanelPorQue = new PanelExplicacion(this, QStringLiteral("PanelPorQue"), QString(),
+                                     {28, 91, 262, 370});
 
   PanelCar = Panel(this, "PanelCar", {330, 110, 530, 486});
   ListCar = new QListWidget(PanelCar);
@@ -270,6 +274,7 @@ void TForm2::PrepararLogse() {
   BotBachEsp->setToolTip(T(270));
   LabelAviso->setText(T(283));
   Gcuestio->setHorizontalHeaderLabels({T(52), T(37), T(343)});
+  PanelPorQue->FijarTitulo(T(textos_explicacion::kTituloPanel));
   PrepararMapa();
 }
 
@@ -277,7 +282,7 @@ void TForm2::Conectar() {
   // Filters go on once every control exists.
   for (QObject* o : std::initializer_list<QObject*>{
            degradeIti, botCuestio, BotItinerarios, BitAcabarLogse, Gcuestio, Gcuestio->viewport(),
-           ListresCues->viewport(), ListCar->viewport(), PanelMenu, payuda}) {
+           ListresCues, ListresCues->viewport(), ListCar->viewport(), PanelMenu, payuda}) {
     o->installEventFilter(this);
   }
   EnterPropio(*Gcuestio);
@@ -371,6 +376,12 @@ bool TForm2::eventFilter(QObject* objeto, QEvent* evento) {
     const int tecla = static_cast<QKeyEvent*>(evento)->key();
     if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
       GcuestioKeyPress();
+      return true;
+    }
+  } else if (objeto == ListresCues && tipo == QEvent::KeyPress) {
+    const int tecla = static_cast<QKeyEvent*>(evento)->key();
+    if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter || tecla == Qt::Key_Space) {
+      ListresCuesClick(ListresCues->currentRow() + 1);
       return true;
     }
   } else if (objeto == ListresCues->viewport() &&

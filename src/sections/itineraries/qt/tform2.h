@@ -32,6 +32,7 @@ namespace sendaro {
 struct Servicios;
 class Impresora;
 class Mosaico;
+class PanelExplicacion;
 
 class TForm2 : public QWidget {
   Q_OBJECT
@@ -78,6 +79,8 @@ class TForm2 : public QWidget {
   QFrame* PanelAbajoRes;
   QListWidget* ListresCues;
   QLabel* LabelAviso;
+  // Why the opened result line says what it says.
+  PanelExplicacion* PanelPorQue;
 
   // Titles of an area.
   QFrame* PanelCar;
@@ -237,6 +240,8 @@ class TForm2 : public QWidget {
   AreasCuestionario areas_;
   ResultadoCompleto resultado_;
   std::vector<std::string> lineasResul_;
+  // The whole result as printed and saved, its explanations after it.
+  ResultadoImpreso impreso_;
   std::vector<std::string> lineasTitulos_;
   bool resultadoEntero_ = false;
   LineasAyudaItinerarios lineasAyuda_{};

@@ -18,6 +18,7 @@
 #include "data/impresion/impresion_texto.h"
 #include "data/impresion/informes.h"
 #include "data/texto.h"
+#include "ui/panel_explicacion.h"
 #include "ui/tform4.h"
 #include "ui/piezas.h"
 #include "sections/itineraries/qt/tform2.h"
@@ -169,7 +170,8 @@ void TForm2::TerminarCuestionario() {
   BitAcabarLogse->show();
   for (QWidget* w : std::initializer_list<QWidget*>{BotContinuar, PanelCar, PanelCuestio,
                                                     ListresCues, PanelAbajoRes, BotResCues,
-                                                    AcabarCues, ImpResul, grabar, LabelAviso}) {
+                                                    AcabarCues, ImpResul, grabar, LabelAviso,
+                                                    PanelPorQue}) {
     w->hide();
   }
   PanelMenu->show();
@@ -221,7 +223,7 @@ void TForm2::MostrarResultado() {
   if (!c.CuesModoCorto) MostrarAyuda(32);
   c.CuesResulVisibles = true;
   for (QWidget* w :
-       std::initializer_list<QWidget*>{PanelCar, PanelMenu, PanelMenu2, PanelCuestio}) {
+       std::initializer_list<QWidget*>{PanelCar, PanelMenu, PanelMenu2, PanelCuestio, PanelPorQue}) {
     w->hide();
   }
   PanelAbajoRes->show();
@@ -249,6 +251,7 @@ void TForm2::MostrarResultado() {
   grabar->show();
   ImpResul->show();
   resultado_ = ResultadoEntero(c, areas_, f);
+  impreso_ = ResultadoConExplicaciones(resultado_, servicios_.catalogo);
   lineasResul_ = resultado_.lineas;
   resultadoEntero_ = true;
   MostrarLineas(lineasResul_, 11);
@@ -256,7 +259,8 @@ void TForm2::MostrarResultado() {
 
 void TForm2::VolverAlCuestionario() {
   for (QWidget* w : std::initializer_list<QWidget*>{PanelCar, ListresCues, PanelAbajoRes,
-                                                    LabelAviso, grabar, ImpResul, BotContinuar}) {
+                                                    LabelAviso, grabar, ImpResul, BotContinuar,
+                                                    PanelPorQue}) {
     w->hide();
   }
   PanelCuestio->show();
@@ -279,6 +283,10 @@ void TForm2::ListresCuesMouseMove(int linea, int y) {
 
 void TForm2::ListresCuesClick(int linea) {
   if (!resultadoEntero_) return;
+  if (const ResultadoExplicado* e = ExplicacionDeLinea(resultado_, linea)) {
+    if (ListresCues->currentRow() != linea - 1) ListresCues->setCurrentRow(linea - 1);
+    PanelPorQue->Mostrar(e);
+  }
   const int area = AreaDeLinea(resultado_, linea);
   if (area == 0) return;
   MostrarAyuda(33);
@@ -320,12 +328,12 @@ void TForm2::LlenarInforme() {
   BuffersCompartidos& b = Compartidos();
   b.LineasImpresion.Vaciar();
   const std::vector<std::string> informe =
-      InformeResultado(servicios_.estado.CuesEncabezado, lineasResul_);
+      InformeResultado(servicios_.estado.CuesEncabezado, impreso_.lineas);
   for (std::size_t i = 0; i < informe.size(); ++i) {
     b.LineasImpresion.Fijar(static_cast<int>(i), informe[i]);
   }
   b.Secciones.Vaciar();
-  for (const int n : resultado_.negritas) b.Secciones.Agregar(n);
+  for (const int n : impreso_.negritas) b.Secciones.Agregar(n);
 }
 
 void TForm2::ImpResulClick() {
@@ -334,7 +342,7 @@ void TForm2::ImpResulClick() {
   BuffersCompartidos& b = Compartidos();
   ImprimirVertical(
       *impresora_, DatosCabeceraDe(servicios_.catalogo, servicios_.estado.NombreCentro),
-      b.LineasImpresion, static_cast<int>(lineasResul_.size()) + 1, true, 12, b.Secciones);
+      b.LineasImpresion, static_cast<int>(impreso_.lineas.size()) + 1, true, 12, b.Secciones);
 }
 
 void TForm2::grabarClick() {
@@ -347,7 +355,7 @@ void TForm2::grabarClick() {
   ListCar->clear();
   QString texto;
   const BufferImpresion& buffer = Compartidos().LineasImpresion;
-  for (int i = 0; i <= static_cast<int>(lineasResul_.size()) + 1; ++i) {
+  for (int i = 0; i <= static_cast<int>(impreso_.lineas.size()) + 1; ++i) {
     const QString linea = DeWin(buffer.Linea(i));
     ListCar->addItem(linea);
     texto += linea + QLatin1Char('\n');

@@ -31,6 +31,7 @@ namespace sendaro {
 struct Servicios;
 class Impresora;
 class Mosaico;
+class PanelExplicacion;
 
 class Revelado;
 
@@ -99,6 +100,8 @@ class TForm3 : public QWidget {
   QListWidget* ListGM = nullptr;
   QListWidget* ListGM2 = nullptr;
   QListWidget* ListPeque = nullptr;
+  // Why the current result row was proposed.
+  PanelExplicacion* PanelPorQue = nullptr;
   QPushButton* BitFleGMde = nullptr;
   QPushButton* BitFleGMiz = nullptr;
   QPushButton* BotSalirCues = nullptr;
@@ -274,6 +277,8 @@ class TForm3 : public QWidget {
   std::vector<int> areasElegidas_;  // rows 0..9 of the areas
   std::vector<EnunciadoGM> enunciados_;
   std::vector<FilaResultadoGM> filasResultado_;
+  std::vector<ResultadoExplicado> explicaciones_;  // one per result row
+  void MostrarPorQue(int fila);
   InformeCuestionarioGM informeCues_;
   int pasoReduce_ = 0;
 

@@ -19,6 +19,7 @@
 #include "ui/accesible.h"
 #include "ui/dialogos.h"
 #include "ui/mosaico.h"
+#include "ui/panel_explicacion.h"
 #include "ui/piezas.h"
 #include "ui/servicios.h"
 #include "ui/sonido.h"
@@ -47,6 +48,8 @@ void TForm3::CrearCuestionario() {
   ListGM2->setSelectionMode(QAbstractItemView::MultiSelection);
   ListGM2->setWordWrap(true);
   ListPeque = Lista<QListWidget>(this, "ListPeque", {60, 316, 330, 300});
+  PanelPorQue = new PanelExplicacion(this, QStringLiteral("PanelPorQue"), QString(),
+                                     {790, 110, 210, 380});
   BitFleGMiz = Boton(this, "BitFleGMiz", {800, 500, 80, 50});
   BitFleGMde = Boton(this, "BitFleGMde", {890, 500, 80, 50});
   BitFleGMiz->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
@@ -69,6 +72,8 @@ void TForm3::CrearCuestionario() {
   EnterPropio(*ListGM);  // the list reads Enter itself
   connect(ListGM, &QListWidget::itemActivated, this,
           [this](QListWidgetItem* item) { ListGMClick(ListGM->row(item)); });
+  // The current result row, by click or keys, shows why it was proposed.
+  connect(ListGM, &QListWidget::currentRowChanged, this, &TForm3::MostrarPorQue);
   connect(ListPeque, &QListWidget::itemClicked, this,
           [this](QListWidgetItem* item) { ListPequeClick(ListPeque->row(item)); });
   connect(TimerReduce, &QTimer::timeout, this, &TForm3::TimerReduceTimer);
@@ -198,15 +203,26 @@ void TForm3::BitFleGMdeClick() {
   InformeEnunciados(informeCues_, textos, servicios_.catalogo);
   filasResultado_ =
       ResultadosGM(familias_, servicios_.tablas.titulosGM, elegidos, servicios_.catalogo);
+  explicaciones_ = ExplicarResultadosGM(filasResultado_, elegidos, servicios_.catalogo);
   ListGM2->hide();
   BitFleGMde->hide();
   ListGM->setSelectionMode(QAbstractItemView::SingleSelection);
   ResultadoEnLista(ListGM);
   ListGM->show();
+  PanelPorQue->FijarTitulo(T(textos_explicacion::kTituloPanel));
+  PanelPorQue->Mostrar(nullptr);
+}
+
+void TForm3::MostrarPorQue(int fila) {
+  const bool enResultados = resultados_ && !tituloAbierto_ && !ListGM->isHidden();
+  const auto i = static_cast<std::size_t>(fila);
+  PanelPorQue->Mostrar(enResultados && fila >= 0 && i < explicaciones_.size() ? &explicaciones_[i]
+                                                                              : nullptr);
 }
 
 void TForm3::BitFleGMizClick() {
   BotImprimirCuesGM->hide();
+  PanelPorQue->hide();
   if (tituloAbierto_) {
     BorrarBocadillo();
     tituloAbierto_ = false;
@@ -257,6 +273,7 @@ void TForm3::ListGMClick(int fila) {
     servicios_.sonido.MotorEnBucle(false);
   }
   ListPeque->move(mapa->x(), mapa->height() + 120);
+  PanelPorQue->hide();
   pasoReduce_ = 0;
   TimerReduce->start();
 }
@@ -311,8 +328,13 @@ void TForm3::CentrosAlInforme(const std::vector<FilaCentro>& filas) {
   for (const FilaCentro& f : filas) {
     for (std::string& l : LineasConTelefono(f)) centros.push_back(std::move(l));
   }
+  // The chosen title's reasons go under it.
+  std::vector<std::string> porque;
+  for (std::size_t i = 0; i < filasResultado_.size() && i < explicaciones_.size(); ++i) {
+    if (filasResultado_[i].titulo == TituloGMSel) porque = explicaciones_[i].lineas;
+  }
   InformeTituloElegido(informeCues_, RecortarDerecha(servicios_.tablas.titulosGM[TituloGMSel]),
-                       centros, servicios_.catalogo);
+                       centros, servicios_.catalogo, porque);
 }
 
 void TForm3::BotImprimirCuesGMClick() {
@@ -351,7 +373,8 @@ void TForm3::BotSalirCuesClick() {
            BitFleGMde, BitFleGMiz,    HeliPeque,         mapa,        mapac,
            mapam,      listBarcelona, BotCerrar,         PanelCarSel, PanelSelTit,
            listSelFP,  reja,          ListGM2,           ListGM,      BotSalirCues,
-           LabAyuGM,   ListPeque,     BotImprimirCuesGM, PanelSelec,  PanelMapa}) {
+           LabAyuGM,   ListPeque,     BotImprimirCuesGM, PanelSelec,  PanelMapa,
+           PanelPorQue}) {
     w->hide();
   }
   tituloAbierto_ = false;

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -17,6 +18,7 @@
 #include "data/tablas_datos.h"
 #include "ui/accesible.h"
 #include "ui/mosaico.h"
+#include "ui/panel_explicacion.h"
 #include "ui/piezas.h"
 #include "ui/servicios.h"
 #include "ui/tform4.h"
@@ -179,6 +181,14 @@ void Tprofe::CrearControles() {
   ListTit->viewport()->setCursor(Qt::PointingHandCursor);
   PintarLista(ListTit, ColorQ(ColorListas));
   ListResProf = Lista<QListWidget>(this, "ListResProf", {53, 590, 440, 100});
+  // Over the free right part of the final list, whose phrases it cites.
+  PanelPorQue = new PanelExplicacion(this, QStringLiteral("PanelPorQue"), QString(),
+                                     {560, 108, 338, 146});
+  for (QListWidget* l : {ListResulProf, ListResulAct}) {
+    l->installEventFilter(this);
+    connect(l, &QListWidget::currentRowChanged, this,
+            [this, l](int fila) { MostrarPorQue(l, fila); });
+  }
   ListResProf->setFont(fija);
   PintarLista(ListResProf, ColorQ(ColorListas));
 
@@ -218,7 +228,7 @@ void Tprofe::PonerTextos() {
 void Tprofe::OcultarTodo() {
   for (QWidget* w :
        std::initializer_list<QWidget*>{PanelFrase, PanelResul, BotImp, ListSel, PanelSelTit0,
-                                       ListCues, ListResProf, BotFraSig}) {
+                                       ListCues, ListResProf, BotFraSig, PanelPorQue}) {
     w->hide();
   }
   for (QTimer* t : {TimerFrase, TimerAyu, TimerAyu0}) t->stop();
@@ -419,7 +429,8 @@ void Tprofe::ListSelClick() {
 
 void Tprofe::BotFraRetClick() {
   if (paginaProfe_ == paginas_.numPaginas + 1 && PanelResul->isVisible()) {
-    for (QWidget* w : std::initializer_list<QWidget*>{PanelResul, BotImp, ListResProf, ListTit})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{PanelResul, BotImp, ListResProf, ListTit, PanelPorQue})
       w->hide();
     TimerAyu->stop();
     ListSel->setGeometry(kSitioSel);
@@ -453,10 +464,20 @@ void Tprofe::CalcularResultados() {
   const std::vector<int> elegidas = FilasElegidas(ListSel);
   const int elegida = elegidas.empty() ? -1 : elegidas.back();
   resultado_.puntos = profesiones::PuntuarActividades(Datos(), listaFinal_, elegida);
+  const int frase = elegida >= 0 && elegida < static_cast<int>(listaFinal_.size())
+                        ? listaFinal_[static_cast<std::size_t>(elegida)]
+                        : 0;
   resultado_.profesionesFrase =
-      elegida >= 0 && elegida < static_cast<int>(listaFinal_.size())
-          ? profesiones::ProfesionesDeFrase(Datos(), listaFinal_[static_cast<std::size_t>(elegida)])
-          : std::vector<int>{};
+      frase > 0 ? profesiones::ProfesionesDeFrase(Datos(), frase) : std::vector<int>{};
+  porQueActividades_ =
+      profesiones::ExplicarActividades(Datos(), resultado_.puntos, servicios_.catalogo);
+  porQueProfesiones_ = profesiones::ExplicarProfesiones(Datos(), resultado_.profesionesFrase,
+                                                        frase, servicios_.catalogo);
+  resultado_.explicaciones = porQueActividades_;
+  resultado_.explicaciones.insert(resultado_.explicaciones.end(), porQueProfesiones_.begin(),
+                                  porQueProfesiones_.end());
+  PanelPorQue->FijarTitulo(T(textos_explicacion::kTituloPanel));
+  PanelPorQue->Mostrar(nullptr);
   filaProfesion_ = 1;
   filaActividad_ = 1;
   ListSel->setGeometry(kSitioSel.x(), kSitioSel.y(), kSitioSel.width(), kAltoSelConResultado);
@@ -552,8 +573,40 @@ void Tprofe::SoltarEnLista(QListWidget* lista, int y) {
   if (fila >= 1) lista->setCurrentRow(fila);
 }
 
+void Tprofe::MostrarPorQue(QListWidget* lista, int fila) {
+  const auto& explicaciones = lista == ListResulAct ? porQueActividades_ : porQueProfesiones_;
+  const auto i = static_cast<std::size_t>(fila - 1);
+  if (fila >= 1 && i < explicaciones.size() && !PanelResul->isHidden())
+    PanelPorQue->Mostrar(&explicaciones[i]);
+}
+
+void Tprofe::AbrirFila(QListWidget* lista, int fila) {
+  if (fila < 1 || fila >= lista->count()) return;
+  detallesActivos_ = true;
+  if (lista == ListResulProf) {
+    filaProfesion_ = fila + 1;
+    ListTit->show();
+    MostrarEstudios(fila - 1);
+  } else {
+    filaActividad_ = fila + 1;
+    MostrarProfesionesActividad(fila - 1);
+    ListResProf->show();
+    ListResProf->raise();
+  }
+  MostrarPorQue(lista, fila);
+}
+
 bool Tprofe::eventFilter(QObject* objeto, QEvent* evento) {
   const auto tipo = evento->type();
+  if (tipo == QEvent::KeyPress && (objeto == ListResulAct || objeto == ListResulProf)) {
+    // Enter or Space opens the current row, as the pointer over it does.
+    const int tecla = static_cast<QKeyEvent*>(evento)->key();
+    if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter || tecla == Qt::Key_Space) {
+      auto* lista = static_cast<QListWidget*>(objeto);
+      AbrirFila(lista, lista->currentRow());
+      return true;
+    }
+  }
   if (tipo == QEvent::MouseMove || tipo == QEvent::MouseButtonRelease) {
     const int y = static_cast<QMouseEvent*>(evento)->position().toPoint().y();
     for (QListWidget* l : {ListResulProf, ListResulAct}) {

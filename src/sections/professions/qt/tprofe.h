@@ -23,6 +23,7 @@ namespace sendaro {
 struct Servicios;
 class Impresora;
 class Mosaico;
+class PanelExplicacion;
 
 class Tprofe : public QWidget {
   Q_OBJECT
@@ -72,6 +73,8 @@ class Tprofe : public QWidget {
   QTextEdit* ListTit;
   QListWidget* ListResulAct;
   QListWidget* ListResProf;
+  // Why the opened result row is there.
+  PanelExplicacion* PanelPorQue;
   QPushButton* BotImp;
   QPushButton* BotAcabar;
   QTimer* TimerFrase;
@@ -109,6 +112,9 @@ class Tprofe : public QWidget {
   void MostrarProfesionesActividad(int fila);
   void PasarPorLista(QListWidget* lista, int y);
   void SoltarEnLista(QListWidget* lista, int y);
+  // The current row of a result list shows its details and why it is there.
+  void AbrirFila(QListWidget* lista, int fila);
+  void MostrarPorQue(QListWidget* lista, int fila);
   void OcultarTodo();
   const DatosProfesiones& Datos() const;
   profesiones::TablasEstudios Estudios() const;
@@ -125,6 +131,8 @@ class Tprofe : public QWidget {
   std::vector<int> listaFinal_;
   bool modoFinal_ = false;
   profesiones::Resultado resultado_;
+  std::vector<ResultadoExplicado> porQueActividades_;  // rows 1 and 2 of ListResulAct
+  std::vector<ResultadoExplicado> porQueProfesiones_;  // rows 1.. of ListResulProf
   bool detallesActivos_ = false;
   bool seleccionFija_ = false;
   bool desdeListaEstudios_ = false;

@@ -632,8 +632,10 @@ TEST_F(PantallaGM, CuestionarioDeAreasFrasesYCiclosConSuInforme) {
   EXPECT_FALSE(Visible(f->BotImprimirCuesGM));
   ClicMapa(f->mapa, 45, 30);
   lineas = f->InformeCuestionario().lineas;
-  ASSERT_EQ(lineas.size(), 14u);
+  // After the centres, why the title was proposed: the statement that names it.
+  ASSERT_EQ(lineas.size(), 17u);
   EXPECT_EQ(lineas[10], "T592: Ciclo 01-3");
+  EXPECT_EQ(lineas[16], "   Frase uno");
 
   // Printing asks the student's name until one is given.
   dialogos.ResponderConBoton(QStringLiteral("ShadowSi"), [](QDialog& d) {
