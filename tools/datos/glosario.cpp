@@ -14,9 +14,9 @@ std::pair<std::string_view, std::string_view> PartirVineta(std::string_view line
   return {linea.substr(0, i), linea.substr(i)};
 }
 
-std::string_view TextoDe(std::string_view linea) { return PartirVineta(linea).second; }
-
 }  // namespace
+
+std::string_view TextoSinVineta(std::string_view linea) { return PartirVineta(linea).second; }
 
 Glosario LeerGlosario(std::string_view contenido, const std::string& nombre) {
   Glosario g;
@@ -85,11 +85,11 @@ void AplicarGlosario(const Glosario& glosario, const LineasFichero& espanol, int
     for (std::size_t i = 1; i < bloque; ++i) {
       const auto& es = espanol.lineas[b * bloque + i].texto;
       const auto& t = traducido.lineas[b * bloque + i];
-      const auto it = glosario.entradas.find(TextoDe(es));
-      if (it == glosario.entradas.end() || TextoDe(t.texto) == TextoDe(es)) continue;
-      if (TextoDe(t.texto) != it->second) {
+      const auto it = glosario.entradas.find(TextoSinVineta(es));
+      if (it == glosario.entradas.end() || TextoSinVineta(t.texto) == TextoSinVineta(es)) continue;
+      if (TextoSinVineta(t.texto) != it->second) {
         std::string que = "\"";
-        que += TextoDe(t.texto);
+        que += TextoSinVineta(t.texto);
         que += "\" traduce \"";
         que += it->first;
         que += "\", que el glosario traduce \"";

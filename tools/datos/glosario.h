@@ -28,6 +28,10 @@ struct Glosario {
   std::vector<Problema> problemas;
 };
 
+// A subject list line without its indentation and "- " bullet: the text the
+// glossary and the untranslated-line check compare.
+std::string_view TextoSinVineta(std::string_view linea);
+
 Glosario LeerGlosario(std::string_view contenido, const std::string& nombre);
 
 // The translation of one line when its text (after leading blanks and a

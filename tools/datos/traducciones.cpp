@@ -8,6 +8,7 @@
 
 #include "data/texto.h"
 #include "ficheros.h"
+#include "glosario.h"
 
 namespace fs = std::filesystem;
 
@@ -40,16 +41,6 @@ std::vector<std::string> Lineas(std::string bytes) {
 
 std::string_view Recortada(std::string_view s) {
   while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-  return s;
-}
-
-// A subject list line without its indentation and "- " bullet.
-std::string_view SinVineta(std::string_view s) {
-  s = Recortada(s);
-  const std::size_t i = s.find_first_not_of(' ');
-  if (i == std::string_view::npos) return {};
-  s.remove_prefix(i);
-  if (s.substr(0, 2) == "- ") s.remove_prefix(2);
   return s;
 }
 
@@ -290,12 +281,12 @@ std::vector<Problema> ComprobarTraducciones(const fs::path& carpeta,
         const auto bloque = static_cast<std::size_t>(f.bloque);
         for (std::size_t i = 0; i < t.size(); ++i) {
           if (i % bloque == 0) continue;  // the block's title, which the program skips
-          const std::string_view texto = SinVineta(t[i]);
+          const std::string_view texto = TextoSinVineta(Recortada(t[i]));
           if (texto.empty()) continue;
           const std::size_t inicio = i - i % bloque;
           bool en_castellano = false;
           for (std::size_t j = inicio + 1; j < std::min(inicio + bloque, es.size()); ++j) {
-            if (SinVineta(es[j]) == texto) en_castellano = true;
+            if (TextoSinVineta(Recortada(es[j])) == texto) en_castellano = true;
           }
           if (en_castellano && FraseSinTraducir(sub, texto, nombres)) {
             problemas.push_back({nombre, static_cast<int>(i) + 1,
